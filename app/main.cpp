@@ -1,0 +1,6 @@
+#include <iostream>
+
+int main() {
+    std::cout << "Numora: Das Spielfenster ist noch im Bau.\n";
+    return 0;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace numora {
+
+// Vergleicht eine getippte Antwort mit der erwarteten nach ihrem Zahlenwert (6/8 gleich 3/4).
+// Eine Antwort, die sich nicht lesen lässt oder den Nenner 0 hat, ist nie richtig.
+bool istGleich(std::string_view antwort, std::string_view erwartet);
+
+} // namespace numora

@@ -1,0 +1,28 @@
+#pragma once
+
+// Was ein Fragengenerator liefert: Fragetext, Lösung und (meist) eine Erklärung.
+
+#include <cstdint>
+#include <string>
+
+#include "core/bruch.h"
+
+namespace numora {
+
+struct Aufgabe {
+    std::string text;
+    std::int64_t loesung = 0;
+    std::string hilfe;
+
+    friend bool operator==(const Aufgabe&, const Aufgabe&) = default;
+};
+
+struct BruchAufgabe {
+    std::string text;
+    Bruch loesung;
+    std::string hilfe;
+
+    friend bool operator==(const BruchAufgabe&, const BruchAufgabe&) = default;
+};
+
+} // namespace numora

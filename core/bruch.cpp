@@ -1,0 +1,288 @@
+#include "core/bruch.h"
+
+#include <charconv>
+
+namespace numora {
+
+namespace {
+
+__extension__ typedef __int128 i128;
+__extension__ typedef unsigned __int128 u128;
+
+u128 betrag(i128 x) { return x < 0 ? u128(0) - u128(x) : u128(x); }
+
+u128 ggTu(u128 a, u128 b) {
+    while (b != 0) {
+        const u128 r = a % b;
+        a = b;
+        b = r;
+    }
+    return a;
+}
+
+// Jenseits von 64 Bit wird abgeschnitten (definiert, kein UB); kein Aufrufer kommt dorthin.
+std::int64_t schmal(i128 x) { return static_cast<std::int64_t>(x); }
+
+// Normalform: Nenner positiv, Zähler und Nenner teilerfremd. 0/0 bleibt 0/0.
+Bruch redux128(i128 z, i128 n) {
+    const u128 g = ggTu(betrag(z), betrag(n));
+    if (g == 0) {
+        return Bruch(0, 0);
+    }
+    const i128 gs = static_cast<i128>(g);
+    z /= gs;
+    n /= gs;
+    if (n < 1) {
+        z = -z;
+        n = -n;
+    }
+    return Bruch(schmal(z), schmal(n));
+}
+
+} // namespace
+
+std::int64_t ggT(std::int64_t p, std::int64_t q) {
+    return schmal(static_cast<i128>(ggTu(betrag(p), betrag(q))));
+}
+
+std::int64_t kgV(std::int64_t p, std::int64_t q) {
+    const std::int64_t g = ggT(p, q);
+    if (g == 0) {
+        return 0;
+    }
+    return schmal(static_cast<i128>(p) * q / g);
+}
+
+Bruch ganz2Bruch(std::int64_t g) { return Bruch(g, 1); }
+
+Bruch Bruch::redux() const { return redux128(zl, nn); }
+
+bool Bruch::istReduziert() const { return ggT(nn, zl) == 1; }
+
+Bruch Bruch::kehrwert() const { return Bruch(nn, zl).redux(); }
+
+Bruch Bruch::durch(const Bruch& d) const { return (*this * d.kehrwert()).redux(); }
+
+bool Bruch::istGanzzahl() const { return redux().nn == 1; }
+
+bool Bruch::istPositiv() const { return zl > 0; }
+
+bool Bruch::istGleich(const Bruch& b) const {
+    return static_cast<i128>(zl) * b.nn == static_cast<i128>(b.zl) * nn;
+}
+
+double Bruch::bruch2Double() const { return static_cast<double>(zl) / static_cast<double>(nn); }
+
+std::string Bruch::bruch2String() const {
+    if (nn != 1) {
+        return std::to_string(zl) + "/" + std::to_string(nn);
+    }
+    return std::to_string(zl);
+}
+
+namespace {
+
+// Quadrieren und Multiplizieren: gleiches Ergebnis wie k-faches Multiplizieren, aber auch
+// für große Exponenten schnell.
+Bruch potenz(Bruch basis, std::uint64_t k) {
+    Bruch r = einsbruch;
+    for (; k != 0; k >>= 1) {
+        if (k & 1) {
+            r = r * basis;
+        }
+        basis = basis * basis;
+    }
+    return r.redux();
+}
+
+} // namespace
+
+Bruch Bruch::hoch(std::int64_t n) const {
+    if (n < 0) {
+        // Betrag über unsigned, damit auch die kleinste 64-Bit-Zahl keinen Überlauf auslöst.
+        const std::uint64_t k = std::uint64_t(0) - static_cast<std::uint64_t>(n);
+        return k == 1 ? kehrwert() : potenz(kehrwert(), k);
+    }
+    if (n == 0) {
+        return einsbruch;
+    }
+    if (n == 1) {
+        return *this;
+    }
+    return potenz(*this, static_cast<std::uint64_t>(n));
+}
+
+Bruch operator*(const Bruch& a, const Bruch& b) {
+    return redux128(static_cast<i128>(a.zl) * b.zl, static_cast<i128>(a.nn) * b.nn);
+}
+
+namespace {
+
+// x + y über dem Nenner n. Jeder Summand ist höchstens 2^126; nur wenn beide genau
+// 2^126 sind, reicht auch 128 Bit nicht. Dann sind alle drei gerade und werden halbiert.
+Bruch summe(i128 x, i128 y, i128 n) {
+    i128 z = 0;
+    if (__builtin_add_overflow(x, y, &z)) {
+        return redux128(x / 2 + y / 2, n / 2);
+    }
+    return redux128(z, n);
+}
+
+} // namespace
+
+Bruch operator+(const Bruch& a, const Bruch& b) {
+    return summe(static_cast<i128>(a.zl) * b.nn, static_cast<i128>(a.nn) * b.zl,
+                 static_cast<i128>(a.nn) * b.nn);
+}
+
+Bruch operator-(const Bruch& a, const Bruch& b) {
+    // -(a.nn * b.zl) ist höchstens 2^126 und passt daher immer.
+    return summe(static_cast<i128>(a.zl) * b.nn, -(static_cast<i128>(a.nn) * b.zl),
+                 static_cast<i128>(a.nn) * b.nn);
+}
+
+Bruch operator/(const Bruch& a, const Bruch& b) {
+    if (b.istGleich(nullbruch)) {
+        return nullbruch;
+    }
+    return (a * b.kehrwert()).redux();
+}
+
+bool operator<(const Bruch& a, const Bruch& b) {
+    return static_cast<i128>(a.zl) * b.nn < static_cast<i128>(a.nn) * b.zl;
+}
+
+bool istDezimalzahl(std::string_view s, std::int64_t& wert) {
+    if (s.empty()) {
+        return false;
+    }
+    const char* anfang = s.data();
+    const char* ende = s.data() + s.size();
+    std::int64_t w = 0;
+    const auto [rest, fehler] = std::from_chars(anfang, ende, w);
+    if (fehler != std::errc() || rest != ende) {
+        return false;
+    }
+    wert = w;
+    return true;
+}
+
+namespace {
+
+bool istZiffer(char c) { return c >= '0' && c <= '9'; }
+
+// Behalten werden nur "/", "-" und die Ziffern, in ihrer Reihenfolge.
+std::string saeubern(std::string_view s) {
+    std::string r;
+    for (const char c : s) {
+        if (c == '/' || c == '-' || istZiffer(c)) {
+            r.push_back(c);
+        }
+    }
+    return r;
+}
+
+enum class Dezimal { keins, gelesen, zuGross };
+
+// Ein deutsches Dezimalkomma: nach dem Säubern (Komma behalten) genau die Form
+// -?Ziffern,Ziffern. "2,5" ist dann 5/2 und nicht 25.
+Dezimal alsDezimalbruch(std::string_view s, Bruch& ergebnis) {
+    std::string t;
+    for (const char c : s) {
+        if (c == '/' || c == '-' || c == ',' || istZiffer(c)) {
+            t.push_back(c);
+        }
+    }
+    std::size_t i = 0;
+    const bool negativ = !t.empty() && t[0] == '-';
+    if (negativ) {
+        ++i;
+    }
+    const std::size_t komma = t.find(',', i);
+    if (komma == std::string::npos || komma == i || komma + 1 >= t.size()) {
+        return Dezimal::keins;
+    }
+    for (std::size_t k = i; k < t.size(); ++k) {
+        if (k != komma && !istZiffer(t[k])) {
+            return Dezimal::keins;
+        }
+    }
+    std::string ganz = t.substr(i, komma - i);
+    std::string nachkomma = t.substr(komma + 1);
+    while (!nachkomma.empty() && nachkomma.back() == '0') {
+        nachkomma.pop_back();
+    }
+    if (nachkomma.size() > 18) {
+        return Dezimal::zuGross;
+    }
+    std::int64_t nenner = 1;
+    for (std::size_t k = 0; k < nachkomma.size(); ++k) {
+        nenner *= 10;
+    }
+    std::int64_t zaehler = 0;
+    if (!istDezimalzahl((negativ ? "-" : "") + ganz + nachkomma, zaehler)) {
+        return Dezimal::zuGross;
+    }
+    ergebnis = Bruch(zaehler, nenner).redux();
+    return Dezimal::gelesen;
+}
+
+} // namespace
+
+BruchLesung string2Bruch(std::string_view s) {
+    Bruch dezimal;
+    switch (alsDezimalbruch(s, dezimal)) {
+    case Dezimal::gelesen:
+        return {dezimal, true};
+    case Dezimal::zuGross:
+        return {einsbruch, false};
+    case Dezimal::keins:
+        break;
+    }
+    const std::string t = saeubern(s);
+    std::int64_t ganz = 0;
+    if (istDezimalzahl(t, ganz)) {
+        return {Bruch(ganz, 1), true};
+    }
+    const std::size_t strich = t.find('/');
+    if (strich != std::string::npos) {
+        const std::string zaehlerText = t.substr(0, strich);
+        std::string nennerText;
+        for (std::size_t k = strich + 1; k < t.size(); ++k) {
+            if (t[k] != '/') {
+                nennerText.push_back(t[k]);
+            }
+        }
+        std::int64_t z = 0;
+        std::int64_t n = 0;
+        if (istDezimalzahl(zaehlerText, z) && istDezimalzahl(nennerText, n)) {
+            return {Bruch(z, n), true};
+        }
+    }
+    return {einsbruch, false};
+}
+
+BruchLesung bruchParser(std::string_view s) {
+    const std::string t = saeubern(s);
+    std::string zaehlerText;
+    std::string nennerText;
+    for (const char c : t) {
+        if (c == '/') {
+            zaehlerText = std::move(nennerText);
+            nennerText.clear();
+        } else {
+            nennerText.push_back(c);
+        }
+    }
+    if (nennerText.empty()) {
+        nennerText = "1";
+    }
+    std::int64_t z = 0;
+    std::int64_t n = 0;
+    if (istDezimalzahl(zaehlerText, z) && istDezimalzahl(nennerText, n) && n != 0) {
+        return {Bruch(z, n), true};
+    }
+    return {nullbruch, false};
+}
+
+} // namespace numora

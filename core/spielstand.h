@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/structuren.h"
+#include "core/uhr.h"
+
+namespace numora {
+
+// Der Zustand eines laufenden Spiels. Jedes Spiel (und jeder Test) beginnt mit einem
+// frischen Objekt; berührt wird er nur aus dem Thread der Oberfläche.
+struct Spielstand {
+    // Wird beim Laden des Fensters auf namenlos gesetzt.
+    phase status = phase::neuStart;
+    std::string aktName = "Anonym";
+    std::string neuerName = "Anonym";
+    std::int64_t aktThema = 0;
+    std::int64_t aktLevel = 1;
+    std::vector<Karte> aktuellesPaket;
+    std::int64_t aktNummer = 0;
+    std::int64_t richtigBeantwortet = 0;
+    std::string richtigeAntwort;
+    std::int64_t aktuellesZeitkonto = 0;
+    Uhr::Zeitpunkt startzeit = uhr().monoton();
+    bool tonAn = true;
+};
+
+} // namespace numora

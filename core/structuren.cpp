@@ -1,0 +1,73 @@
+#include "core/structuren.h"
+
+namespace numora {
+
+namespace {
+
+constexpr std::array<std::string_view, themenAnzahl> themenRohwerte = {
+    "Grundrechenarten",         "Analysis",                "Lineare Gleichungen",
+    "Bruchrechnung",            "Binomische Formel",       "Geraden und Punkte",
+    "Quadratische Gleichungen", "Rechnen mit Restklassen", "Wochentag-Berechnen",
+    "Proportions-Rechnen",
+};
+
+constexpr std::array<std::string_view, phasenAnzahl> phasenRohwerte = {
+    "ohne Namen", "Neustart vor Themenwahl", "Wahlmodus",  "neues Paket starten nach Wahl",
+    "Ratephase",  "Neue Frage stellen",      "Auswertung", "Runde abgeschlossen",
+};
+
+template <typename E, std::size_t N>
+std::optional<E> ausRohwert(const std::array<std::string_view, N>& rohwerte,
+                            std::string_view text) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (rohwerte[i] == text) {
+            return static_cast<E>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string_view rawValue(thema t) { return themenRohwerte.at(static_cast<std::size_t>(t)); }
+std::string_view rawValue(phase p) { return phasenRohwerte.at(static_cast<std::size_t>(p)); }
+
+std::optional<thema> themaAusRawValue(std::string_view text) {
+    return ausRohwert<thema>(themenRohwerte, text);
+}
+std::optional<phase> phaseAusRawValue(std::string_view text) {
+    return ausRohwert<phase>(phasenRohwerte, text);
+}
+
+const std::array<std::string_view, angebotAnzahl> angebot = {
+    "Grundrechenarten",         "Lineare Gleichungen", "Bruchrechnung",
+    "Binomische Formel",        "Geraden und Punkte",  "Quadratische Gleichungen",
+    "Restklassen-Rechnen",      "Wochentag-Berechnen", "Proportions-Rechnen",
+    "Analysis",
+};
+
+const std::array<thema, angebotAnzahl> angebotp = {
+    thema::grundR, thema::linGl,  thema::bruRe, thema::binFo, thema::geraden,
+    thema::quadGl, thema::restKl, thema::wTag,  thema::prop,  thema::analysis,
+};
+
+std::int64_t levelzahl(thema t) { return t == thema::analysis ? 1 : 3; }
+
+const std::array<std::string_view, 59> alphabet = {
+    "A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M", "N", "O",
+    "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z", "Ä", "Ö", "Ü", "a",
+    "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n", "o", "p",
+    "q", "r", "s", "t", "u", "v", "w", "x", "y", "z", "ä", "ö", "ü", "ß",
+};
+
+const std::string_view infotext =
+    "Willkommen bei Numora: Training mathematischer Grundtechniken  "
+    "(vom Numora-Team, 2026)";
+
+const std::string_view hilfeText =
+    "Eine ausführliche Beschreibung des Programms Numora und eine Bereitstellung der "
+    "mathematischen Grundlagen ist als pdf-Datei auf meiner Hompage "
+    "(noch im Aufbau; bis dahin beschreibt die README.md des Programms alle Themen)"
+    " unter THEMEN zu finden.";
+
+} // namespace numora

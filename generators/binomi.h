@@ -1,0 +1,33 @@
+#pragma once
+
+// Binomische Formeln: ein Binom mit einer Lücke (blende) und die quadratische Ergänzung.
+
+#include <cstdint>
+#include <string_view>
+
+#include "core/aufgabe.h"
+
+namespace numora {
+
+// Platzhalter der Lücke: ein Zeichen aus dem privaten Bereich (U+F8FF). Das Fenster
+// zeigt es als sichtbares Kästchen.
+inline constexpr std::string_view blende = "\xEF\xA3\xBF";
+
+struct Binom {
+    std::int64_t p;
+    std::int64_t q;
+    std::int64_t pp;  // p²
+    std::int64_t pq2; // 2pq
+    std::int64_t qq;  // q²
+};
+
+// Nicht 0, im Bereich -9..9.
+std::int64_t zufallUngl0();
+Binom genBinomi1();
+// Gleichung mit der Lücke an Position leerBei (0 bis 4); loesung ist die verdeckte Zahl,
+// hilfe bleibt leer.
+Aufgabe genBinMitLeer(std::int64_t leerBei);
+// Term, der zu einem vollständigen Quadrat zu ergänzen ist; hilfe bleibt leer.
+Aufgabe binErgaenzung();
+
+} // namespace numora

@@ -1,0 +1,26 @@
+#pragma once
+
+// Bruchrechnung: Kürzen (Stufe 1), eine Rechenart mit zwei Brüchen (Stufe 2) und eine
+// Rechenart mit zwei solchen Ergebnissen (Stufe 3), jeweils mit ausführlicher Erklärung.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/aufgabe.h"
+#include "core/bruch.h"
+
+namespace numora {
+
+// Positiver, gekürzter Bruch mit Zähler und Nenner in 2..mx (mx >= 3).
+Bruch genPosBruch(std::int64_t mx);
+// Mit welcher Zahl muss gekürzt werden? Lösung ist der Erweiterungsfaktor.
+Aufgabe genBruchaufgabe0();
+// grad 2: genBruchaufgabe1(2), sonst genBruchaufgabe3().
+BruchAufgabe genBruchaufgabe(std::int64_t grad);
+BruchAufgabe genBruchaufgabe1(std::int64_t grad);
+BruchAufgabe genBruchaufgabe3();
+// Erklärung einer Rechenart ("*", "+", "-", ":" oder "/") mit zwei Brüchen.
+std::string bruchHilf(std::string_view op, const Bruch& b1, const Bruch& b2);
+
+} // namespace numora

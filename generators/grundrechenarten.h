@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/aufgabe.h"
+
+namespace numora {
+
+// Kopfrechnen: Stufe 1 Summe oder Produkt, Stufe 2 alle vier Grundrechenarten,
+// Stufe 3 Punkt vor Strich mit Klammer (nur hier mit Erklärung).
+Aufgabe grundRechenarten(std::int64_t level);
+
+} // namespace numora

@@ -1,0 +1,174 @@
+#include "generators/paket.h"
+
+#include <string>
+
+#include "core/zufall.h"
+#include "generators/binomi.h"
+#include "generators/bruchaufgaben.h"
+#include "generators/geraden.h"
+#include "generators/grundrechenarten.h"
+#include "generators/lingleichungen.h"
+#include "generators/proportionen.h"
+#include "generators/qgleichungen.h"
+#include "generators/restklassen.h"
+#include "generators/wochentag.h"
+
+namespace numora {
+
+namespace {
+
+std::string s(std::int64_t z) { return std::to_string(z); }
+
+const std::string gleichungsVorspann =
+    "Bestimme die Lösung der Gleichung \n \n" + std::string(46, ' ');
+
+Aufgabe binomLuecke() {
+    const std::int64_t leerBei = zufallszahl(0, 4);
+    Aufgabe a = genBinMitLeer(leerBei);
+    a.text = "Welche Zahl ist für " + std::string(blende) + " in der Gleichung " + a.text +
+             " \n einzusetzen?";
+    return a;
+}
+
+Aufgabe binomErgaenzung() {
+    Aufgabe a = binErgaenzung();
+    a.text = "Welche Zahl ist für " + std::string(blende) + " im Term" + std::string(13, ' ') +
+             a.text + " \n einzusetzen, um ein vollständiges Quadrat zu erhalten?";
+    return a;
+}
+
+// Level 2 kennt zwei Fragearten. Die Art wird aus 1..3 gezogen; die 3 gehört zu keiner
+// und wird neu gezogen, so sind beide Arten gleich häufig.
+Aufgabe binomStufe2() {
+    std::int64_t r = 0;
+    do {
+        r = zufallszahl(1, 3);
+    } while (r == 3);
+    return r == 1 ? binomLuecke() : binomErgaenzung();
+}
+
+// Minimum und Maximum eines quadratischen Ausdrucks, durch quadratische Ergänzung.
+Aufgabe extremwertAufgabe() {
+    const std::int64_t k = zufallszahl(1, 4);
+    const std::int64_t a = zufallszahl(2, 8);
+    const std::int64_t b = zufallszahl(20, 36);
+    const std::string A = s(a);
+    const std::string B = s(b);
+    const std::string A2 = s(2 * a);
+    const std::string AA = s(a * a);
+    const std::string AAB = s(a * a + b);
+    switch (k) {
+    case 1:
+        return {"   Für welchen Wert von x wird der Ausdruck x² - " + A2 + "x + " + AAB +
+                    " minimal?",
+                a,
+                "x² - " + A2 + "x + " + AAB + " \n = x² - " + A2 + "x + " + AA + " + " + B +
+                    " \n = (x - " + A + ")² + " + B + "\n Der Wert ist also mindestens " + B +
+                    " und gleich " + B + " für x = " + A};
+    case 2:
+        return {"   Für welchen Wert von x wird der Ausdruck " + A2 + "x - x² + " + B +
+                    " maximal?",
+                a,
+                A2 + "x - x² + " + B + " \n = 2 * " + A + "x - x² - " + AA + " + " + AA + " + " +
+                    B + "  \n = -(x² - 2 * " + A + "x + " + AA + ") + " + AA + " + " + B +
+                    " \n = -(x - " + A + ")² + " + AAB + " \n Der Wert ist also hächstens " +
+                    AAB + " und beträgt " + AAB + " für x = " + A};
+    case 3:
+        return {"   Was ist der größte Wert, den der Ausdruck " + A2 + "x - x² + " + B +
+                    "  annehmen kann?",
+                a * a + b,
+                A2 + "x - x² + " + B + " \n = " + A2 + "x - x²  - " + AA + " + " + AA + " + " + B +
+                    "\n = -(x² - 2 * " + A + "x + " + AA + ") + " + AA + " + " + B +
+                    " \n = -(x - " + A + ")² + " + AAB + " \n Der Wert ist also hächstens " +
+                    AAB + " und beträgt " + AAB + " für x = " + A};
+    default:
+        return {"   Was ist der kleinste Wert, den der Ausdruck x² - " + A2 + "x + " + AAB +
+                    " annehmen kann? ",
+                b,
+                "x² - " + A2 + "x + " + AAB + " \n = x² - 2 *" + A + "x + " + AA + " + " + B +
+                    " \n = (x - " + A + ")² + " + B + "\n Der Wert ist also mindestens " + B +
+                    " und gleich " + B + " für x = " + A};
+    }
+}
+
+Karte karte(thema bereich, const Aufgabe& a, std::string frage) {
+    Karte k;
+    k.bereich = bereich;
+    k.frage = std::move(frage);
+    k.antwort = std::to_string(a.loesung);
+    k.hilfe = a.hilfe;
+    return k;
+}
+
+Karte bruchKarte(const BruchAufgabe& a) {
+    Karte k;
+    k.bereich = thema::bruRe;
+    k.frage = "Welcher Bruch ist der Wert des Rechenausdrucks " + a.text + " ?";
+    k.antwort = a.loesung.bruch2String();
+    k.hilfe = a.hilfe;
+    return k;
+}
+
+Karte einzelKarte(thema bereich, std::int64_t level) {
+    switch (bereich) {
+    case thema::grundR: {
+        const Aufgabe a = grundRechenarten(level);
+        return karte(bereich, a, "   Berechne  " + a.text);
+    }
+    case thema::linGl: {
+        const Aufgabe a = level == 1 ? genLing1() : level == 2 ? genLing2() : genLing3();
+        return karte(bereich, a, level == 3 ? a.text : gleichungsVorspann + a.text);
+    }
+    case thema::bruRe: {
+        if (level == 1) {
+            const Aufgabe a = genBruchaufgabe0();
+            return karte(bereich, a, a.text);
+        }
+        return bruchKarte(genBruchaufgabe(level));
+    }
+    case thema::binFo: {
+        const Aufgabe a = level == 1   ? binomLuecke()
+                          : level == 2 ? binomStufe2()
+                                       : extremwertAufgabe();
+        return karte(bereich, a, a.text);
+    }
+    case thema::geraden: {
+        const Aufgabe a = geradenFrage(level);
+        return karte(bereich, a, a.text);
+    }
+    case thema::quadGl: {
+        const Aufgabe a = genQGleichung(level);
+        return karte(bereich, a, a.text);
+    }
+    case thema::restKl: {
+        const Aufgabe a = genRestRechnen(level);
+        return karte(bereich, a, a.text);
+    }
+    case thema::wTag: {
+        const Aufgabe a = genWochentagRaten(level);
+        return karte(bereich, a, a.text);
+    }
+    case thema::prop: {
+        const Aufgabe a = genProp(level);
+        return karte(bereich, a, a.text);
+    }
+    case thema::analysis:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+std::vector<Karte> genPaket(thema bereich, std::int64_t level) {
+    std::vector<Karte> paket;
+    if (bereich == thema::analysis || level < 1 || level > 3) {
+        return paket;
+    }
+    for (std::int64_t durchgang = 1; durchgang <= paketGroesse; ++durchgang) {
+        paket.push_back(einzelKarte(bereich, level));
+    }
+    return paket;
+}
+
+} // namespace numora

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "core/structuren.h"
+
+namespace numora {
+
+inline constexpr std::int64_t paketGroesse = 8;
+
+// Die acht Karten einer Runde. Für Analysis und für Level außerhalb 1..3 leer.
+std::vector<Karte> genPaket(thema bereich, std::int64_t level);
+
+} // namespace numora

@@ -1,0 +1,14 @@
+#pragma once
+
+// Proportionen: Verhältnisgleichung (Stufe 1), Farbe und Fläche (Stufe 2),
+// Maschinen, Zeit und Produkte (Stufe 3).
+
+#include <cstdint>
+
+#include "core/aufgabe.h"
+
+namespace numora {
+
+Aufgabe genProp(std::int64_t level);
+
+} // namespace numora

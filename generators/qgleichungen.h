@@ -1,0 +1,18 @@
+#pragma once
+
+// Quadratische Gleichungen mit zwei verschiedenen ganzzahligen Lösungen.
+
+#include <cstdint>
+#include <string>
+
+#include "core/aufgabe.h"
+
+namespace numora {
+
+Aufgabe genQGleichung(std::int64_t grad);
+
+// Kürzeste Dezimaldarstellung, die den Wert genau wiedergibt, mit mindestens einer
+// Nachkommastelle: 6.25, 2.5, 3.0, -0.0.
+std::string dezimalText(double wert);
+
+} // namespace numora

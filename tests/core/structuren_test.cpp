@@ -1,0 +1,45 @@
+#include "core/structuren.h"
+
+#include <gtest/gtest.h>
+
+#include "core/spielstand.h"
+
+namespace {
+
+using numora::thema;
+
+TEST(Thema, RohwerteHinUndZurueck) {
+    for (std::size_t i = 0; i < numora::themenAnzahl; ++i) {
+        const auto t = static_cast<thema>(i);
+        EXPECT_EQ(numora::themaAusRawValue(numora::rawValue(t)), t);
+    }
+    for (std::size_t i = 0; i < numora::phasenAnzahl; ++i) {
+        const auto p = static_cast<numora::phase>(i);
+        EXPECT_EQ(numora::phaseAusRawValue(numora::rawValue(p)), p);
+    }
+    EXPECT_EQ(numora::themaAusRawValue("Restklassen-Rechnen"), std::nullopt);
+    EXPECT_EQ(numora::phaseAusRawValue(""), std::nullopt);
+}
+
+TEST(Angebot, IndexUndThemaUnterscheidenSich) {
+    EXPECT_EQ(numora::angebotp[6], thema::restKl);
+    EXPECT_EQ(numora::rawValue(thema::restKl), "Rechnen mit Restklassen");
+    EXPECT_EQ(numora::angebot[6], "Restklassen-Rechnen");
+    EXPECT_EQ(numora::angebotp[9], thema::analysis);
+    EXPECT_EQ(numora::angebotp[1], thema::linGl);
+    for (std::size_t i = 1; i < numora::angebotAnzahl; ++i) {
+        EXPECT_NE(static_cast<std::size_t>(numora::angebotp[i]), i);
+    }
+    EXPECT_EQ(numora::levelzahl(thema::analysis), 1);
+    EXPECT_EQ(numora::levelzahl(thema::prop), 3);
+}
+
+TEST(Spielstand, BeginntFrisch) {
+    const numora::Spielstand s;
+    EXPECT_EQ(s.aktName, "Anonym");
+    EXPECT_EQ(s.status, numora::phase::neuStart);
+    EXPECT_TRUE(s.tonAn);
+    EXPECT_TRUE(s.aktuellesPaket.empty());
+}
+
+} // namespace

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Startet das Spiel; ohne grafische Anzeige sagt es das in einer Zeile, statt dass Qt abbricht.
+set -euo pipefail
+programm="$1"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "Numora braucht eine grafische Oberfläche, aber hier ist keine Anzeige (DISPLAY) gesetzt." >&2
+  exit 1
+fi
+exec "$programm"
