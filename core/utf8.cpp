@@ -1,0 +1,92 @@
+#include "core/utf8.h"
+
+namespace numora {
+
+namespace detail {
+
+std::size_t folgenLaenge(std::string_view s, std::size_t i, char32_t& c) {
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    std::size_t n = 0;
+    char32_t wert = 0;
+    char32_t mindestens = 0;
+    if (b0 < 0x80) {
+        c = b0;
+        return 1;
+    }
+    if ((b0 & 0xE0) == 0xC0) {
+        n = 2;
+        wert = b0 & 0x1F;
+        mindestens = 0x80;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        n = 3;
+        wert = b0 & 0x0F;
+        mindestens = 0x800;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        n = 4;
+        wert = b0 & 0x07;
+        mindestens = 0x10000;
+    } else {
+        return 0;
+    }
+    if (i + n > s.size()) {
+        return 0;
+    }
+    for (std::size_t k = 1; k < n; ++k) {
+        const auto b = static_cast<unsigned char>(s[i + k]);
+        if ((b & 0xC0) != 0x80) {
+            return 0;
+        }
+        wert = (wert << 6) | (b & 0x3F);
+    }
+    if (wert < mindestens || wert > 0x10FFFF || (wert >= 0xD800 && wert <= 0xDFFF)) {
+        return 0;
+    }
+    c = wert;
+    return n;
+}
+
+} // namespace detail
+
+bool istGueltigesUtf8(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size()) {
+        char32_t c = 0;
+        const std::size_t n = detail::folgenLaenge(s, i, c);
+        if (n == 0) {
+            return false;
+        }
+        i += n;
+    }
+    return true;
+}
+
+std::string alsUtf8(char32_t c) {
+    std::string r;
+    if (c < 0x80) {
+        r.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        r.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        r.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        r.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        r.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        r.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        r.push_back(static_cast<char>(0xF0 | (c >> 18)));
+        r.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+        r.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        r.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+    return r;
+}
+
+std::string latin1ZuUtf8(std::string_view s) {
+    std::string r;
+    r.reserve(s.size() * 2);
+    for (const char c : s) {
+        r += alsUtf8(static_cast<unsigned char>(c));
+    }
+    return r;
+}
+
+} // namespace numora

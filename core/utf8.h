@@ -1,0 +1,41 @@
+#pragma once
+
+// Kleine UTF-8-Hilfen für Texte, die nicht aus dem eigenen Programm stammen (Dateien).
+
+#include <string>
+#include <string_view>
+
+namespace numora {
+
+// Streng nach Unicode: keine überlangen Formen, keine Surrogate, nichts über U+10FFFF.
+bool istGueltigesUtf8(std::string_view s);
+
+// Jedes Byte als Zeichen aus Latin-1 (so lesen sich ältere, nicht in UTF-8 gespeicherte Texte).
+std::string latin1ZuUtf8(std::string_view s);
+
+// Ruft f(zeichen) für jeden Codepunkt eines gültigen UTF-8-Texts auf.
+template <typename F> void fuerJedenCodepunkt(std::string_view s, F&& f);
+
+std::string alsUtf8(char32_t c);
+
+namespace detail {
+// Länge der Folge ab s[i], 0 wenn dort keine gültige Folge beginnt.
+std::size_t folgenLaenge(std::string_view s, std::size_t i, char32_t& c);
+} // namespace detail
+
+template <typename F> void fuerJedenCodepunkt(std::string_view s, F&& f) {
+    std::size_t i = 0;
+    while (i < s.size()) {
+        char32_t c = 0;
+        const std::size_t n = detail::folgenLaenge(s, i, c);
+        if (n == 0) {
+            f(U'\uFFFD');
+            ++i;
+        } else {
+            f(c);
+            i += n;
+        }
+    }
+}
+
+} // namespace numora

@@ -1,0 +1,82 @@
+#include "halloffame/hallen.h"
+
+#include "core/structuren.h"
+
+#include <algorithm>
+#include <set>
+#include <utility>
+
+namespace numora {
+
+std::string hallenSchluessel(std::int64_t bereich, std::int64_t level) {
+    return std::to_string(bereich) + std::to_string(level);
+}
+
+Zeile platzhalter(std::int64_t bereich, std::int64_t level) {
+    return {" ", platzhalterZeit, bereich, level, 0};
+}
+
+bool istPlatzhalter(const Zeile& z) {
+    return z.name == " " && z.zeit == platzhalterZeit && z.richtige == 0;
+}
+
+Halle genHall(std::int64_t them, std::int64_t level) {
+    return Halle(platzhalterAnzahl, platzhalter(them, level));
+}
+
+bool kommtVor(const Zeile& a, const Zeile& b) {
+    if (a.richtige != b.richtige) {
+        return a.richtige > b.richtige;
+    }
+    return a.zeit < b.zeit;
+}
+
+Halle einHallen(const Zeile& z, const Halle& hall) {
+    Halle h = hall;
+    h.push_back(z);
+    for (std::size_t i = h.size() - 1; i > 0; --i) {
+        if (kommtVor(h[i], h[i - 1])) {
+            std::swap(h[i], h[i - 1]);
+        }
+    }
+    return h;
+}
+
+void HallOfFame::alleHallenErzeugen() {
+    for (std::int64_t t = 0; t <= hoechsterAngebotIndex; ++t) {
+        for (std::int64_t l = 1; l <= 3; ++l) {
+            alleHallen[hallenSchluessel(t, l)] = genHall(t, l);
+        }
+    }
+}
+
+void HallOfFame::einHallen2(const Zeile& z) {
+    const auto it = alleHallen.find(hallenSchluessel(z.bereich, z.level));
+    if (it != alleHallen.end()) {
+        it->second = einHallen(z, it->second);
+    }
+}
+
+void HallOfFame::zeilenfeldEinhallen(const std::vector<Zeile>& zf) {
+    std::set<std::string> beruehrt;
+    for (const Zeile& z : zf) {
+        const std::string schluessel = hallenSchluessel(z.bereich, z.level);
+        alleHallen[schluessel].push_back(z);
+        beruehrt.insert(schluessel);
+    }
+    for (const std::string& schluessel : beruehrt) {
+        Halle& h = alleHallen[schluessel];
+        std::stable_sort(h.begin(), h.end(), kommtVor);
+    }
+}
+
+void HallOfFame::loescheHalle(std::int64_t th, std::int64_t lv) {
+    alleHallen[hallenSchluessel(th, lv)] = genHall(th, lv);
+}
+
+const Halle* HallOfFame::halle(std::int64_t th, std::int64_t lv) const {
+    const auto it = alleHallen.find(hallenSchluessel(th, lv));
+    return it == alleHallen.end() ? nullptr : &it->second;
+}
+
+} // namespace numora

@@ -1,0 +1,20 @@
+#pragma once
+
+// Die Anzeige einer Halle im Antwortfeld.
+
+#include "halloffame/hallen.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace numora {
+
+// Eine Zeile der Anzeige; leer für einen Platzhalter.
+std::string zeile2String(const Zeile& z);
+// Kopfzeile mit dem Themennamen, dann je Zeile eine nummerierte Zeile.
+std::vector<std::string> hall2Feld(const Halle& h);
+// Titel "Level l (von n)" und die Halle ohne ihre letzte Zeile; ohne Halle nur der Titel.
+std::string hall2String(const HallOfFame& hof, std::int64_t th, std::int64_t lv);
+
+} // namespace numora
