@@ -2,10 +2,10 @@
 
 // Was ein Fragengenerator liefert: Fragetext, Lösung und (meist) eine Erklärung.
 
+#include "core/bruch.h"
+
 #include <cstdint>
 #include <string>
-
-#include "core/bruch.h"
 
 namespace numora {
 

@@ -9,7 +9,9 @@ namespace {
 __extension__ typedef __int128 i128;
 __extension__ typedef unsigned __int128 u128;
 
-u128 betrag(i128 x) { return x < 0 ? u128(0) - u128(x) : u128(x); }
+u128 betrag(i128 x) {
+    return x < 0 ? u128(0) - u128(x) : u128(x);
+}
 
 u128 ggTu(u128 a, u128 b) {
     while (b != 0) {
@@ -21,7 +23,9 @@ u128 ggTu(u128 a, u128 b) {
 }
 
 // Jenseits von 64 Bit wird abgeschnitten (definiert, kein UB); kein Aufrufer kommt dorthin.
-std::int64_t schmal(i128 x) { return static_cast<std::int64_t>(x); }
+std::int64_t schmal(i128 x) {
+    return static_cast<std::int64_t>(x);
+}
 
 // Normalform: Nenner positiv, Zähler und Nenner teilerfremd. 0/0 bleibt 0/0.
 Bruch redux128(i128 z, i128 n) {
@@ -53,25 +57,41 @@ std::int64_t kgV(std::int64_t p, std::int64_t q) {
     return schmal(static_cast<i128>(p) * q / g);
 }
 
-Bruch ganz2Bruch(std::int64_t g) { return Bruch(g, 1); }
+Bruch ganz2Bruch(std::int64_t g) {
+    return Bruch(g, 1);
+}
 
-Bruch Bruch::redux() const { return redux128(zl, nn); }
+Bruch Bruch::redux() const {
+    return redux128(zl, nn);
+}
 
-bool Bruch::istReduziert() const { return ggT(nn, zl) == 1; }
+bool Bruch::istReduziert() const {
+    return ggT(nn, zl) == 1;
+}
 
-Bruch Bruch::kehrwert() const { return Bruch(nn, zl).redux(); }
+Bruch Bruch::kehrwert() const {
+    return Bruch(nn, zl).redux();
+}
 
-Bruch Bruch::durch(const Bruch& d) const { return (*this * d.kehrwert()).redux(); }
+Bruch Bruch::durch(const Bruch& d) const {
+    return (*this * d.kehrwert()).redux();
+}
 
-bool Bruch::istGanzzahl() const { return redux().nn == 1; }
+bool Bruch::istGanzzahl() const {
+    return redux().nn == 1;
+}
 
-bool Bruch::istPositiv() const { return zl > 0; }
+bool Bruch::istPositiv() const {
+    return zl > 0;
+}
 
 bool Bruch::istGleich(const Bruch& b) const {
     return static_cast<i128>(zl) * b.nn == static_cast<i128>(b.zl) * nn;
 }
 
-double Bruch::bruch2Double() const { return static_cast<double>(zl) / static_cast<double>(nn); }
+double Bruch::bruch2Double() const {
+    return static_cast<double>(zl) / static_cast<double>(nn);
+}
 
 std::string Bruch::bruch2String() const {
     if (nn != 1) {
@@ -169,7 +189,9 @@ bool istDezimalzahl(std::string_view s, std::int64_t& wert) {
 
 namespace {
 
-bool istZiffer(char c) { return c >= '0' && c <= '9'; }
+bool istZiffer(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Behalten werden nur "/", "-" und die Ziffern, in ihrer Reihenfolge.
 std::string saeubern(std::string_view s) {

@@ -1,15 +1,14 @@
 #include "core/spielername.h"
 
+#include "core/structuren.h"
+
+#include <algorithm>
+#include <memory>
 #include <unicode/brkiter.h>
 #include <unicode/locid.h>
 #include <unicode/normalizer2.h>
 #include <unicode/unistr.h>
-
-#include <algorithm>
-#include <memory>
 #include <vector>
-
-#include "core/structuren.h"
 
 namespace numora {
 
@@ -42,10 +41,8 @@ std::string alsBuchstabe(const icu::UnicodeString& zeichen) {
 }
 
 std::vector<std::string> buchstabenDerErstenZeichen(std::string_view n) {
-    const icu::UnicodeString text =
-        icu::UnicodeString::fromUTF8(icu::StringPiece(n.data(), static_cast<int32_t>(
-                                                                    std::min<std::size_t>(
-                                                                        n.size(), INT32_MAX))));
+    const icu::UnicodeString text = icu::UnicodeString::fromUTF8(icu::StringPiece(
+        n.data(), static_cast<int32_t>(std::min<std::size_t>(n.size(), INT32_MAX))));
     UErrorCode fehler = U_ZERO_ERROR;
     std::unique_ptr<icu::BreakIterator> zeichen(
         icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), fehler));

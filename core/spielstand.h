@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/structuren.h"
+#include "core/uhr.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "core/structuren.h"
-#include "core/uhr.h"
 
 namespace numora {
 

@@ -4,7 +4,9 @@
 
 namespace numora {
 
-void stoppuhrStarten(Spielstand& s) { s.startzeit = uhr().monoton(); }
+void stoppuhrStarten(Spielstand& s) {
+    s.startzeit = uhr().monoton();
+}
 
 std::int64_t stoppuhrAnhalten(Spielstand& s) {
     const auto dauer = uhr().monoton() - s.startzeit;

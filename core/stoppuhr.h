@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cstdint>
-
 #include "core/spielstand.h"
+
+#include <cstdint>
 
 namespace numora {
 

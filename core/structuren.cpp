@@ -5,10 +5,11 @@ namespace numora {
 namespace {
 
 constexpr std::array<std::string_view, themenAnzahl> themenRohwerte = {
-    "Grundrechenarten",         "Analysis",                "Lineare Gleichungen",
-    "Bruchrechnung",            "Binomische Formel",       "Geraden und Punkte",
-    "Quadratische Gleichungen", "Rechnen mit Restklassen", "Wochentag-Berechnen",
-    "Proportions-Rechnen",
+    "Grundrechenarten",         "Analysis",
+    "Lineare Gleichungen",      "Bruchrechnung",
+    "Binomische Formel",        "Geraden und Punkte",
+    "Quadratische Gleichungen", "Rechnen mit Restklassen",
+    "Wochentag-Berechnen",      "Proportions-Rechnen",
 };
 
 constexpr std::array<std::string_view, phasenAnzahl> phasenRohwerte = {
@@ -29,8 +30,12 @@ std::optional<E> ausRohwert(const std::array<std::string_view, N>& rohwerte,
 
 } // namespace
 
-std::string_view rawValue(thema t) { return themenRohwerte.at(static_cast<std::size_t>(t)); }
-std::string_view rawValue(phase p) { return phasenRohwerte.at(static_cast<std::size_t>(p)); }
+std::string_view rawValue(thema t) {
+    return themenRohwerte.at(static_cast<std::size_t>(t));
+}
+std::string_view rawValue(phase p) {
+    return phasenRohwerte.at(static_cast<std::size_t>(p));
+}
 
 std::optional<thema> themaAusRawValue(std::string_view text) {
     return ausRohwert<thema>(themenRohwerte, text);
@@ -40,10 +45,11 @@ std::optional<phase> phaseAusRawValue(std::string_view text) {
 }
 
 const std::array<std::string_view, angebotAnzahl> angebot = {
-    "Grundrechenarten",         "Lineare Gleichungen", "Bruchrechnung",
-    "Binomische Formel",        "Geraden und Punkte",  "Quadratische Gleichungen",
-    "Restklassen-Rechnen",      "Wochentag-Berechnen", "Proportions-Rechnen",
-    "Analysis",
+    "Grundrechenarten",    "Lineare Gleichungen",
+    "Bruchrechnung",       "Binomische Formel",
+    "Geraden und Punkte",  "Quadratische Gleichungen",
+    "Restklassen-Rechnen", "Wochentag-Berechnen",
+    "Proportions-Rechnen", "Analysis",
 };
 
 const std::array<thema, angebotAnzahl> angebotp = {
@@ -51,7 +57,9 @@ const std::array<thema, angebotAnzahl> angebotp = {
     thema::quadGl, thema::restKl, thema::wTag,  thema::prop,  thema::analysis,
 };
 
-std::int64_t levelzahl(thema t) { return t == thema::analysis ? 1 : 3; }
+std::int64_t levelzahl(thema t) {
+    return t == thema::analysis ? 1 : 3;
+}
 
 const std::array<std::string_view, 59> alphabet = {
     "A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M", "N", "O",
@@ -60,9 +68,8 @@ const std::array<std::string_view, 59> alphabet = {
     "q", "r", "s", "t", "u", "v", "w", "x", "y", "z", "ä", "ö", "ü", "ß",
 };
 
-const std::string_view infotext =
-    "Willkommen bei Numora: Training mathematischer Grundtechniken  "
-    "(vom Numora-Team, 2026)";
+const std::string_view infotext = "Willkommen bei Numora: Training mathematischer Grundtechniken  "
+                                  "(vom Numora-Team, 2026)";
 
 const std::string_view hilfeText =
     "Eine ausführliche Beschreibung des Programms Numora und eine Bereitstellung der "

@@ -4,7 +4,9 @@
 
 namespace numora {
 
-Uhr::Zeitpunkt SystemUhr::monoton() const { return std::chrono::steady_clock::now(); }
+Uhr::Zeitpunkt SystemUhr::monoton() const {
+    return std::chrono::steady_clock::now();
+}
 
 Kalenderzeit SystemUhr::lokal() const {
     const std::time_t jetzt = std::time(nullptr);
@@ -30,9 +32,13 @@ std::string mitNullen(std::int64_t wert, std::size_t stellen) {
 
 } // namespace
 
-UhrErsetzen::UhrErsetzen(const Uhr& u) : vorige_(aktuelleUhr()) { aktuelleUhr() = &u; }
+UhrErsetzen::UhrErsetzen(const Uhr& u) : vorige_(aktuelleUhr()) {
+    aktuelleUhr() = &u;
+}
 
-UhrErsetzen::~UhrErsetzen() { aktuelleUhr() = vorige_; }
+UhrErsetzen::~UhrErsetzen() {
+    aktuelleUhr() = vorige_;
+}
 
 const Uhr& uhr() {
     static const SystemUhr system;

@@ -18,7 +18,7 @@ struct Kalenderzeit {
 };
 
 class Uhr {
-public:
+  public:
     using Zeitpunkt = std::chrono::steady_clock::time_point;
     virtual ~Uhr() = default;
     virtual Zeitpunkt monoton() const = 0;
@@ -27,20 +27,20 @@ public:
 };
 
 class SystemUhr final : public Uhr {
-public:
+  public:
     Zeitpunkt monoton() const override;
     Kalenderzeit lokal() const override;
 };
 
 // Ersetzt die Uhr für die Lebensdauer des Objekts.
 class UhrErsetzen {
-public:
+  public:
     explicit UhrErsetzen(const Uhr& uhr);
     ~UhrErsetzen();
     UhrErsetzen(const UhrErsetzen&) = delete;
     UhrErsetzen& operator=(const UhrErsetzen&) = delete;
 
-private:
+  private:
     const Uhr* vorige_;
 };
 

@@ -33,8 +33,7 @@ std::int64_t SkriptQuelle::ziehe(std::int64_t von, std::int64_t bis) {
     const std::int64_t w = werte_.front();
     werte_.pop_front();
     if (w < von || w > bis) {
-        throw std::logic_error("SkriptQuelle: " + std::to_string(w) + " liegt nicht in " +
-                               bereich);
+        throw std::logic_error("SkriptQuelle: " + std::to_string(w) + " liegt nicht in " + bereich);
     }
     return w;
 }
@@ -58,14 +57,17 @@ Zufallsquelle& quelle() {
 
 } // namespace
 
-ZufallsquelleErsetzen::ZufallsquelleErsetzen(Zufallsquelle& quelle)
-    : vorige_(aktuelleQuelle()) {
+ZufallsquelleErsetzen::ZufallsquelleErsetzen(Zufallsquelle& quelle) : vorige_(aktuelleQuelle()) {
     aktuelleQuelle() = &quelle;
 }
 
-ZufallsquelleErsetzen::~ZufallsquelleErsetzen() { aktuelleQuelle() = vorige_; }
+ZufallsquelleErsetzen::~ZufallsquelleErsetzen() {
+    aktuelleQuelle() = vorige_;
+}
 
-std::int64_t zufallszahl(std::int64_t von, std::int64_t bis) { return quelle().ziehe(von, bis); }
+std::int64_t zufallszahl(std::int64_t von, std::int64_t bis) {
+    return quelle().ziehe(von, bis);
+}
 
 std::int64_t zufallszahlStern(std::int64_t von, std::int64_t bis) {
     std::int64_t z = 0;

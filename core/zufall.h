@@ -12,46 +12,46 @@
 namespace numora {
 
 class Zufallsquelle {
-public:
+  public:
     virtual ~Zufallsquelle() = default;
     // Gleichverteilt im geschlossenen Bereich von…bis; der Aufrufer sichert von <= bis zu.
     virtual std::int64_t ziehe(std::int64_t von, std::int64_t bis) = 0;
 };
 
 class MersenneQuelle final : public Zufallsquelle {
-public:
+  public:
     explicit MersenneQuelle(std::uint64_t saat);
     // Saat aus std::random_device.
     MersenneQuelle();
     std::int64_t ziehe(std::int64_t von, std::int64_t bis) override;
 
-private:
+  private:
     std::mt19937_64 generator_;
 };
 
 // Liefert die vorgegebenen Werte der Reihe nach. Ein Wert außerhalb des erfragten
 // Bereichs oder eine leere Liste ist ein Fehler des Tests: std::logic_error.
 class SkriptQuelle final : public Zufallsquelle {
-public:
+  public:
     SkriptQuelle(std::initializer_list<std::int64_t> werte);
     explicit SkriptQuelle(std::vector<std::int64_t> werte);
     std::int64_t ziehe(std::int64_t von, std::int64_t bis) override;
     void anhaengen(std::initializer_list<std::int64_t> werte);
     std::size_t uebrig() const { return werte_.size(); }
 
-private:
+  private:
     std::deque<std::int64_t> werte_;
 };
 
 // Ersetzt die Quelle für die Lebensdauer des Objekts und stellt danach die vorige wieder her.
 class ZufallsquelleErsetzen {
-public:
+  public:
     explicit ZufallsquelleErsetzen(Zufallsquelle& quelle);
     ~ZufallsquelleErsetzen();
     ZufallsquelleErsetzen(const ZufallsquelleErsetzen&) = delete;
     ZufallsquelleErsetzen& operator=(const ZufallsquelleErsetzen&) = delete;
 
-private:
+  private:
     Zufallsquelle* vorige_;
 };
 

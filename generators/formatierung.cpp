@@ -35,11 +35,17 @@ std::string mitVariable(std::int64_t z, std::string_view v) {
 
 } // namespace
 
-std::string zx(std::int64_t z) { return mitVariable(z, "x"); }
+std::string zx(std::int64_t z) {
+    return mitVariable(z, "x");
+}
 
-std::string zy(std::int64_t z) { return mitVariable(z, "y"); }
+std::string zy(std::int64_t z) {
+    return mitVariable(z, "y");
+}
 
-std::string axPlusB(std::int64_t a, std::int64_t b) { return zx(a) + " " + plusZ(b); }
+std::string axPlusB(std::int64_t a, std::int64_t b) {
+    return zx(a) + " " + plusZ(b);
+}
 
 std::string zNacktVorKlammer(std::int64_t z) {
     if (z == 1) {

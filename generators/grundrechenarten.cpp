@@ -1,18 +1,22 @@
 #include "generators/grundrechenarten.h"
 
-#include <string>
-
 #include "core/zufall.h"
 #include "generators/formatierung.h"
+
+#include <string>
 
 namespace numora {
 
 namespace {
 
 // Jeder Operand ist mindestens 2: nie 0, nie 1.
-std::int64_t zZahl(std::int64_t bis) { return zufallszahl(2, bis); }
+std::int64_t zZahl(std::int64_t bis) {
+    return zufallszahl(2, bis);
+}
 
-std::string s(std::int64_t z) { return std::to_string(z); }
+std::string s(std::int64_t z) {
+    return std::to_string(z);
+}
 
 Aufgabe stufe1(std::int64_t op) {
     if (op == 2) {
@@ -61,14 +65,12 @@ Aufgabe stufe3(std::int64_t op) {
     const std::string mal_ = " " + m + " ";
     switch (op) {
     case 2:
-        return {"   " + s(a) + " + " + s(c) + mal_ + "(" + s(b) + " + " + s(d) + ")",
-                a + c * summe,
+        return {"   " + s(a) + " + " + s(c) + mal_ + "(" + s(b) + " + " + s(d) + ")", a + c * summe,
                 "   " + s(a) + " + " + s(c) + mal_ + "(" + s(b) + " + " + s(d) + ")\n =  " + s(a) +
                     " + " + s(c) + mal_ + s(summe) + "\n =  " + s(a) + " + " + s(c * summe) +
                     "\n = " + s(a + c * summe) + " "};
     case 3:
-        return {"   " + s(a) + " + " + s(c) + mal_ + "(" + s(summe) + " - " + s(d) + ")",
-                a + c * b,
+        return {"   " + s(a) + " + " + s(c) + mal_ + "(" + s(summe) + " - " + s(d) + ")", a + c * b,
                 s(a) + " + " + s(c) + mal_ + "(" + s(summe) + " - " + s(d) + ")\n = " + s(a) +
                     " + " + s(c) + mal_ + s(b) + " \n = " + s(a) + " + " + s(c * b) + " = " +
                     s(a + c * b)};
@@ -82,9 +84,9 @@ Aufgabe stufe3(std::int64_t op) {
     default: {
         const std::int64_t w = a + c * b;
         return {"   " + s(w) + " - " + s(c) + mal_ + "(" + s(summe) + " - " + s(d) + ")", a,
-                " " + s(w) + " - " + s(c) + mal_ + "(" + s(summe) + " - " + s(d) + ") \n = " +
-                    s(w) + " - " + s(c) + mal_ + s(b) + " \n = " + s(w) + " - " + s(c * b) +
-                    " = " + s(a)};
+                " " + s(w) + " - " + s(c) + mal_ + "(" + s(summe) + " - " + s(d) +
+                    ") \n = " + s(w) + " - " + s(c) + mal_ + s(b) + " \n = " + s(w) + " - " +
+                    s(c * b) + " = " + s(a)};
     }
     }
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cstdint>
-
 #include "core/aufgabe.h"
+
+#include <cstdint>
 
 namespace numora {
 

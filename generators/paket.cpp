@@ -1,7 +1,5 @@
 #include "generators/paket.h"
 
-#include <string>
-
 #include "core/zufall.h"
 #include "generators/binomi.h"
 #include "generators/bruchaufgaben.h"
@@ -13,11 +11,15 @@
 #include "generators/restklassen.h"
 #include "generators/wochentag.h"
 
+#include <string>
+
 namespace numora {
 
 namespace {
 
-std::string s(std::int64_t z) { return std::to_string(z); }
+std::string s(std::int64_t z) {
+    return std::to_string(z);
+}
 
 const std::string gleichungsVorspann =
     "Bestimme die Lösung der Gleichung \n \n" + std::string(46, ' ');
@@ -66,21 +68,20 @@ Aufgabe extremwertAufgabe() {
                     " \n = (x - " + A + ")² + " + B + "\n Der Wert ist also mindestens " + B +
                     " und gleich " + B + " für x = " + A};
     case 2:
-        return {"   Für welchen Wert von x wird der Ausdruck " + A2 + "x - x² + " + B +
-                    " maximal?",
+        return {"   Für welchen Wert von x wird der Ausdruck " + A2 + "x - x² + " + B + " maximal?",
                 a,
                 A2 + "x - x² + " + B + " \n = 2 * " + A + "x - x² - " + AA + " + " + AA + " + " +
                     B + "  \n = -(x² - 2 * " + A + "x + " + AA + ") + " + AA + " + " + B +
-                    " \n = -(x - " + A + ")² + " + AAB + " \n Der Wert ist also hächstens " +
-                    AAB + " und beträgt " + AAB + " für x = " + A};
+                    " \n = -(x - " + A + ")² + " + AAB + " \n Der Wert ist also hächstens " + AAB +
+                    " und beträgt " + AAB + " für x = " + A};
     case 3:
         return {"   Was ist der größte Wert, den der Ausdruck " + A2 + "x - x² + " + B +
                     "  annehmen kann?",
                 a * a + b,
                 A2 + "x - x² + " + B + " \n = " + A2 + "x - x²  - " + AA + " + " + AA + " + " + B +
                     "\n = -(x² - 2 * " + A + "x + " + AA + ") + " + AA + " + " + B +
-                    " \n = -(x - " + A + ")² + " + AAB + " \n Der Wert ist also hächstens " +
-                    AAB + " und beträgt " + AAB + " für x = " + A};
+                    " \n = -(x - " + A + ")² + " + AAB + " \n Der Wert ist also hächstens " + AAB +
+                    " und beträgt " + AAB + " für x = " + A};
     default:
         return {"   Was ist der kleinste Wert, den der Ausdruck x² - " + A2 + "x + " + AAB +
                     " annehmen kann? ",

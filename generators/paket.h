@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/structuren.h"
+
 #include <cstdint>
 #include <vector>
-
-#include "core/structuren.h"
 
 namespace numora {
 

@@ -1,6 +1,10 @@
 // numora-karten: druckt die Karten erzeugter Pakete, zum Durchsehen der Fragen und zum
 // massenhaften Prüfen der Antworten.
 
+#include "core/structuren.h"
+#include "core/zufall.h"
+#include "generators/paket.h"
+
 #include <charconv>
 #include <cstdint>
 #include <iostream>
@@ -10,22 +14,17 @@
 #include <string_view>
 #include <vector>
 
-#include "core/structuren.h"
-#include "core/zufall.h"
-#include "generators/paket.h"
-
 namespace {
 
 constexpr int fehlerCode = 2;
 constexpr std::int64_t hoechsteAnzahl = 1'000'000;
 
-const char* const aufruf =
-    "Aufruf: numora-karten THEMA LEVEL [--anzahl N] [--seed S] [--json]\n"
-    "  THEMA  Nummer des Themas im Angebot, 0 bis 8\n"
-    "  LEVEL  1, 2 oder 3\n"
-    "  --anzahl N  Anzahl der Pakete zu je 8 Karten (Vorgabe 1)\n"
-    "  --seed S    Startwert des Zufalls, für wiederholbare Karten\n"
-    "  --json      eine JSON-Zeile je Karte\n";
+const char* const aufruf = "Aufruf: numora-karten THEMA LEVEL [--anzahl N] [--seed S] [--json]\n"
+                           "  THEMA  Nummer des Themas im Angebot, 0 bis 8\n"
+                           "  LEVEL  1, 2 oder 3\n"
+                           "  --anzahl N  Anzahl der Pakete zu je 8 Karten (Vorgabe 1)\n"
+                           "  --seed S    Startwert des Zufalls, für wiederholbare Karten\n"
+                           "  --json      eine JSON-Zeile je Karte\n";
 
 template <typename T> std::optional<T> zahl(std::string_view text) {
     T wert{};

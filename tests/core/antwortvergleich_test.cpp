@@ -1,7 +1,6 @@
 #include "core/antwortvergleich.h"
 
 #include <gtest/gtest.h>
-
 #include <ostream>
 #include <string>
 

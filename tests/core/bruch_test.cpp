@@ -1,10 +1,9 @@
 #include "core/bruch.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
-#include <ostream>
+#include <gtest/gtest.h>
 #include <limits>
+#include <ostream>
 #include <string>
 
 using numora::Bruch;
@@ -36,10 +35,18 @@ TEST_P(BruchRechnung, LiefertNormalform) {
     const Rechnung& r = GetParam();
     Bruch e;
     switch (r.op) {
-    case '+': e = r.a + r.b; break;
-    case '-': e = r.a - r.b; break;
-    case '*': e = r.a * r.b; break;
-    default: e = r.a / r.b; break;
+    case '+':
+        e = r.a + r.b;
+        break;
+    case '-':
+        e = r.a - r.b;
+        break;
+    case '*':
+        e = r.a * r.b;
+        break;
+    default:
+        e = r.a / r.b;
+        break;
     }
     EXPECT_EQ(e, r.ergebnis) << e.bruch2String();
 }
@@ -82,7 +89,9 @@ struct Lesung {
     Bruch bruch;
 };
 
-void PrintTo(const Lesung& l, std::ostream* os) { *os << '"' << l.eingabe << '"'; }
+void PrintTo(const Lesung& l, std::ostream* os) {
+    *os << '"' << l.eingabe << '"';
+}
 void PrintTo(const Rechnung& r, std::ostream* os) {
     *os << r.a.bruch2String() << ' ' << r.op << ' ' << r.b.bruch2String();
 }
@@ -98,25 +107,23 @@ TEST_P(String2Bruch, LiestGetippteAntworten) {
 
 INSTANTIATE_TEST_SUITE_P(
     Beispiele, String2Bruch,
-    testing::Values(Lesung{"3/4", true, {3, 4}}, Lesung{"- 3 / 4", true, {-3, 4}},
-                    Lesung{"7", true, {7, 1}}, Lesung{"x = 7", true, {7, 1}},
-                    Lesung{"1/2/3", true, {1, 23}}, Lesung{"3/0", true, {3, 0}},
-                    Lesung{"3/-4", true, {3, -4}}, Lesung{"/4", false, {1, 1}},
-                    Lesung{"", false, {1, 1}}, Lesung{"abc", false, {1, 1}},
-                    Lesung{"-", false, {1, 1}}, Lesung{"3-4", false, {1, 1}},
-                    // Das deutsche Dezimalkomma
-                    Lesung{"2,5", true, {5, 2}}, Lesung{"-0,75", true, {-3, 4}},
-                    Lesung{" 2,50 ", true, {5, 2}}, Lesung{"0,0", true, {0, 1}},
-                    Lesung{"3,", true, {3, 1}}, Lesung{"2,5,1", true, {251, 1}},
-                    Lesung{"1.000,5", true, {2001, 2}}, Lesung{"2.5", true, {25, 1}},
-                    Lesung{"1/2,5", true, {1, 25}},
-                    // Grenzen von 64 Bit
-                    Lesung{"-9223372036854775808", true, {min64, 1}},
-                    Lesung{"9223372036854775807", true, {max64, 1}},
-                    Lesung{"9223372036854775808", false, {1, 1}},
-                    Lesung{"1/-9223372036854775808", true, {1, min64}},
-                    Lesung{"99999999999999999999/2", false, {1, 1}},
-                    Lesung{"0,1234567890123456789", false, {1, 1}}));
+    testing::Values(
+        Lesung{"3/4", true, {3, 4}}, Lesung{"- 3 / 4", true, {-3, 4}}, Lesung{"7", true, {7, 1}},
+        Lesung{"x = 7", true, {7, 1}}, Lesung{"1/2/3", true, {1, 23}}, Lesung{"3/0", true, {3, 0}},
+        Lesung{"3/-4", true, {3, -4}}, Lesung{"/4", false, {1, 1}}, Lesung{"", false, {1, 1}},
+        Lesung{"abc", false, {1, 1}}, Lesung{"-", false, {1, 1}}, Lesung{"3-4", false, {1, 1}},
+        // Das deutsche Dezimalkomma
+        Lesung{"2,5", true, {5, 2}}, Lesung{"-0,75", true, {-3, 4}}, Lesung{" 2,50 ", true, {5, 2}},
+        Lesung{"0,0", true, {0, 1}}, Lesung{"3,", true, {3, 1}}, Lesung{"2,5,1", true, {251, 1}},
+        Lesung{"1.000,5", true, {2001, 2}}, Lesung{"2.5", true, {25, 1}},
+        Lesung{"1/2,5", true, {1, 25}},
+        // Grenzen von 64 Bit
+        Lesung{"-9223372036854775808", true, {min64, 1}},
+        Lesung{"9223372036854775807", true, {max64, 1}},
+        Lesung{"9223372036854775808", false, {1, 1}},
+        Lesung{"1/-9223372036854775808", true, {1, min64}},
+        Lesung{"99999999999999999999/2", false, {1, 1}},
+        Lesung{"0,1234567890123456789", false, {1, 1}}));
 
 class BruchParser : public testing::TestWithParam<Lesung> {};
 
@@ -130,7 +137,6 @@ TEST_P(BruchParser, NimmtDieLetztenBeidenTeile) {
 INSTANTIATE_TEST_SUITE_P(Beispiele, BruchParser,
                          testing::Values(Lesung{"3/4", true, {3, 4}}, Lesung{"5", false, {0, 1}},
                                          Lesung{"5/", true, {5, 1}}, Lesung{"3/0", false, {0, 1}},
-                                         Lesung{"1/2/3", true, {2, 3}},
-                                         Lesung{"", false, {0, 1}}));
+                                         Lesung{"1/2/3", true, {2, 3}}, Lesung{"", false, {0, 1}}));
 
 } // namespace

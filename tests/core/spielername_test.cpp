@@ -1,7 +1,6 @@
 #include "core/spielername.h"
 
 #include <gtest/gtest.h>
-
 #include <ostream>
 #include <string>
 
@@ -13,7 +12,9 @@ struct Name {
     std::string normiert;
 };
 
-void PrintTo(const Name& n, std::ostream* os) { *os << '"' << n.eingabe << '"'; }
+void PrintTo(const Name& n, std::ostream* os) {
+    *os << '"' << n.eingabe << '"';
+}
 
 class Spielername : public testing::TestWithParam<Name> {};
 
@@ -55,7 +56,6 @@ TEST(Spielername, RiesigerNameBleibtSchnellUndSicher) {
     }
     // Ein einziges Zeichen "c" mit hunderttausend Tremata ist kein Buchstabe.
     EXPECT_EQ(numora::normName(kombiniert), "AB");
-
 }
 
 } // namespace

@@ -1,11 +1,9 @@
 #include "core/stoppuhr.h"
-
-#include <gtest/gtest.h>
-
-#include <chrono>
-
 #include "core/uhr.h"
 #include "testuhr.h"
+
+#include <chrono>
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,8 +1,7 @@
+#include "core/spielstand.h"
 #include "core/structuren.h"
 
 #include <gtest/gtest.h>
-
-#include "core/spielstand.h"
 
 namespace {
 

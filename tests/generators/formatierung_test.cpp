@@ -1,8 +1,7 @@
 #include "generators/formatierung.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <limits>
 #include <ostream>
 #include <string>
@@ -14,7 +13,9 @@ struct Fall {
     std::string plusZ, zx, zy, zNackt, koeff;
 };
 
-void PrintTo(const Fall& f, std::ostream* os) { *os << f.z; }
+void PrintTo(const Fall& f, std::ostream* os) {
+    *os << f.z;
+}
 
 class Formatierung : public testing::TestWithParam<Fall> {};
 
@@ -27,16 +28,14 @@ TEST_P(Formatierung, SchreibtVorzeichenRichtig) {
     EXPECT_EQ(numora::koeff2String(f.z), f.koeff);
 }
 
-INSTANTIATE_TEST_SUITE_P(Werte, Formatierung,
-                         testing::Values(Fall{3, "+ 3", "3x", "3y", "3", "+ 3"},
-                                         Fall{-3, "- 3", "-3x", "-3y", "-3", "- 3"},
-                                         Fall{1, "+ 1", "x", "y", "", "+ "},
-                                         Fall{-1, "- 1", "-x", "-y", "-", "- "},
-                                         Fall{0, "", "", "", "0", "+ 0"},
-                                         Fall{std::numeric_limits<std::int64_t>::min(),
-                                              "- 9223372036854775808", "-9223372036854775808x",
-                                              "-9223372036854775808y", "-9223372036854775808",
-                                              "- 9223372036854775808"}));
+INSTANTIATE_TEST_SUITE_P(
+    Werte, Formatierung,
+    testing::Values(Fall{3, "+ 3", "3x", "3y", "3", "+ 3"},
+                    Fall{-3, "- 3", "-3x", "-3y", "-3", "- 3"}, Fall{1, "+ 1", "x", "y", "", "+ "},
+                    Fall{-1, "- 1", "-x", "-y", "-", "- "}, Fall{0, "", "", "", "0", "+ 0"},
+                    Fall{std::numeric_limits<std::int64_t>::min(), "- 9223372036854775808",
+                         "-9223372036854775808x", "-9223372036854775808y", "-9223372036854775808",
+                         "- 9223372036854775808"}));
 
 TEST(Formatierung, AxPlusBVerbindetMitEinemLeerzeichen) {
     EXPECT_EQ(numora::axPlusB(3, 5), "3x + 5");

@@ -1,15 +1,13 @@
+#include "core/zufall.h"
 #include "generators/grundrechenarten.h"
-
-#include <gtest/gtest.h>
+#include "generators/paket.h"
 
 #include <cctype>
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <stdexcept>
 #include <string>
 #include <vector>
-
-#include "core/zufall.h"
-#include "generators/paket.h"
 
 namespace {
 
@@ -60,13 +58,12 @@ INSTANTIATE_TEST_SUITE_P(
         Fall{"L3DifferenzMitDifferenz",
              3,
              {5, 10, 3, 4, 5},
-             {"   22 - 4 · (8 - 5)", 10,
-              " 22 - 4 · (8 - 5) \n = 22 - 4 · 3 \n = 22 - 12 = 10"}}),
+             {"   22 - 4 · (8 - 5)", 10, " 22 - 4 · (8 - 5) \n = 22 - 4 · 3 \n = 22 - 12 = 10"}}),
     [](const testing::TestParamInfo<Fall>& i) { return i.param.name; });
 
 // Unabhängiger kleiner Auswerter für Ausdrücke mit + - * / · und Klammern.
 class Auswerter {
-public:
+  public:
     explicit Auswerter(std::string text) : t_(std::move(text)) {}
 
     std::int64_t wert() {
@@ -78,7 +75,7 @@ public:
         return w;
     }
 
-private:
+  private:
     void leer() {
         while (i_ < t_.size() && t_[i_] == ' ') {
             ++i_;

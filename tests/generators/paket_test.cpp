@@ -1,13 +1,11 @@
+#include "core/zufall.h"
 #include "generators/paket.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <regex>
 #include <string>
 #include <vector>
-
-#include "core/zufall.h"
 
 namespace {
 
@@ -96,9 +94,10 @@ TEST(GenPaket, BinomischeFormelLevel3FragtNachMinimumUndMaximum) {
          "89",
          "16x - x² + 25 \n = 16x - x²  - 64 + 64 + 25\n = -(x² - 2 * 8x + 64) + 64 + 25 \n = -(x "
          "- 8)² + 89 \n Der Wert ist also hächstens 89 und beträgt 89 für x = 8"},
-        {4, 5, 21,
-         "   Was ist der kleinste Wert, den der Ausdruck x² - 10x + 46 annehmen kann? ", "21",
-         "x² - 10x + 46 \n = x² - 2 *5x + 25 + 21 \n = (x - 5)² + 21\n Der Wert ist also mindestens "
+        {4, 5, 21, "   Was ist der kleinste Wert, den der Ausdruck x² - 10x + 46 annehmen kann? ",
+         "21",
+         "x² - 10x + 46 \n = x² - 2 *5x + 25 + 21 \n = (x - 5)² + 21\n Der Wert ist also "
+         "mindestens "
          "21 und gleich 21 für x = 5"},
     };
     numora::SkriptQuelle skript{};

@@ -1,0 +1,74 @@
+#pragma once
+
+// Was die Spiellogik von der Plattform braucht, in vier kleinen Schnittstellen.
+// Das Qt-Fenster setzt sie um, die Tests mit Attrappen, die alles mitschreiben.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace numora {
+
+enum class Knopf { fertigF, weiterF, warumF, adeF };
+
+// Die Felder und Knöpfe des Fensters.
+class Bildschirm {
+  public:
+    virtual ~Bildschirm() = default;
+    virtual void kopfText(const std::string& s) = 0;            // KopfZ
+    virtual void frageText(const std::string& s) = 0;           // MittelZ
+    virtual void schreibeAntwortfeld(const std::string& s) = 0; // Antw0
+    virtual std::string eingabe() const = 0;                    // EingabeF
+    virtual void setzeEingabe(const std::string& s) = 0;
+    virtual void eingabeEditierbar(bool ja) = 0;
+    virtual void spielerName(const std::string& s) = 0;
+    virtual void spielerNameSichtbar(bool ja) = 0;
+    virtual void knopfTitel(Knopf k, const std::string& titel) = 0;
+    virtual void knopfSichtbar(Knopf k, bool ja) = 0;
+    virtual bool istKnopfSichtbar(Knopf k) const = 0;
+};
+
+// Modale Dialoge und der Warnton.
+class Dialoge {
+  public:
+    virtual ~Dialoge() = default;
+    // Zeigt frage mit je einem Knopf pro Option, in dieser Reihenfolge (auch leere Titel),
+    // und gibt den Titel des gedrückten Knopfs zurück.
+    virtual std::string waehle(const std::string& frage,
+                               const std::vector<std::string>& optionen) = 0;
+    virtual void piep() = 0;
+};
+
+// Lesen und Schreiben ganzer Dateien im Dokumente-Ordner.
+class Dateiablage {
+  public:
+    enum class Lesestatus { gelesen, fehlt, unlesbar };
+    struct Lesung {
+        Lesestatus status = Lesestatus::fehlt;
+        std::string inhalt; // die Bytes der Datei
+    };
+    struct Ergebnis {
+        bool ok = false;
+        std::string fehler; // Beschreibung der Plattform, wenn ok falsch ist
+    };
+
+    virtual ~Dateiablage() = default;
+    // Der Dokumente-Ordner, bei Bedarf angelegt; leer, wenn es keinen gibt.
+    virtual std::optional<std::string> dokumentenOrdner() = 0;
+    virtual Lesung lesen(const std::string& pfad) = 0;
+    // Ersetzt die Datei atomar: Misslingt es, bleibt die alte unverändert.
+    virtual Ergebnis schreiben(const std::string& pfad, const std::string& inhalt) = 0;
+    virtual bool existiert(const std::string& pfad) = 0;
+    virtual Ergebnis umbenennen(const std::string& von, const std::string& nach) = 0;
+    // Die Textform als Datei-URL (file://…).
+    virtual std::string dateiUrl(const std::string& pfad) = 0;
+};
+
+class Programmende {
+  public:
+    virtual ~Programmende() = default;
+    // Beendet das Programm mit Status 0.
+    virtual void beenden() = 0;
+};
+
+} // namespace numora
