@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <limits>
+#include <ostream>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -32,6 +33,10 @@ struct Fall {
     std::vector<std::int64_t> ziehungen;
     Aufgabe erwartet;
 };
+
+void PrintTo(const Fall& f, std::ostream* os) {
+    *os << f.name;
+}
 
 class LinGleichungen : public testing::TestWithParam<Fall> {};
 
@@ -176,6 +181,10 @@ struct PaketFall {
     std::string antwort;
     std::string hilfe;
 };
+
+void PrintTo(const PaketFall& f, std::ostream* os) {
+    *os << f.name;
+}
 
 class LinGleichungenPaket : public testing::TestWithParam<PaketFall> {};
 
