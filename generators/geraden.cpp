@@ -97,7 +97,7 @@ Aufgabe stufe3() {
     switch (art) {
     case 4: {
         const ZweiPunkteGerade g = gen2PunkteGerade();
-        // Die Klammer vor der y-Differenz bleibt im Text offen, so steht es im Rechenweg.
+        // Die offene Klammer vor der y-Differenz gehört zum festen Wortlaut.
         return {"Eine Gerade g verläuft durch die Punkte A" + punkt(g.x1, g.y1) + " und B" +
                     punkt(g.x2, g.y2) + "\n An welcher Stelle schneidet sie die y-Achse?",
                 g.b,
