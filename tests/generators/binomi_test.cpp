@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -37,6 +38,11 @@ struct LueckenFall {
     std::string text;
     std::int64_t verdeckt;
 };
+
+// Im Fehlerfall den Namen des Falls statt der Bytes zeigen.
+void PrintTo(const LueckenFall& f, std::ostream* os) {
+    *os << f.name;
+}
 
 class GenBinMitLeer : public testing::TestWithParam<LueckenFall> {};
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <regex>
 #include <sstream>
 #include <stdexcept>
@@ -46,6 +47,11 @@ struct Fall {
     std::vector<std::int64_t> ziehungen;
     Aufgabe erwartet;
 };
+
+// Im Fehlerfall den Namen des Falls statt der Bytes zeigen.
+void PrintTo(const Fall& f, std::ostream* os) {
+    *os << f.name;
+}
 
 class QGleichung : public testing::TestWithParam<Fall> {};
 
