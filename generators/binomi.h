@@ -2,10 +2,10 @@
 
 // Binomische Formeln: ein Binom mit einer Lücke (blende) und die quadratische Ergänzung.
 
+#include "core/aufgabe.h"
+
 #include <cstdint>
 #include <string_view>
-
-#include "core/aufgabe.h"
 
 namespace numora {
 
@@ -24,8 +24,8 @@ struct Binom {
 // Nicht 0, im Bereich -9..9.
 std::int64_t zufallUngl0();
 Binom genBinomi1();
-// Gleichung mit der Lücke an Position leerBei (0 bis 4); loesung ist die verdeckte Zahl,
-// hilfe bleibt leer.
+// Gleichung mit der Lücke an Position leerBei (0 bis 4; sonst ohne Lücke und mit loesung 0);
+// loesung ist die verdeckte Zahl, hilfe bleibt leer.
 Aufgabe genBinMitLeer(std::int64_t leerBei);
 // Term, der zu einem vollständigen Quadrat zu ergänzen ist; hilfe bleibt leer.
 Aufgabe binErgaenzung();
