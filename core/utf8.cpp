@@ -62,6 +62,11 @@ bool istGueltigesUtf8(std::string_view s) {
 
 std::string alsUtf8(char32_t c) {
     std::string r;
+    haengeUtf8An(r, c);
+    return r;
+}
+
+void haengeUtf8An(std::string& r, char32_t c) {
     if (c < 0x80) {
         r.push_back(static_cast<char>(c));
     } else if (c < 0x800) {
@@ -77,14 +82,13 @@ std::string alsUtf8(char32_t c) {
         r.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
         r.push_back(static_cast<char>(0x80 | (c & 0x3F)));
     }
-    return r;
 }
 
 std::string latin1ZuUtf8(std::string_view s) {
     std::string r;
     r.reserve(s.size() * 2);
     for (const char c : s) {
-        r += alsUtf8(static_cast<unsigned char>(c));
+        haengeUtf8An(r, static_cast<unsigned char>(c));
     }
     return r;
 }

@@ -17,6 +17,7 @@ std::string latin1ZuUtf8(std::string_view s);
 template <typename F> void fuerJedenCodepunkt(std::string_view s, F&& f);
 
 std::string alsUtf8(char32_t c);
+void haengeUtf8An(std::string& ziel, char32_t c);
 
 namespace detail {
 // Länge der Folge ab s[i], 0 wenn dort keine gültige Folge beginnt.

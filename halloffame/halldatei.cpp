@@ -26,20 +26,18 @@ std::string alleHallen2String(const HallOfFame& hof) {
 }
 
 std::vector<std::string> string2czFeld(std::string_view s) {
+    // Jedes "&", vor dem schon ein "&" stand, beendet ein Stück und gehört zu keinem; das
+    // vorige "&" bleibt das vorige Zeichen, so trennt "&&&" zweimal.
     std::vector<std::string> stuecke;
-    char vorher = 0; // irgendein Zeichen außer "&"
-    std::string stueck;
-    for (const char c : s) {
-        if (c == '&' && vorher == '&') {
-            stuecke.push_back(std::move(stueck));
-            stueck.clear();
-        } else {
-            vorher = c;
-            stueck.push_back(c);
+    std::size_t anfang = 0;
+    for (std::size_t i = 1; i < s.size(); ++i) {
+        if (s[i] == '&' && s[i - 1] == '&') {
+            stuecke.emplace_back(s.substr(anfang, i - anfang));
+            anfang = i + 1;
         }
     }
-    if (!stueck.empty()) {
-        stuecke.push_back(std::move(stueck));
+    if (anfang < s.size()) {
+        stuecke.emplace_back(s.substr(anfang));
     }
     return stuecke;
 }
@@ -84,7 +82,7 @@ char32_t charCode(char32_t a) {
 std::string stringCode(std::string_view s) {
     std::string r;
     r.reserve(s.size());
-    fuerJedenCodepunkt(s, [&r](char32_t c) { r += alsUtf8(charCode(c)); });
+    fuerJedenCodepunkt(s, [&r](char32_t c) { haengeUtf8An(r, charCode(c)); });
     return r;
 }
 
