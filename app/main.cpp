@@ -1,6 +1,30 @@
-#include <iostream>
+#include "core/zufall.h"
+#include "hauptfenster.h"
+#include "qtdateiablage.h"
+#include "start.h"
 
-int main() {
-    std::cout << "Numora: Das Spielfenster ist noch im Bau.\n";
-    return 0;
+#include <QApplication>
+#include <QTimer>
+#include <optional>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    anwendungEinrichten(app);
+    // Mit NUMORA_STARTWERT kommen dieselben Fragen wie bei numora-karten --seed (für Vorführungen).
+    bool zahl = false;
+    const qulonglong startwert = qEnvironmentVariable("NUMORA_STARTWERT").toULongLong(&zahl);
+    std::optional<numora::MersenneQuelle> quelle;
+    std::optional<numora::ZufallsquelleErsetzen> ersetzt;
+    if (zahl) {
+        ersetzt.emplace(quelle.emplace(startwert));
+    }
+    QtDateiablage ablage;
+    Hauptfenster fenster(ablage);
+    QObject::connect(&fenster, &Hauptfenster::beendet, &app, [] { QApplication::exit(0); });
+    fenster.show();
+    // Für die Startzeitmessung: gleich nach dem ersten Zeichnen beenden.
+    if (qEnvironmentVariableIsSet("NUMORA_NUR_START")) {
+        QTimer::singleShot(0, &app, [] { QApplication::exit(0); });
+    }
+    return QApplication::exec();
 }

@@ -38,7 +38,14 @@ INSTANTIATE_TEST_SUITE_P(
                     Vergleich{"-9223372036854775808/-9223372036854775808", "1", true},
                     Vergleich{"9223372036854775807/9223372036854775806", "1", false},
                     Vergleich{"-9223372036854775808", "-9223372036854775808/1", true},
-                    Vergleich{"18446744073709551616", "0", false}));
+                    Vergleich{"18446744073709551616", "0", false},
+                    // Was sonst noch ins Eingabefeld gelangen kann
+                    Vergleich{"\x01 7\x7f", "7", true}, Vergleich{"\u202e7\u202c", "7", true},
+                    Vergleich{"\u0308", "0", false}, Vergleich{"👍🏽7️⃣", "7", true},
+                    Vergleich{"\xff\xfe"
+                              "7",
+                              "7", true},
+                    Vergleich{"٧", "7", false}));
 
 TEST(IstGleich, RiesigeEingabeWirdBewertet) {
     const std::string megabyte(1 << 20, '7');

@@ -1,0 +1,196 @@
+#include "hauptfenster.h"
+
+#include "anzeige.h"
+#include "core/structuren.h"
+#include "ui_hauptfenster.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QSessionManager>
+#include <QStyle>
+#include <QTimer>
+#include <iostream>
+
+namespace {
+
+constexpr int fensterBreite = 1180;
+constexpr int fensterHoehe = 720;
+constexpr int rechteSpalte = 230;
+
+} // namespace
+
+Hauptfenster::Hauptfenster(numora::Dateiablage& ablage, QWidget* eltern)
+    : QMainWindow(eltern), ui_(std::make_unique<Ui::Hauptfenster>()), ton_(this),
+      dialoge_(this, ton_,
+               [this] {
+                   activateWindow();
+                   ui_->EingabeF->setFocus();
+               }),
+      steuerung_(*this, dialoge_, ablage, *this, std::cout) {
+    ui_->setupUi(this);
+    // Feste Größe, ohne Schließknopf: Verlassen geht über das Menü, damit gespeichert wird.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowMinimizeButtonHint);
+    setFixedSize(fensterBreite, fensterHoehe);
+
+    const QFont schrift = spielSchrift();
+    for (QWidget* feld : std::initializer_list<QWidget*>{ui_->KopfZ, ui_->MittelZ, ui_->Antw0,
+                                                         ui_->EingabeF, ui_->spielerName}) {
+        feld->setFont(schrift);
+    }
+    for (QWidget* spalte : std::initializer_list<QWidget*>{
+             ui_->EingabeF, ui_->fertigF, ui_->weiterF, ui_->warumF, ui_->adeF, ui_->spielerName}) {
+        spalte->setFixedWidth(rechteSpalte);
+    }
+
+    // Ausgangslage vor der ersten Eingabe
+    ui_->fertigF->setText(QStringLiteral("Wer spielt?"));
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ui_->weiterF, ui_->warumF, ui_->adeF, ui_->spielerName}) {
+        w->hide();
+    }
+
+    connect(ui_->EingabeF, &QLineEdit::returnPressed, this, [this] { steuerung_.fertigB(); });
+    connect(ui_->fertigF, &QPushButton::clicked, this, [this] { steuerung_.fertigB(); });
+    connect(ui_->weiterF, &QPushButton::clicked, this, [this] { steuerung_.weiterB(); });
+    connect(ui_->warumF, &QPushButton::clicked, this, [this] { steuerung_.warumB(); });
+    connect(ui_->adeF, &QPushButton::clicked, this, [this] { steuerung_.undTschuess(); });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& sitzung) {
+        // Beim Abmelden vom Desktop wie beim Beenden fragen, damit Ergebnisse bleiben.
+        if (sitzung.allowsInteraction()) {
+            steuerung_.quit();
+            sitzung.release();
+        }
+    });
+    qApp->installEventFilter(this);
+    aktionenAnlegen();
+
+    steuerung_.viewDidLoad();
+    ui_->EingabeF->setFocus();
+    // Das Tonsystem erst nach dem Erscheinen des Fensters einrichten, nicht davor.
+    QTimer::singleShot(1500, this, [this] { ton_.vorbereiten(); });
+}
+
+Hauptfenster::~Hauptfenster() {
+    qApp->removeEventFilter(this);
+}
+
+void Hauptfenster::aktionenAnlegen() {
+    const auto aktion = [this](QMenu* menue, const QString& titel, const char* name, auto&& befehl,
+                               const QKeySequence& kurz = {}) {
+        QAction* a = menue->addAction(titel);
+        a->setObjectName(QString::fromLatin1(name));
+        a->setShortcut(kurz);
+        connect(a, &QAction::triggered, this, befehl);
+        return a;
+    };
+
+    QMenu* spiel = menuBar()->addMenu(QStringLiteral("&Numora"));
+    aktion(spiel, QStringLiteral("&Akustische Begleitung …"), "audioWahl",
+           [this] { steuerung_.audioWahl(); });
+    aktion(spiel, QStringLiteral("Spieler&namen ändern"), "meinName",
+           [this] { steuerung_.meinName(); });
+    spiel->addSeparator();
+    aktion(spiel, QStringLiteral("&Verlassen …"), "undTschuess",
+           [this] { steuerung_.undTschuess(); });
+    aktion(
+        spiel, QStringLiteral("&Beenden"), "quit", [this] { steuerung_.quit(); },
+        QKeySequence::Quit);
+
+    QMenu* zeigen = menuBar()->addMenu(QStringLiteral("Hall of Fame &zeigen"));
+    QMenu* loeschen = menuBar()->addMenu(QStringLiteral("Hall of Fame &löschen"));
+    for (const numora::HofAktion& h : numora::hofAktionen) {
+        const auto titel = QString::fromUtf8(
+            numora::angebot[static_cast<std::size_t>(h.thema)].data(),
+            static_cast<qsizetype>(numora::angebot[static_cast<std::size_t>(h.thema)].size()));
+        aktion(h.loeschen ? loeschen : zeigen, titel + (h.loeschen ? QStringLiteral(" …") : ""),
+               std::string(h.name).c_str(), [this, &h] { steuerung_.hofAktion(h); });
+    }
+
+    QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    aktion(
+        hilfe, QStringLiteral("&Hilfe zu Numora"), "hilfe", [this] { steuerung_.hilfe(); },
+        QKeySequence::HelpContents);
+}
+
+QPushButton* Hauptfenster::knopf(numora::Knopf k) const {
+    switch (k) {
+    case numora::Knopf::fertigF:
+        return ui_->fertigF;
+    case numora::Knopf::weiterF:
+        return ui_->weiterF;
+    case numora::Knopf::warumF:
+        return ui_->warumF;
+    case numora::Knopf::adeF:
+        return ui_->adeF;
+    }
+    return ui_->fertigF;
+}
+
+void Hauptfenster::kopfText(const std::string& s) {
+    ui_->KopfZ->setText(anzeigeText(s));
+}
+void Hauptfenster::frageText(const std::string& s) {
+    ui_->MittelZ->setPlainText(anzeigeText(s));
+}
+void Hauptfenster::schreibeAntwortfeld(const std::string& s) {
+    ui_->Antw0->setPlainText(anzeigeText(s));
+}
+std::string Hauptfenster::eingabe() const {
+    return ui_->EingabeF->text().toStdString();
+}
+void Hauptfenster::setzeEingabe(const std::string& s) {
+    ui_->EingabeF->setText(QString::fromStdString(s));
+}
+void Hauptfenster::eingabeEditierbar(bool ja) {
+    ui_->EingabeF->setReadOnly(!ja);
+    // Das Stylesheet färbt das gesperrte Feld blasser; dazu muss es neu angewandt werden.
+    ui_->EingabeF->style()->unpolish(ui_->EingabeF);
+    ui_->EingabeF->style()->polish(ui_->EingabeF);
+}
+void Hauptfenster::spielerName(const std::string& s) {
+    ui_->spielerName->setText(QString::fromStdString(s));
+}
+void Hauptfenster::spielerNameSichtbar(bool ja) {
+    ui_->spielerName->setVisible(ja);
+}
+void Hauptfenster::knopfTitel(numora::Knopf k, const std::string& titel) {
+    // Der Warum-Knopf behält sein Tastenkürzel Alt+W.
+    if (k != numora::Knopf::warumF) {
+        knopf(k)->setText(QString::fromStdString(titel));
+    }
+}
+void Hauptfenster::knopfSichtbar(numora::Knopf k, bool ja) {
+    knopf(k)->setVisible(ja);
+}
+bool Hauptfenster::istKnopfSichtbar(numora::Knopf k) const {
+    return !knopf(k)->isHidden();
+}
+
+void Hauptfenster::beenden() {
+    emit beendet();
+}
+
+void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
+    // Schließen durch Fenstermanager oder Sitzung: wie der Befehl Beenden.
+    ereignis->ignore();
+    steuerung_.quit();
+}
+
+bool Hauptfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (ereignis->type() == QEvent::KeyPress) {
+        const auto* taste = static_cast<QKeyEvent*>(ereignis);
+        // Nur das erste Zustellen an das Fokus-Widget zählt, nicht das Weiterreichen an die
+        // Eltern, und kein automatisch wiederholter Druck. Offene Dialoge haben Vorrang.
+        auto* widget = qobject_cast<QWidget*>(objekt);
+        if (taste->key() == Qt::Key_Shift && !taste->isAutoRepeat() && widget != nullptr &&
+            widget->window() == this && QApplication::activeModalWidget() == nullptr &&
+            (widget == QApplication::focusWidget() || widget == ui_->EingabeF)) {
+            steuerung_.flagsChanged(true);
+        }
+    }
+    return QMainWindow::eventFilter(objekt, ereignis);
+}

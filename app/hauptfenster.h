@@ -1,0 +1,61 @@
+#pragma once
+
+#include "game/plattform.h"
+#include "game/viewcontroller.h"
+#include "piepton.h"
+#include "qtdialoge.h"
+
+#include <QMainWindow>
+#include <map>
+#include <memory>
+
+class QPushButton;
+
+namespace Ui {
+class Hauptfenster;
+}
+
+// Das Spielfenster: Felder und Knöpfe aus hauptfenster.ui, das Menü, Return und Shift.
+// Es ist der Bildschirm der Spiellogik und beendet auf ihren Wunsch das Programm.
+class Hauptfenster final : public QMainWindow,
+                           public numora::Bildschirm,
+                           public numora::Programmende {
+    Q_OBJECT
+
+  public:
+    explicit Hauptfenster(numora::Dateiablage& ablage, QWidget* eltern = nullptr);
+    ~Hauptfenster() override;
+
+    numora::ViewController& steuerung() { return steuerung_; }
+
+    void kopfText(const std::string& s) override;
+    void frageText(const std::string& s) override;
+    void schreibeAntwortfeld(const std::string& s) override;
+    std::string eingabe() const override;
+    void setzeEingabe(const std::string& s) override;
+    void eingabeEditierbar(bool ja) override;
+    void spielerName(const std::string& s) override;
+    void spielerNameSichtbar(bool ja) override;
+    void knopfTitel(numora::Knopf k, const std::string& titel) override;
+    void knopfSichtbar(numora::Knopf k, bool ja) override;
+    bool istKnopfSichtbar(numora::Knopf k) const override;
+
+    void beenden() override;
+
+  signals:
+    // Die Spiellogik will das Programm mit Status 0 beenden.
+    void beendet();
+
+  protected:
+    void closeEvent(QCloseEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+  private:
+    void aktionenAnlegen();
+    QPushButton* knopf(numora::Knopf k) const;
+
+    std::unique_ptr<Ui::Hauptfenster> ui_;
+    Piepton ton_;
+    QtDialoge dialoge_;
+    numora::ViewController steuerung_;
+};
