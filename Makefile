@@ -28,6 +28,7 @@ bench:
 	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DNUMORA_BENCH=ON
 	cmake --build build/bench -j $(JOBS)
 	@set -e; for b in build/bench/bench/numora_bench_*; do echo "== $$b"; $$b; done
+	@echo "== Start des Fensters"; bench/start.sh build/bench
 
 clean:
 	rm -rf build
