@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installiert die fehlenden Debian-Pakete für Bau, Tests und Messungen.
-# Aufruf: tools/pakete.sh [basis|fuzz|bench] ...   (ohne Argument: basis)
+# Aufruf: tools/pakete.sh [basis|fuzz|bench|fotos] ...   (ohne Argument: basis)
 set -euo pipefail
 
 basis=(cmake make g++ pkg-config
@@ -8,6 +8,7 @@ basis=(cmake make g++ pkg-config
        libicu-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev)
 fuzz=(clang libclang-rt-14-dev)
 bench=(xvfb xauth hyperfine time)
+fotos=(xvfb xauth xdotool openbox imagemagick python3)
 
 gruppen=("$@")
 [ ${#gruppen[@]} -eq 0 ] && gruppen=(basis)
@@ -18,6 +19,7 @@ for g in "${gruppen[@]}"; do
     basis) gewuenscht+=("${basis[@]}") ;;
     fuzz)  gewuenscht+=("${fuzz[@]}") ;;
     bench) gewuenscht+=("${bench[@]}") ;;
+    fotos) gewuenscht+=("${fotos[@]}") ;;
     *) echo "Unbekannte Paketgruppe: $g" >&2; exit 2 ;;
   esac
 done

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Spielt unter Xvfb eine Runde und legt Bildschirmfotos jeder Phase in docs/ ab.
+# Aufruf: tools/bildschirmfotos.sh [BAUORDNER]   (Vorgabe: build/release)
+# Braucht xvfb, xdotool, openbox und ImageMagick (tools/pakete.sh fotos).
+set -euo pipefail
+bau="${1:-build/release}"
+ziel="docs"
+startwert=7
+thema=1 # Lineare Gleichungen, Level 1
+
+if [ -z "${BILDSCHIRMFOTOS_IM_XVFB:-}" ]; then
+  export BILDSCHIRMFOTOS_IM_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+fi
+
+heim=$(mktemp -d)
+trap 'rm -rf "$heim"' EXIT
+mapfile -t antworten < <("$bau/tools/numora-karten" $thema 1 --seed $startwert --json |
+  python3 -c 'import json,sys; [print(json.loads(z)["antwort"]) for z in sys.stdin]')
+
+openbox >/dev/null 2>&1 &
+sleep 1
+HOME="$heim" NUMORA_STARTWERT=$startwert "$bau/app/numora" >/dev/null 2>&1 &
+sleep 3
+foto() { sleep 0.7; import -window root -crop 1200x800+0+0 "$ziel/$1.png"; }
+tippe() { xdotool type --delay 40 -- "$1"; }
+
+tippe "Jürgen"; foto 1-name
+xdotool key Return; foto 2-themen
+tippe "$thema"; xdotool key Return; sleep 0.7; xdotool key Return # Level 1
+xdotool key shift; foto 3-frage
+tippe "17"; xdotool key Return; foto 4-urteil
+xdotool key alt+w; foto 5-erklaerung
+xdotool key Return # "ok, weiter"
+for i in 1 2 3 4 5 6 7; do
+  tippe "${antworten[$i]}"; xdotool key Return; sleep 0.3
+  xdotool key Return; sleep 0.3 # Return in der Pause: weiter
+done
+foto 6-auswertung
+kill %2 2>/dev/null || true
