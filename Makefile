@@ -30,5 +30,28 @@ bench:
 	@set -e; for b in build/bench/bench/numora_bench_*; do echo "== $$b"; $$b; done
 	@echo "== Start des Fensters"; bench/start.sh build/bench
 
+# Jedes Ziel läuft FUZZ_SEKUNDEN lang auf einer Arbeitskopie seines Korpus unter build/fuzz,
+# damit neue Eingaben das Repository nicht füllen. Jeder Fund lässt make scheitern.
+fuzz:
+	@tools/pakete.sh basis fuzz
+	CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DNUMORA_FUZZ=ON -DNUMORA_APP=OFF -DBUILD_TESTING=OFF
+	cmake --build build/fuzz -j $(JOBS) --target numora_fuzz
+	@fehler=""; \
+	for ziel in antwort bruchparser name halle; do \
+		korpus=build/fuzz/korpus/$$ziel; funde=build/fuzz/funde/$$ziel; \
+		protokoll=build/fuzz/$$ziel.log; \
+		mkdir -p $$korpus $$funde; cp -r fuzz/korpus/$$ziel/. $$korpus/; \
+		echo "== $$ziel: $(FUZZ_SEKUNDEN) s, Protokoll in $$protokoll"; \
+		if build/fuzz/fuzz/fuzz_$$ziel $$korpus -max_total_time=$(FUZZ_SEKUNDEN) \
+			-max_len=65536 -timeout=10 -print_final_stats=1 \
+			-artifact_prefix=$$funde/ >$$protokoll 2>&1; then \
+			grep -E "DONE|number_of_executed_units" $$protokoll; \
+		else \
+			tail -n 60 $$protokoll; fehler="$$fehler $$ziel"; \
+		fi; \
+	done; \
+	if [ -n "$$fehler" ]; then echo "Funde in:$$fehler (Eingaben in build/fuzz/funde/)"; exit 1; fi
+
 clean:
 	rm -rf build
