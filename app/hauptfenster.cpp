@@ -10,7 +10,6 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QSessionManager>
-#include <QStyle>
 #include <QTimer>
 #include <iostream>
 
@@ -19,6 +18,20 @@ namespace {
 constexpr int fensterBreite = 1180;
 constexpr int fensterHoehe = 720;
 constexpr int rechteSpalte = 230;
+constexpr int knopfHoehe = 34;
+
+// Farben über die Palette statt per Stylesheet: Das hält den Start schlank.
+const QColor eingabeGruen(0xc9, 0xef, 0xc4);
+const QColor eingabeGesperrt(0xe4, 0xef, 0xe2);
+const QColor warumRot(0xc9, 0x30, 0x2c);
+const QColor papier(0xfb, 0xfb, 0xf7);
+const QColor kopfBlau(0x1d, 0x3f, 0x5e);
+
+void faerben(QWidget* w, QPalette::ColorRole rolle, const QColor& farbe) {
+    QPalette p = w->palette();
+    p.setColor(rolle, farbe);
+    w->setPalette(p);
+}
 
 } // namespace
 
@@ -36,6 +49,14 @@ Hauptfenster::Hauptfenster(numora::Dateiablage& ablage, QWidget* eltern)
                    Qt::WindowMinimizeButtonHint);
     setFixedSize(fensterBreite, fensterHoehe);
 
+    faerben(ui_->EingabeF, QPalette::Base, eingabeGruen);
+    faerben(ui_->warumF, QPalette::Button, warumRot);
+    faerben(ui_->warumF, QPalette::ButtonText, Qt::white);
+    faerben(ui_->MittelZ, QPalette::Base, papier);
+    faerben(ui_->Antw0, QPalette::Base, papier);
+    faerben(ui_->KopfZ, QPalette::WindowText, kopfBlau);
+    faerben(ui_->spielerName, QPalette::WindowText, kopfBlau);
+
     const QFont schrift = spielSchrift();
     for (QWidget* feld : std::initializer_list<QWidget*>{ui_->KopfZ, ui_->MittelZ, ui_->Antw0,
                                                          ui_->EingabeF, ui_->spielerName}) {
@@ -44,6 +65,7 @@ Hauptfenster::Hauptfenster(numora::Dateiablage& ablage, QWidget* eltern)
     for (QWidget* spalte : std::initializer_list<QWidget*>{
              ui_->EingabeF, ui_->fertigF, ui_->weiterF, ui_->warumF, ui_->adeF, ui_->spielerName}) {
         spalte->setFixedWidth(rechteSpalte);
+        spalte->setMinimumHeight(knopfHoehe);
     }
 
     // Ausgangslage vor der ersten Eingabe
@@ -147,9 +169,10 @@ void Hauptfenster::setzeEingabe(const std::string& s) {
 }
 void Hauptfenster::eingabeEditierbar(bool ja) {
     ui_->EingabeF->setReadOnly(!ja);
-    // Das Stylesheet färbt das gesperrte Feld blasser; dazu muss es neu angewandt werden.
-    ui_->EingabeF->style()->unpolish(ui_->EingabeF);
-    ui_->EingabeF->style()->polish(ui_->EingabeF);
+    // Gesperrt ist das grüne Feld blasser.
+    QPalette p = ui_->EingabeF->palette();
+    p.setColor(QPalette::Base, ja ? eingabeGruen : eingabeGesperrt);
+    ui_->EingabeF->setPalette(p);
 }
 void Hauptfenster::spielerName(const std::string& s) {
     ui_->spielerName->setText(QString::fromStdString(s));

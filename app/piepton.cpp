@@ -1,31 +1,36 @@
 #include "piepton.h"
 
+#include "klangquelle.h"
+
 #include <QApplication>
-#include <QAudioDevice>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QDir>
+#include <QLibrary>
 
 Piepton::Piepton(QObject* eltern) : QObject(eltern) {}
 
+Piepton::~Piepton() = default;
+
 void Piepton::vorbereiten() {
-    if (zustand_ != Zustand::offen) {
+    if (vorbereitet_) {
         return;
     }
-    if (QMediaDevices::audioOutputs().isEmpty()) {
-        zustand_ = Zustand::systemton;
-        return;
+    vorbereitet_ = true;
+    // Im Bauordner liegt das Modul neben dem Programm, installiert unter lib/numora.
+    const QString hier = QCoreApplication::applicationDirPath();
+    for (const QString& ort : {hier, hier + QStringLiteral("/../lib/numora")}) {
+        QLibrary modul(QDir(ort).filePath(QStringLiteral("libnumora_klang")));
+        using Fabrik = Klangquelle* (*)();
+        if (auto fabrik = reinterpret_cast<Fabrik>(modul.resolve(klangFabrik))) {
+            klang_.reset(fabrik());
+            return;
+        }
     }
-    effekt_ = new QSoundEffect(this);
-    effekt_->setSource(QUrl(QStringLiteral("qrc:/numora/piep.wav")));
-    effekt_->setVolume(0.7F);
-    zustand_ = Zustand::effekt;
 }
 
 void Piepton::spielen() {
     vorbereiten();
-    if (zustand_ == Zustand::effekt && effekt_->status() != QSoundEffect::Error) {
-        effekt_->play();
+    if (klang_ && klang_->bereit()) {
+        klang_->spielen();
     } else {
         QApplication::beep();
     }

@@ -1,19 +1,21 @@
 #pragma once
 
 #include <QObject>
+#include <memory>
 
-class QSoundEffect;
+class Klangquelle;
 
-// Der Warnton. Das Tonsystem wird erst beim ersten Ton oder nach dem Start im Hintergrund
-// eingerichtet, damit das Fenster schnell erscheint. Ohne Audiogerät bleibt der Systemton.
+// Der Warnton. Das Tonmodul wird erst beim ersten Ton oder nach dem Start im Hintergrund
+// geladen, damit das Fenster schnell erscheint. Ohne Modul oder Audiogerät bleibt der
+// Systemton.
 class Piepton : public QObject {
   public:
     explicit Piepton(QObject* eltern = nullptr);
+    ~Piepton() override;
     void vorbereiten();
     void spielen();
 
   private:
-    enum class Zustand { offen, effekt, systemton };
-    Zustand zustand_ = Zustand::offen;
-    QSoundEffect* effekt_ = nullptr;
+    bool vorbereitet_ = false;
+    std::unique_ptr<Klangquelle> klang_;
 };

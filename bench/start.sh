@@ -25,7 +25,7 @@ m_numora=$(median <"$heim/numora")
 
 hyperfine --warmup 3 --runs "$runden" --export-csv "$heim/zeit.csv" -N "$leer" "$numora" >/dev/null
 # Spalten: command,mean,stddev,median,...
-read -r t_leer t_numora < <(awk -F, 'NR > 1 {printf "%s ", $4}' "$heim/zeit.csv")
+read -r t_leer t_numora < <(awk -F, 'NR > 1 {printf "%s ", $4} END {print ""}' "$heim/zeit.csv")
 
 awk -v tl="$t_leer" -v tn="$t_numora" -v ml="$m_leer" -v mn="$m_numora" 'BEGIN {
   printf "Leeres Fenster: %.3f s, %.1f MiB\n", tl, ml / 1024

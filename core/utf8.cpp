@@ -84,11 +84,20 @@ void haengeUtf8An(std::string& r, char32_t c) {
     }
 }
 
-std::string latin1ZuUtf8(std::string_view s) {
+std::string alsUtf8Lesen(std::string_view s) {
     std::string r;
-    r.reserve(s.size() * 2);
-    for (const char c : s) {
-        haengeUtf8An(r, static_cast<unsigned char>(c));
+    r.reserve(s.size() + s.size() / 4);
+    std::size_t i = 0;
+    while (i < s.size()) {
+        char32_t c = 0;
+        const std::size_t n = detail::folgenLaenge(s, i, c);
+        if (n == 0) {
+            haengeUtf8An(r, static_cast<unsigned char>(s[i]));
+            ++i;
+        } else {
+            r.append(s.substr(i, n));
+            i += n;
+        }
     }
     return r;
 }

@@ -10,8 +10,10 @@ namespace numora {
 // Streng nach Unicode: keine überlangen Formen, keine Surrogate, nichts über U+10FFFF.
 bool istGueltigesUtf8(std::string_view s);
 
-// Jedes Byte als Zeichen aus Latin-1 (so lesen sich ältere, nicht in UTF-8 gespeicherte Texte).
-std::string latin1ZuUtf8(std::string_view s);
+// Gültige UTF-8-Folgen bleiben, jedes übrige Byte gilt als Zeichen aus Latin-1. So lesen
+// sich ältere, nicht in UTF-8 gespeicherte Texte, und ein einzelnes falsches Byte verdirbt
+// nicht den Rest.
+std::string alsUtf8Lesen(std::string_view s);
 
 // Ruft f(zeichen) für jeden Codepunkt eines gültigen UTF-8-Texts auf.
 template <typename F> void fuerJedenCodepunkt(std::string_view s, F&& f);

@@ -122,7 +122,7 @@ HofDateiInhalt hofDateiLesen(std::string_view bytes) {
         text = ohneFremdzeichen(bytes);
     } else {
         inhalt.vollstaendig = false;
-        text = ohneFremdzeichen(latin1ZuUtf8(bytes));
+        text = ohneFremdzeichen(alsUtf8Lesen(bytes));
     }
     for (const std::string& cz : string2czFeld(stringCode(text))) {
         const ZeilenLesung l = cz2Zeile(cz);

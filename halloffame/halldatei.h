@@ -32,8 +32,8 @@ char32_t charCode(char32_t a);
 std::string stringCode(std::string_view s);
 
 // Der Inhalt einer gelesenen Datei, nachsichtig gelesen. vollstaendig ist falsch, wenn
-// etwas darin beim nächsten Speichern verloren ginge: ungültiges UTF-8 (dann als Latin-1
-// gelesen), Stücke, die keine Zeile sind, oder Zeilen ohne gespeicherte Halle.
+// etwas darin beim nächsten Speichern verloren ginge: ungültiges UTF-8 (die falschen Bytes
+// dann als Latin-1 gelesen), Stücke, die keine Zeile sind, oder Zeilen ohne gespeicherte Halle.
 // Platzhalter werden nicht übernommen; jede Halle bekommt beim Start frische.
 struct HofDateiInhalt {
     std::vector<Zeile> zeilen;

@@ -22,7 +22,7 @@ openbox >/dev/null 2>&1 &
 sleep 1
 HOME="$heim" NUMORA_STARTWERT=$startwert "$bau/app/numora" >/dev/null 2>&1 &
 sleep 3
-foto() { sleep 0.7; import -window root -crop 1200x800+0+0 "$ziel/$1.png"; }
+foto() { sleep 0.7; import -window root "$ziel/$1.png"; }
 tippe() { xdotool type --delay 40 -- "$1"; }
 
 tippe "Jürgen"; foto 1-name

@@ -117,6 +117,10 @@ INSTANTIATE_TEST_SUITE_P(
         Dateifall{"UnbekannterSchluessel", "&Otto&1&9&1&8&", {{"Otto", 1, 9, 1, 8}}, false},
         Dateifall{"NegativeZeitBleibt", "&Max&-3&0&1&2&", {{"Max", -3, 0, 1, 2}}, true},
         Dateifall{"Latin1", "&J\xFCrgen&5&0&1&3&", {{"Jürgen", 5, 0, 1, 3}}, false},
+        Dateifall{"MitBomUndEinemFalschenByte",
+                  "\xEF\xBB\xBF&J\xC3\xBCrgen&5&0&1&3&&Kl\xE4re&6&0&1&3&",
+                  {{"Jürgen", 5, 0, 1, 3}, {"Kläre", 6, 0, 1, 3}},
+                  false},
         Dateifall{"NurUndZeichen", "&&&&&&", {}, true}),
     [](const testing::TestParamInfo<Dateifall>& i) { return i.param.name; });
 
