@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Erzeugt app/ressourcen/piep.wav: ein kurzer, weicher Zweiklang als Warnton."""
+"""Erzeugt app/klang/piep.wav: ein kurzer, weicher Zweiklang als Warnton."""
 import math
 import struct
 import sys
@@ -29,4 +29,4 @@ def main(ziel: str) -> None:
 
 
 if __name__ == "__main__":
-    main(sys.argv[1] if len(sys.argv) > 1 else "app/ressourcen/piep.wav")
+    main(sys.argv[1] if len(sys.argv) > 1 else "app/klang/piep.wav")
