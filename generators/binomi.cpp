@@ -10,13 +10,9 @@ namespace numora {
 
 namespace {
 
-std::string s(std::int64_t z) {
-    return std::to_string(z);
-}
-
 // Koeffizient 1 wird vor x und x² nicht geschrieben.
 std::string mitVariable(std::int64_t koeff, const char* variable) {
-    return (koeff == 1 ? std::string() : s(koeff)) + variable;
+    return (koeff == 1 ? std::string() : zahlText(koeff)) + variable;
 }
 
 } // namespace
@@ -42,7 +38,7 @@ Aufgabe genBinMitLeer(std::int64_t leerBei) {
     std::array<std::string, 5> teil = {
         mitVariable(b.p, "x"),   (b.q < 0 ? " - " : " + ") + betragText(b.q),
         mitVariable(b.pp, "x²"), (b.q < 0 ? " - " : " + ") + betragText(b.pq2) + "x",
-        " + " + s(b.qq),
+        " + " + zahlText(b.qq),
     };
     // Die verdeckte Zahl ist der vorzeichenbehaftete Wert, der die Gleichung wahr macht;
     // darum steht vor der Lücke immer ein Pluszeichen.
@@ -81,8 +77,8 @@ Aufgabe binErgaenzung() {
     // Das mittlere Glied wird immer addiert; das Vorzeichen von q bleibt unsichtbar.
     const std::int64_t mitte = b.pq2 < 0 ? -b.pq2 : b.pq2;
     std::string quadrat = mitVariable(b.pp, "x²");
-    std::string linear = " + " + s(mitte) + "x";
-    std::string konstante = " + " + s(b.qq);
+    std::string linear = " + " + zahlText(mitte) + "x";
+    std::string konstante = " + " + zahlText(b.qq);
     std::int64_t verdeckt = 0;
     if (r == 0) {
         quadrat = luecke + "x²";

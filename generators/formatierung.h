@@ -12,6 +12,11 @@ namespace numora {
 // Das Malzeichen aller erzeugten Produkte (U+00B7).
 inline constexpr std::string_view mal = "·";
 
+// Dezimaltext, kurz für lange Textverkettungen.
+inline std::string zahlText(std::int64_t z) {
+    return std::to_string(z);
+}
+
 // Dezimaltext des Betrags, auch für die kleinste 64-Bit-Zahl.
 std::string betragText(std::int64_t z);
 

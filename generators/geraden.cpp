@@ -9,19 +9,15 @@ namespace numora {
 
 namespace {
 
-std::string s(std::int64_t z) {
-    return std::to_string(z);
-}
-
 std::string punkt(std::int64_t x, std::int64_t y) {
-    return "(" + s(x) + "; " + s(y) + ")";
+    return "(" + zahlText(x) + "; " + zahlText(y) + ")";
 }
 
 std::string steigungsText(const ZweiPunkteGerade& g) {
     return "Die Steigung der Geraden durch die Punkte P(px,py) und Q(qx,qy) berechnet sich als "
            "\n(qy - py)/(qx - px), hier also als \nm = (" +
-           s(g.y2) + " " + minus(g.y1) + ")/(" + s(g.x2) + " " + minus(g.x1) + ") = " + s(g.m) +
-           " .";
+           zahlText(g.y2) + " " + minus(g.y1) + ")/(" + zahlText(g.x2) + " " + minus(g.x1) +
+           ") = " + zahlText(g.m) + " .";
 }
 
 Aufgabe stufe1() {
@@ -30,28 +26,29 @@ Aufgabe stufe1() {
     const std::int64_t q = zufallszahl(1, 9);
     switch (art) {
     case 1:
-        return {"Die Gleichung    y = " + koeff(p, "x") + " + " + s(q) +
+        return {"Die Gleichung    y = " + koeff(p, "x") + " + " + zahlText(q) +
                     " beschreibt eine Gerade.\n Welchen Wert hat ihre Steigung?",
                 p,
                 "Die allgemeine Gleichung einer Geraden, die nicht parallel \nzur y-Achse "
                 "verläuft,\n lautet y = mx + b ;\n dabei ist m die Steigung,\n also ist hier m = " +
-                    s(p)};
+                    zahlText(p)};
     case 2:
         return {"An welcher Stelle schneidet die Gerade mit der Gleichung " + gerade2String(q, p) +
                     " die y-Achse?",
                 p,
                 "Die Gerade mit der Gleichung \ny = mx + b schneidet die y-Achse an der Stelle b, "
                 "hier also bei " +
-                    s(p) + " ."};
+                    zahlText(p) + " ."};
     case 3:
         return {
-            "An welcher Stelle schneidet die Gerade mit der Gleichung  y = " + s(q) + "x - " +
-                s(p * q) + "  die x-Achse?",
+            "An welcher Stelle schneidet die Gerade mit der Gleichung  y = " + zahlText(q) +
+                "x - " + zahlText(p * q) + "  die x-Achse?",
             p,
             "Ein Punkt P(x,y) liegt auf der \nx-Achse, wenn für ihn gilt y = 0.\n Aus dem Ansatz "
             "0 = " +
-                s(q) + "x - " + s(p * q) + " folgt\n x = " + s(p * q) + " / " + s(q) + " = " +
-                s(p) + " .\n Die gesuchte Stelle ist also " + s(p) + " ."};
+                zahlText(q) + "x - " + zahlText(p * q) + " folgt\n x = " + zahlText(p * q) + " / " +
+                zahlText(q) + " = " + zahlText(p) + " .\n Die gesuchte Stelle ist also " +
+                zahlText(p) + " ."};
     case 4: {
         const ZweiPunkteGerade g = gen2PunkteGerade();
         return {"Welche Steigung hat eine durch die Punkte P" + punkt(g.x1, g.y1) + " und Q" +
@@ -59,13 +56,13 @@ Aufgabe stufe1() {
                 g.m, steigungsText(g)};
     }
     default:
-        return {"Die Gleichung    y + " + s(p) + "x = " + s(q) +
+        return {"Die Gleichung    y + " + zahlText(p) + "x = " + zahlText(q) +
                     "   beschreibt eine Gerade.\n Welchen Wert hat ihre Steigung?",
                 -p,
                 "Die allgemeine Gleichung einer Geraden, die nicht parallel zur y-Achse verläuft, "
                 "lautet\n y = mx + b , hier y = " +
-                    koeff(-p, "x") + " + " + s(q) +
-                    "\n dabei ist m die Steigung, also ist hier m = " + s(-p) + "."};
+                    koeff(-p, "x") + " + " + zahlText(q) +
+                    "\n dabei ist m die Steigung, also ist hier m = " + zahlText(-p) + "."};
     }
 }
 
@@ -84,12 +81,12 @@ Aufgabe stufe2() {
         return {frage + "a", g.sx,
                 "Durch Gleichsetzen der Terme für y, Ordnen un Zuasmmenfassen und Dividieren durch "
                 "den Koeffizienten von x erhält man x = " +
-                    s(g.sx) + "."};
+                    zahlText(g.sx) + "."};
     }
     return {frage + "b", g.sy,
-            "Durch Gleichsetzen der Terme für y erhält man zunächst x = " + s(g.sx) +
-                ".\n Einsetzen in eine der beiden Geradengleichungen liefert dann y = " + s(g.sy) +
-                "."};
+            "Durch Gleichsetzen der Terme für y erhält man zunächst x = " + zahlText(g.sx) +
+                ".\n Einsetzen in eine der beiden Geradengleichungen liefert dann y = " +
+                zahlText(g.sy) + "."};
 }
 
 Aufgabe stufe3() {
@@ -103,20 +100,21 @@ Aufgabe stufe3() {
                 g.b,
                 "Die Steigung m errechnet sich als Quotient aus Differenz der y-Werte und "
                 "Differenz der x-Werte, also als \n m = (" +
-                    s(g.y2) + " " + minus(g.y1) + " / (" + s(g.x2) + " " + minus(g.x1) +
-                    ") = " + s(g.m) +
+                    zahlText(g.y2) + " " + minus(g.y1) + " / (" + zahlText(g.x2) + " " +
+                    minus(g.x1) + ") = " + zahlText(g.m) +
                     ". Einsetzen der Koordinaten eines der gegebenen Punkte in die "
                     "Geradengleichung y = " +
-                    s(g.m) + "x + b ergibt b = " + s(g.b) + "."};
+                    zahlText(g.m) + "x + b ergibt b = " + zahlText(g.b) + "."};
     }
     case 5: {
         const ZweiPunkteGerade g = gen2PunkteGerade();
         return {"Durch den Punkt A" + punkt(g.x1, g.y1) + " wird eine Gerade mit der Steigung " +
-                    s(g.m) + " gezogen.\n An welcher Stelle b schneidet sie die y-Achse?",
+                    zahlText(g.m) + " gezogen.\n An welcher Stelle b schneidet sie die y-Achse?",
                 g.b,
-                "Einsetzen von m = " + s(g.m) + " und (x;y) = " + punkt(g.x1, g.y1) +
-                    " in die allgemeine Geradengleichung y = m * x + b  liefert " + s(g.y1) +
-                    " = " + s(g.m) + "*" + s(g.x1) + " +  b, also b = " + s(g.b) + "."};
+                "Einsetzen von m = " + zahlText(g.m) + " und (x;y) = " + punkt(g.x1, g.y1) +
+                    " in die allgemeine Geradengleichung y = m * x + b  liefert " + zahlText(g.y1) +
+                    " = " + zahlText(g.m) + "*" + zahlText(g.x1) +
+                    " +  b, also b = " + zahlText(g.b) + "."};
     }
     case 6: {
         const std::int64_t a = zufallszahl(-3, 6);
@@ -129,13 +127,14 @@ Aufgabe stufe3() {
         return {"An welcher Stelle schneidet die Gerade mit der Gleichung " +
                     gerade2String(g.m, g.b) + " die x-Achse?",
                 a,
-                "Mit dem Ansatz 0 = " + s(g.m) + "a + " + s(g.b) + " ergibt sich a = -" + s(g.b) +
-                    " / " + s(g.m) + " = " + s(a) + "."};
+                "Mit dem Ansatz 0 = " + zahlText(g.m) + "a + " + zahlText(g.b) +
+                    " ergibt sich a = -" + zahlText(g.b) + " / " + zahlText(g.m) + " = " +
+                    zahlText(a) + "."};
     }
     default: {
         const std::int64_t t = zufallszahl(2, 5);
         const std::int64_t f = zufallszahl(1, 5);
-        return {"Die Gerade mit der Gleichung  y = " + s(t) + "x - " + s(2 * t * f) +
+        return {"Die Gerade mit der Gleichung  y = " + zahlText(t) + "x - " + zahlText(2 * t * f) +
                     " \n berandet zusammen mit den Koordinatenachsen ein Dreieck.\n Wie groß ist "
                     "sein Flächeninhalt?",
                 2 * t * f * f, ""};
@@ -207,7 +206,7 @@ GeradenSchnittText geradenSchnitt2() {
 std::string gerade2String(std::int64_t m, std::int64_t b) {
     std::string steigung;
     if ((m >= -20 && m <= -2) || (m >= 2 && m <= 20)) {
-        steigung = s(m) + "x ";
+        steigung = zahlText(m) + "x ";
     } else if (m == -1) {
         steigung = "-x ";
     } else if (m == 1) {
@@ -215,13 +214,13 @@ std::string gerade2String(std::int64_t m, std::int64_t b) {
     }
     std::string text = "y = " + steigung;
     if (b >= -200 && b <= -1) {
-        text += " - " + s(-b);
+        text += " - " + zahlText(-b);
     } else if (b == 0) {
         if (steigung.empty()) {
             text += " 0";
         }
     } else {
-        text += (steigung.empty() ? " " : " + ") + s(b);
+        text += (steigung.empty() ? " " : " + ") + zahlText(b);
     }
     return text;
 }
@@ -236,14 +235,14 @@ std::string koeff(std::int64_t k, std::string_view v) {
     if (k == -1) {
         return "-" + std::string(v);
     }
-    return s(k) + std::string(v);
+    return zahlText(k) + std::string(v);
 }
 
 std::string minus(std::int64_t n) {
     if (n < 0) {
         return "+ " + betragText(n);
     }
-    return " - " + s(n);
+    return " - " + zahlText(n);
 }
 
 } // namespace numora

@@ -3,11 +3,11 @@
 // Geraden y = m·x + b: Steigung, Achsenabschnitte, Gerade durch zwei Punkte, Schnittpunkt
 // zweier Geraden und Dreiecksfläche.
 
+#include "core/aufgabe.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-#include "core/aufgabe.h"
 
 namespace numora {
 

@@ -14,19 +14,15 @@ std::int64_t zZahl(std::int64_t bis) {
     return zufallszahl(2, bis);
 }
 
-std::string s(std::int64_t z) {
-    return std::to_string(z);
-}
-
 Aufgabe stufe1(std::int64_t op) {
     if (op == 2) {
         const std::int64_t a = zZahl(30);
         const std::int64_t b = zZahl(9);
-        return {"   " + s(a) + " + " + s(b), a + b, ""};
+        return {"   " + zahlText(a) + " + " + zahlText(b), a + b, ""};
     }
     const std::int64_t a = zZahl(9);
     const std::int64_t b = zZahl(9);
-    return {"   " + s(a) + " * " + s(b) + " ", a * b, ""};
+    return {"   " + zahlText(a) + " * " + zahlText(b) + " ", a * b, ""};
 }
 
 // Differenzen und Quotienten werden rückwärts aus ihrem Ergebnis gebaut.
@@ -35,22 +31,22 @@ Aufgabe stufe2(std::int64_t op) {
     case 2: {
         const std::int64_t a = zZahl(20);
         const std::int64_t b = zZahl(15);
-        return {"   " + s(a) + " + " + s(b), a + b, ""};
+        return {"   " + zahlText(a) + " + " + zahlText(b), a + b, ""};
     }
     case 3: {
         const std::int64_t a = zZahl(20);
         const std::int64_t b = zZahl(15);
-        return {"   " + s(a + b) + " - " + s(b), a, ""};
+        return {"   " + zahlText(a + b) + " - " + zahlText(b), a, ""};
     }
     case 4: {
         const std::int64_t a = zZahl(9);
         const std::int64_t b = zZahl(16);
-        return {"   " + s(a) + " * " + s(b), a * b, ""};
+        return {"   " + zahlText(a) + " * " + zahlText(b), a * b, ""};
     }
     default: {
         const std::int64_t a = zZahl(9);
         const std::int64_t b = zZahl(11);
-        return {"   " + s(a * b) + " / " + s(b), a, ""};
+        return {"   " + zahlText(a * b) + " / " + zahlText(b), a, ""};
     }
     }
 }
@@ -65,28 +61,40 @@ Aufgabe stufe3(std::int64_t op) {
     const std::string mal_ = " " + m + " ";
     switch (op) {
     case 2:
-        return {"   " + s(a) + " + " + s(c) + mal_ + "(" + s(b) + " + " + s(d) + ")", a + c * summe,
-                "   " + s(a) + " + " + s(c) + mal_ + "(" + s(b) + " + " + s(d) + ")\n =  " + s(a) +
-                    " + " + s(c) + mal_ + s(summe) + "\n =  " + s(a) + " + " + s(c * summe) +
-                    "\n = " + s(a + c * summe) + " "};
+        return {"   " + zahlText(a) + " + " + zahlText(c) + mal_ + "(" + zahlText(b) + " + " +
+                    zahlText(d) + ")",
+                a + c * summe,
+                "   " + zahlText(a) + " + " + zahlText(c) + mal_ + "(" + zahlText(b) + " + " +
+                    zahlText(d) + ")\n =  " + zahlText(a) + " + " + zahlText(c) + mal_ +
+                    zahlText(summe) + "\n =  " + zahlText(a) + " + " + zahlText(c * summe) +
+                    "\n = " + zahlText(a + c * summe) + " "};
     case 3:
-        return {"   " + s(a) + " + " + s(c) + mal_ + "(" + s(summe) + " - " + s(d) + ")", a + c * b,
-                s(a) + " + " + s(c) + mal_ + "(" + s(summe) + " - " + s(d) + ")\n = " + s(a) +
-                    " + " + s(c) + mal_ + s(b) + " \n = " + s(a) + " + " + s(c * b) + " = " +
-                    s(a + c * b)};
+        return {"   " + zahlText(a) + " + " + zahlText(c) + mal_ + "(" + zahlText(summe) + " - " +
+                    zahlText(d) + ")",
+                a + c * b,
+                zahlText(a) + " + " + zahlText(c) + mal_ + "(" + zahlText(summe) + " - " +
+                    zahlText(d) + ")\n = " + zahlText(a) + " + " + zahlText(c) + mal_ +
+                    zahlText(b) + " \n = " + zahlText(a) + " + " + zahlText(c * b) + " = " +
+                    zahlText(a + c * b)};
     case 4: {
         const std::int64_t w = a + c * summe;
-        return {"   " + s(w) + " - " + s(c) + mal_ + "(" + s(b) + " + " + s(d) + ")", a,
-                " " + s(w) + " - " + s(c) + mal_ + "(" + s(b) + " + " + s(d) + ")\n = " + s(w) +
-                    " - " + s(c) + mal_ + s(summe) + " \n = " + s(w) + " - " + s(c * summe) +
-                    " = " + s(a)};
+        return {"   " + zahlText(w) + " - " + zahlText(c) + mal_ + "(" + zahlText(b) + " + " +
+                    zahlText(d) + ")",
+                a,
+                " " + zahlText(w) + " - " + zahlText(c) + mal_ + "(" + zahlText(b) + " + " +
+                    zahlText(d) + ")\n = " + zahlText(w) + " - " + zahlText(c) + mal_ +
+                    zahlText(summe) + " \n = " + zahlText(w) + " - " + zahlText(c * summe) + " = " +
+                    zahlText(a)};
     }
     default: {
         const std::int64_t w = a + c * b;
-        return {"   " + s(w) + " - " + s(c) + mal_ + "(" + s(summe) + " - " + s(d) + ")", a,
-                " " + s(w) + " - " + s(c) + mal_ + "(" + s(summe) + " - " + s(d) +
-                    ") \n = " + s(w) + " - " + s(c) + mal_ + s(b) + " \n = " + s(w) + " - " +
-                    s(c * b) + " = " + s(a)};
+        return {"   " + zahlText(w) + " - " + zahlText(c) + mal_ + "(" + zahlText(summe) + " - " +
+                    zahlText(d) + ")",
+                a,
+                " " + zahlText(w) + " - " + zahlText(c) + mal_ + "(" + zahlText(summe) + " - " +
+                    zahlText(d) + ") \n = " + zahlText(w) + " - " + zahlText(c) + mal_ +
+                    zahlText(b) + " \n = " + zahlText(w) + " - " + zahlText(c * b) + " = " +
+                    zahlText(a)};
     }
     }
 }

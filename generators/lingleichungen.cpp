@@ -17,10 +17,6 @@ const std::array<Koeffizienten, 5> koeffs{{
 
 namespace {
 
-std::string s(std::int64_t z) {
-    return std::to_string(z);
-}
-
 std::int64_t betrag(std::int64_t z) {
     return z < 0 ? -z : z;
 }
@@ -52,7 +48,7 @@ std::string gz(std::int64_t n) {
     if (n < 0) {
         return betragText(n);
     }
-    return "-" + s(n);
+    return "-" + zahlText(n);
 }
 
 Aufgabe genLing1() {
@@ -67,11 +63,11 @@ Aufgabe genLing1() {
 
     std::string hilfe;
     if (c != 0) {
-        hilfe =
-            "Addition von " + gz(b) + " auf beiden Seiten: \n " + s(a) + "x = " + s(c - b) + " \n";
+        hilfe = "Addition von " + gz(b) + " auf beiden Seiten: \n " + zahlText(a) +
+                "x = " + zahlText(c - b) + " \n";
     }
-    hilfe += "Division durch " + s(a) + ": \n x = " + s((c - b) / a);
-    return {axPlusB(a, b) + " = " + s(c), x, hilfe};
+    hilfe += "Division durch " + zahlText(a) + ": \n x = " + zahlText((c - b) / a);
+    return {axPlusB(a, b) + " = " + zahlText(c), x, hilfe};
 }
 
 Aufgabe genLing2() {
@@ -92,16 +88,16 @@ Aufgabe genLing2() {
 
     const std::string rechts = axPlusB(c, d);
     std::string hilfe = "Klammer durch Ausmultiplizieren auflösen:\n " + axPlusB(a, a * b) + " = " +
-                        rechts + "\n " + "Addieren von " + s(-c) + "x  ";
+                        rechts + "\n " + "Addieren von " + zahlText(-c) + "x  ";
     if (d != 0) {
-        hilfe += "und " + s(-a * b);
+        hilfe += "und " + zahlText(-a * b);
     }
-    hilfe += "\n " + zx(k) + " = " + s(d - a * b) + "\n";
+    hilfe += "\n " + zx(k) + " = " + zahlText(d - a * b) + "\n";
     if (betrag(k) > 1) {
-        hilfe += "Dividieren durch " + s(k) + ": \n";
+        hilfe += "Dividieren durch " + zahlText(k) + ": \n";
     }
     if (k != 1) {
-        hilfe += "x = " + s(x);
+        hilfe += "x = " + zahlText(x);
     }
     return {zNacktVorKlammer(a) + "(x " + plusZ(b) + ") = " + rechts, x, hilfe};
 }
@@ -116,8 +112,9 @@ Aufgabe genLing3() {
     const std::int64_t c1 = k.a1 * x + v * k.b1 * y;
     const std::int64_t c2 = k.a2 * x + v * k.b2 * y;
     const std::string op = plus ? "x + " : "x - ";
-    std::string text = " \n     " + s(k.a1) + op + s(betrag(k.b1)) + "y = " + s(c1) + " \n     " +
-                       s(k.a2) + op + s(betrag(k.b2)) + "y = " + s(c2) + " ";
+    std::string text = " \n     " + zahlText(k.a1) + op + zahlText(betrag(k.b1)) +
+                       "y = " + zahlText(c1) + " \n     " + zahlText(k.a2) + op +
+                       zahlText(betrag(k.b2)) + "y = " + zahlText(c2) + " ";
 
     const bool fragtX = zufallszahl(1, 2) == 1;
     text += std::string(16, ' ') + (fragtX ? "Berechne x" : "Berechne y");
@@ -159,16 +156,16 @@ std::string linGLHilfe(std::string_view kennung, std::int64_t a1, std::int64_t b
         return {};
     }
 
-    std::string text = "Multiplikation der ersten Gleichung mit " + s(f1) +
-                       " und Multiplikation der zweiten Gleichung mit " + s(minusF2) +
-                       " ergibt das Gleichungspaar:\n " + s(zeile1x) + s1 + s(zeile1y) +
-                       "y = " + s(zeile1c) + "\n " + s(zeile2x) + s2 + s(zeile2y) +
-                       "y = " + s(zeile2c) + "\n Addition beider Gleichungen führt zu\n " +
-                       (nachX ? zx(kf) : zy(kf)) + " = " + s(rechts) +
-                       (kennung == "-x" ? "." : ". ");
+    std::string text = "Multiplikation der ersten Gleichung mit " + zahlText(f1) +
+                       " und Multiplikation der zweiten Gleichung mit " + zahlText(minusF2) +
+                       " ergibt das Gleichungspaar:\n " + zahlText(zeile1x) + s1 +
+                       zahlText(zeile1y) + "y = " + zahlText(zeile1c) + "\n " + zahlText(zeile2x) +
+                       s2 + zahlText(zeile2y) + "y = " + zahlText(zeile2c) +
+                       "\n Addition beider Gleichungen führt zu\n " + (nachX ? zx(kf) : zy(kf)) +
+                       " = " + zahlText(rechts) + (kennung == "-x" ? "." : ". ");
     if (kf != 1) {
-        text +=
-            "\n Division durch " + s(kf) + (nachX ? " ergibt x = " + s(x) : " ergibt y = " + s(y));
+        text += "\n Division durch " + zahlText(kf) +
+                (nachX ? " ergibt x = " + zahlText(x) : " ergibt y = " + zahlText(y));
     }
     return text;
 }

@@ -3,6 +3,7 @@
 #include "core/zufall.h"
 #include "generators/binomi.h"
 #include "generators/bruchaufgaben.h"
+#include "generators/formatierung.h"
 #include "generators/geraden.h"
 #include "generators/grundrechenarten.h"
 #include "generators/lingleichungen.h"
@@ -16,10 +17,6 @@
 namespace numora {
 
 namespace {
-
-std::string s(std::int64_t z) {
-    return std::to_string(z);
-}
 
 const std::string gleichungsVorspann =
     "Bestimme die Lösung der Gleichung \n \n" + std::string(46, ' ');
@@ -54,11 +51,11 @@ Aufgabe extremwertAufgabe() {
     const std::int64_t k = zufallszahl(1, 4);
     const std::int64_t a = zufallszahl(2, 8);
     const std::int64_t b = zufallszahl(20, 36);
-    const std::string A = s(a);
-    const std::string B = s(b);
-    const std::string A2 = s(2 * a);
-    const std::string AA = s(a * a);
-    const std::string AAB = s(a * a + b);
+    const std::string A = zahlText(a);
+    const std::string B = zahlText(b);
+    const std::string A2 = zahlText(2 * a);
+    const std::string AA = zahlText(a * a);
+    const std::string AAB = zahlText(a * a + b);
     switch (k) {
     case 1:
         return {"   Für welchen Wert von x wird der Ausdruck x² - " + A2 + "x + " + AAB +

@@ -1,16 +1,13 @@
 #include "generators/proportionen.h"
 
 #include "core/zufall.h"
+#include "generators/formatierung.h"
 
 #include <string>
 
 namespace numora {
 
 namespace {
-
-std::string s(std::int64_t z) {
-    return std::to_string(z);
-}
 
 std::int64_t zfz() {
     return zufallszahl(2, 5);
@@ -53,21 +50,23 @@ Aufgabe verhaeltnisgleichung() {
         // x an zweiter Stelle.
         const auto [a, b, c, d] =
             ziehFaktoren([](const Faktoren& f) { return f.c == f.a || f.d == f.b; });
-        text += s(b * c) + " : x = " + s(a * b) + " : " + s(a * d);
+        text += zahlText(b * c) + " : x = " + zahlText(a * b) + " : " + zahlText(a * d);
         return {text, c * d,
-                "Übergang zu den Kehrwerten und Multiplikation mit " + s(b * c) + " führt zu:\n" +
-                    "x = " + s(b * c) + " *  " + s(a * d) + " / " + s(a * b) + "\n" +
-                    "Kürzen mit " + s(b) + " und " + s(a) + " ergibt:" + "x = " + s(c) + " * " +
-                    s(d) + " = " + s(c * d)};
+                "Übergang zu den Kehrwerten und Multiplikation mit " + zahlText(b * c) +
+                    " führt zu:\n" + "x = " + zahlText(b * c) + " *  " + zahlText(a * d) + " / " +
+                    zahlText(a * b) + "\n" + "Kürzen mit " + zahlText(b) + " und " + zahlText(a) +
+                    " ergibt:" + "x = " + zahlText(c) + " * " + zahlText(d) + " = " +
+                    zahlText(c * d)};
     }
     // x an erster Stelle.
     const auto [a, b, c, d] =
         ziehFaktoren([](const Faktoren& f) { return f.c == f.b || f.d == f.a; });
-    text += "x : " + s(a * c) + " = " + s(b * d) + " : " + s(a * b);
+    text += "x : " + zahlText(a * c) + " = " + zahlText(b * d) + " : " + zahlText(a * b);
     return {text, c * d,
-            "Multiplikation mit " + s(a * c) + " führt zu:\n" + "x = " + s(a * c) + " *" +
-                s(b * d) + " / " + s(a * b) + "\n" + "Kürzen mit " + s(a) + " und " + s(b) +
-                " ergibt:\n" + "x = " + s(c) + " * " + s(d) + " = " + s(c * d)};
+            "Multiplikation mit " + zahlText(a * c) + " führt zu:\n" + "x = " + zahlText(a * c) +
+                " *" + zahlText(b * d) + " / " + zahlText(a * b) + "\n" + "Kürzen mit " +
+                zahlText(a) + " und " + zahlText(b) + " ergibt:\n" + "x = " + zahlText(c) + " * " +
+                zahlText(d) + " = " + zahlText(c * d)};
 }
 
 Aufgabe farbeUndFlaeche() {
@@ -75,26 +74,28 @@ Aufgabe farbeUndFlaeche() {
     const auto [a, b, c, d] = ziehFaktoren(
         [](const Faktoren& f) { return f.c == f.b || f.d == f.a || f.a * f.c == f.b * f.d; });
     if (zufallszahl(11, 12) == 11) {
-        return {"    Wie viele Einheiten Farbe braucht man zum Streichen von " + s(a * c) +
-                    " m², \n\n          wenn " + s(b * d) + " Einheiten Farbe für " + s(a * b) +
-                    " m² benötigt werden?",
+        return {"    Wie viele Einheiten Farbe braucht man zum Streichen von " + zahlText(a * c) +
+                    " m², \n\n          wenn " + zahlText(b * d) + " Einheiten Farbe für " +
+                    zahlText(a * b) + " m² benötigt werden?",
                 c * d,
                 "Die Zuordnung Fläche <-> Farbeinheiten ist proportional\n"
                 "Für die gesuchte Einheiten-Anzahl x gilt daher\n"
                 "x : " +
-                    s(a * c) + " = " + s(b * d) + " : " + s(a * b) + " \n - und daher\n" +
-                    "x = " + s(a * c) + " * " + s(b * d) + " / " + s(a * b) + "\n" + "Kürzen mit " +
-                    s(b) + " und " + s(a) + " ergibt: x = " + s(c * d)};
+                    zahlText(a * c) + " = " + zahlText(b * d) + " : " + zahlText(a * b) +
+                    " \n - und daher\n" + "x = " + zahlText(a * c) + " * " + zahlText(b * d) +
+                    " / " + zahlText(a * b) + "\n" + "Kürzen mit " + zahlText(b) + " und " +
+                    zahlText(a) + " ergibt: x = " + zahlText(c * d)};
     }
-    return {"    Für wie viele m² reichen " + s(a * c) +
-                " Einheiten Farbe,\n\n          wenn man mit " + s(a * b) + " Einheiten Farbe " +
-                s(b * d) + " m² streichen kann?",
+    return {"    Für wie viele m² reichen " + zahlText(a * c) +
+                " Einheiten Farbe,\n\n          wenn man mit " + zahlText(a * b) +
+                " Einheiten Farbe " + zahlText(b * d) + " m² streichen kann?",
             c * d,
             "Die Zuordnung Farbeinheiten <-> Fläche ist proportional\n"
             "Für die Quadratmeter-Anzahl x gilt daher\n"
             "x : " +
-                s(a * c) + " = " + s(b * d) + " : " + s(a * b) + "\n" + "Kürzen mit " + s(b) +
-                " und " + s(a) + " ergibt: x = " + s(c * d)};
+                zahlText(a * c) + " = " + zahlText(b * d) + " : " + zahlText(a * b) + "\n" +
+                "Kürzen mit " + zahlText(b) + " und " + zahlText(a) +
+                " ergibt: x = " + zahlText(c * d)};
 }
 
 // Jede Maschine erzeugt r Produkteinheiten je Zeiteinheit.
@@ -103,49 +104,51 @@ Aufgabe maschinen() {
     const std::int64_t m = zfz();
     const std::int64_t t = zfz();
     const std::int64_t p = r * m * t;
-    const std::string text = "      " + s(m) + " gleichartige Maschinen erzeugen in " + s(t) +
-                             " Zeiteinheiten " + s(p) + " Produkteinheiten.\n";
+    const std::string text = "      " + zahlText(m) + " gleichartige Maschinen erzeugen in " +
+                             zahlText(t) + " Zeiteinheiten " + zahlText(p) + " Produkteinheiten.\n";
     const std::int64_t art = zufallszahl(1, 3);
     if (art == 1) {
         const std::int64_t x = zfz();
         const std::int64_t t2 = zfz2(t);
         const std::int64_t p2 = r * x * t2;
-        return {text + "\n Wie viele derartige Maschinen erzeugen in " + s(t2) + " Zeiteinheiten " +
-                    s(p2) + " Produkteinheiten ?",
+        return {text + "\n Wie viele derartige Maschinen erzeugen in " + zahlText(t2) +
+                    " Zeiteinheiten " + zahlText(p2) + " Produkteinheiten ?",
                 x,
                 "Die Anzahl der Maschinen ist umgekehrt proportional zur benötigten Zeit und "
                 "proportional zur erzeugten Menge.\n"
                 "Ist x die gesuchte Anzahl der Maschinen, gilt daher:\n"
                 "x = " +
-                    s(m) + " * (" + s(t) + " / " + s(t2) + ") * (" + s(p2) + " / " + s(p) +
-                    ")  \n " + "Antwort: " + s(x) + "  (Maschinen)"};
+                    zahlText(m) + " * (" + zahlText(t) + " / " + zahlText(t2) + ") * (" +
+                    zahlText(p2) + " / " + zahlText(p) + ")  \n " + "Antwort: " + zahlText(x) +
+                    "  (Maschinen)"};
     }
     if (art == 2) {
         const std::int64_t m2 = zfz2(m);
         const std::int64_t t2 = zfz2(t);
         const std::int64_t menge = r * m2 * t2;
-        return {text + "\nWie viele Produkteinheiten erzeugen " + s(m2) + " dieser Maschinen in " +
-                    s(t2) + " Zeiteinheiten.",
+        return {text + "\nWie viele Produkteinheiten erzeugen " + zahlText(m2) +
+                    " dieser Maschinen in " + zahlText(t2) + " Zeiteinheiten.",
                 menge,
                 "Die produzierte Menge ist proportional zur benötigten Zeit und proportional zur "
                 "Anzahl der Maschinen.\n"
                 "Ist p die gesuchte Anzahl der erzeugten Produkteinheiten, gilt daher:\n"
                 " p = " +
-                    s(p) + " * (" + s(t2) + " / " + s(t) + ") * (" + s(m2) + " / " + s(m) +
-                    ")  \n " + "Antwort: " + s(menge) + "  (Produkteinheiten)"};
+                    zahlText(p) + " * (" + zahlText(t2) + " / " + zahlText(t) + ") * (" +
+                    zahlText(m2) + " / " + zahlText(m) + ")  \n " + "Antwort: " + zahlText(menge) +
+                    "  (Produkteinheiten)"};
     }
     const std::int64_t m2 = zfz2(m);
     const std::int64_t z = zfz();
     const std::int64_t p2 = r * m2 * z;
-    return {text + "\nWie viele Zeiteinheiten benötigen " + s(m2) +
-                " dieser Maschinen zur Erzeugung von " + s(p2) + " Produkteinheiten?",
+    return {text + "\nWie viele Zeiteinheiten benötigen " + zahlText(m2) +
+                " dieser Maschinen zur Erzeugung von " + zahlText(p2) + " Produkteinheiten?",
             z,
             "Die Anzahl der Zeiteinheiten ist proportional zur produzierten Menge und umgekehrt "
             "proportional zur Anzahl der Maschinen.\n"
             "Ist z die gesuchte Anzahl der Zeiteinheiten, gilt daher:\n"
             "z = " +
-                s(t) + " * (" + s(p2) + " / " + s(p) + ") * (" + s(m) + " / " + s(m2) + ")\n" +
-                "Antwort: " + s(z) + "  (Zeiteinheiten)"};
+                zahlText(t) + " * (" + zahlText(p2) + " / " + zahlText(p) + ") * (" + zahlText(m) +
+                " / " + zahlText(m2) + ")\n" + "Antwort: " + zahlText(z) + "  (Zeiteinheiten)"};
 }
 
 } // namespace

@@ -3,9 +3,9 @@
 // Proportionen: Verhältnisgleichung (Stufe 1), Farbe und Fläche (Stufe 2),
 // Maschinen, Zeit und Produkte (Stufe 3).
 
-#include <cstdint>
-
 #include "core/aufgabe.h"
+
+#include <cstdint>
 
 namespace numora {
 

@@ -12,10 +12,6 @@ namespace numora {
 
 namespace {
 
-std::string s(std::int64_t z) {
-    return std::to_string(z);
-}
-
 struct Bereich {
     std::int64_t von;
     std::int64_t bis;
@@ -41,9 +37,9 @@ std::string gleichungsText(const std::string& quadratTerm, std::int64_t p, std::
         links += " " + koeff2String(p) + "x";
     }
     if (q > 0) {
-        links += " + " + s(q);
+        links += " + " + zahlText(q);
     } else if (q < 0) {
-        rechts += s(-q);
+        rechts += zahlText(-q);
     }
     if (rechts == " = ") {
         rechts = " = 0";
@@ -88,16 +84,17 @@ Aufgabe genQGleichung(std::int64_t grad) {
     if (grad >= 3) {
         faktor = zufallszahl(1, 3);
         if (faktor > 1) {
-            quadratTerm = s(faktor) + "x²";
+            quadratTerm = zahlText(faktor) + "x²";
         }
     }
     const std::string gleichung = gleichungsText(quadratTerm, faktor * p, faktor * q);
 
     const double pd = static_cast<double>(p);
     const double diskriminante = pd * pd / 4 - static_cast<double>(q);
-    std::string hilfe = "In der Normalform x² + px + q = 0 ist hier p = " + s(p) +
-                        " und q = " + s(q) + ". Falls man nicht x1 und x2 mit x1 + x2 = " + s(-p) +
-                        " und x1 * x2 = " + s(q) +
+    std::string hilfe = "In der Normalform x² + px + q = 0 ist hier p = " + zahlText(p) +
+                        " und q = " + zahlText(q) +
+                        ". Falls man nicht x1 und x2 mit x1 + x2 = " + zahlText(-p) +
+                        " und x1 * x2 = " + zahlText(q) +
                         " errät,\n ist die schematische Lösung: Die Diskriminante D ist (p/2)² - "
                         "q = " +
                         dezimalText(diskriminante) + ",";
@@ -112,12 +109,12 @@ Aufgabe genQGleichung(std::int64_t grad) {
         antwort = x1 > x2 ? x1 : x2;
         vorspann = "Was ist die größere der beiden Lösungen folgender Gleichung ";
         hilfe += " die gesuchte größere Lösung also -p/2 + √D = " + minusPHalbe + " + " + wurzel +
-                 " = " + s(antwort);
+                 " = " + zahlText(antwort);
     } else {
         antwort = x1 < x2 ? x1 : x2;
         vorspann = "Was ist die kleinere der beiden Lösungen folgender Gleichung ";
         hilfe += " die gesuchte kleinere Lösung also -p/2 - √D = " + minusPHalbe + " - " + wurzel +
-                 " = " + s(antwort);
+                 " = " + zahlText(antwort);
     }
 
     return {vorspann + "\n\n" + std::string(31, ' ') + gleichung, antwort, hilfe};

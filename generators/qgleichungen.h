@@ -2,10 +2,10 @@
 
 // Quadratische Gleichungen mit zwei verschiedenen ganzzahligen Lösungen.
 
+#include "core/aufgabe.h"
+
 #include <cstdint>
 #include <string>
-
-#include "core/aufgabe.h"
 
 namespace numora {
 

@@ -15,10 +15,6 @@ constexpr std::array<std::int64_t, 5> inverse5 = {0, 1, 3, 2, 4};
 constexpr std::array<std::int64_t, 7> inverse7 = {0, 1, 4, 5, 2, 3, 6};
 constexpr std::array<std::int64_t, 11> inverse11 = {0, 1, 6, 4, 3, 9, 2, 8, 7, 5, 10};
 
-std::string s(std::int64_t z) {
-    return std::to_string(z);
-}
-
 template <std::size_t N>
 std::int64_t nachschlagen(const std::array<std::int64_t, N>& tafel, std::int64_t n) {
     if (n < 0 || n >= static_cast<std::int64_t>(N)) {
@@ -33,15 +29,17 @@ Aufgabe divisionMitRest() {
     const std::int64_t art = zufallszahl(1, 2);
     const std::int64_t r = rest(n, d);
     const std::int64_t q = (n - r) / d;
-    const std::string zerlegung = s(n) + " = " + s(q) + " * " + s(d) + " + " + s(r);
+    const std::string zerlegung =
+        zahlText(n) + " = " + zahlText(q) + " * " + zahlText(d) + " + " + zahlText(r);
     if (art == 1) {
-        return {"Welchen Rest lässt " + s(n) + " bei Division durch " + s(d) + "?", r,
-                zerlegung + "\nDer gesuchte Rest ist daher " + s(r) + "."};
+        return {"Welchen Rest lässt " + zahlText(n) + " bei Division durch " + zahlText(d) + "?", r,
+                zerlegung + "\nDer gesuchte Rest ist daher " + zahlText(r) + "."};
     }
-    return {"Was ist der ganzzahlige Bestandteil des Quotienten " + s(n) + " / " + s(d) + " ?",
+    return {"Was ist der ganzzahlige Bestandteil des Quotienten " + zahlText(n) + " / " +
+                zahlText(d) + " ?",
             n / d,
-            zerlegung + "\nDer gesuchte ganzzzahlige Bestandteil von " + s(n) + " / " + s(d) +
-                " ist daher " + s(q) + "."};
+            zerlegung + "\nDer gesuchte ganzzzahlige Bestandteil von " + zahlText(n) + " / " +
+                zahlText(d) + " ist daher " + zahlText(q) + "."};
 }
 
 struct Teil {
@@ -54,58 +52,61 @@ const std::string malZ(mal);
 
 Teil summe(std::int64_t a, std::int64_t b, std::int64_t m) {
     const std::int64_t r = rest(a + b, m);
-    return {s(a) + " + " + s(b), r,
-            s(a) + " + " + s(b) + " = " + s(a + b) + " " + mDarst(a + b, m) +
-                "\n Ergebnis: " + s(r)};
+    return {zahlText(a) + " + " + zahlText(b), r,
+            zahlText(a) + " + " + zahlText(b) + " = " + zahlText(a + b) + " " + mDarst(a + b, m) +
+                "\n Ergebnis: " + zahlText(r)};
 }
 
 std::string produktFrage(std::int64_t a, std::int64_t b) {
-    return s(a) + " " + malZ + " " + s(b);
+    return zahlText(a) + " " + malZ + " " + zahlText(b);
 }
 
 Teil produkt(std::int64_t a, std::int64_t b, std::int64_t m) {
     const std::int64_t r = rest(a * b, m);
     return {produktFrage(a, b), r,
-            produktFrage(a, b) + " = " + s(a * b) + mDarst(a * b, m) + "\n Ergebnis: " + s(r)};
+            produktFrage(a, b) + " = " + zahlText(a * b) + mDarst(a * b, m) +
+                "\n Ergebnis: " + zahlText(r)};
 }
 
 // Die Produktfrage unter op 0 hat ihre eigene Erklärung mit zwei Leerzeichen mehr.
 Teil produktVariante(std::int64_t a, std::int64_t b, std::int64_t m) {
     const std::int64_t r = rest(a * b, m);
     return {produktFrage(a, b), r,
-            produktFrage(a, b) + " = " + s(a * b) + " " + mDarst(a * b, m) +
-                " \n Ergebnis: " + s(r)};
+            produktFrage(a, b) + " = " + zahlText(a * b) + " " + mDarst(a * b, m) +
+                " \n Ergebnis: " + zahlText(r)};
 }
 
 Teil negation(std::int64_t a, std::int64_t m) {
-    return {"-" + s(a), m - a, " -" + s(a) + "  = " + s(m) + " - " + s(a) + " = " + s(m - a)};
+    return {"-" + zahlText(a), m - a,
+            " -" + zahlText(a) + "  = " + zahlText(m) + " - " + zahlText(a) + " = " +
+                zahlText(m - a)};
 }
 
 Teil reziprok(std::int64_t a, std::int64_t m) {
     const std::int64_t k = kehrwert(a, m);
     const std::int64_t t = a * k;
-    return {"1/" + s(a), k,
-            " 1/" + s(a) + "  = " + s(k) + "\n denn " + s(a) + " " + malZ + " " + s(k) + " = " +
-                s(t) + "\n = " + s(t / m) + " " + malZ + " " + s(m) + " + 1" +
-                "\nErgebnis ist also " + s(k)};
+    return {"1/" + zahlText(a), k,
+            " 1/" + zahlText(a) + "  = " + zahlText(k) + "\n denn " + zahlText(a) + " " + malZ +
+                " " + zahlText(k) + " = " + zahlText(t) + "\n = " + zahlText(t / m) + " " + malZ +
+                " " + zahlText(m) + " + 1" + "\nErgebnis ist also " + zahlText(k)};
 }
 
 Teil division(std::int64_t a, std::int64_t b, std::int64_t m) {
     const std::int64_t i = kehrwert(b, m);
     const std::int64_t r = rest(a * i, m);
-    const std::string frage = s(a) + " / " + s(b);
+    const std::string frage = zahlText(a) + " / " + zahlText(b);
     if (a / b * b == a) {
-        return {frage, r, frage + " = " + s(a / b) + "\n (Kleines Einmaleins)"};
+        return {frage, r, frage + " = " + zahlText(a / b) + "\n (Kleines Einmaleins)"};
     }
     return {frage, r,
-            "1/" + s(b) + " = " + s(i) + ", denn \n " + s(b) + " " + malZ + " " + s(i) + " = " +
-                s(b * i) + " = " + s(b * i / m) + " " + malZ + " " + s(m) + " + 1\n" + s(a) +
-                " * " + s(i) + " = " + s(a * i) + " " + mDarst(a * i, m) + "\nErgebnis ist also " +
-                s(r)};
+            "1/" + zahlText(b) + " = " + zahlText(i) + ", denn \n " + zahlText(b) + " " + malZ +
+                " " + zahlText(i) + " = " + zahlText(b * i) + " = " + zahlText(b * i / m) + " " +
+                malZ + " " + zahlText(m) + " + 1\n" + zahlText(a) + " * " + zahlText(i) + " = " +
+                zahlText(a * i) + " " + mDarst(a * i, m) + "\nErgebnis ist also " + zahlText(r)};
 }
 
 Aufgabe moduloRechnen(std::int64_t level, std::int64_t m) {
-    const std::string vorspann = "  Berechne modulo " + s(m) + ":      ";
+    const std::string vorspann = "  Berechne modulo " + zahlText(m) + ":      ";
     const std::int64_t op = level >= 3 ? zufallszahl(1, 4) : zufallszahl(0, 3);
     const std::int64_t a = zufallszahl(2, m - 1);
     const std::int64_t b = zufallszahl(2, m - 1);
@@ -163,7 +164,8 @@ std::string mDarst(std::int64_t a, std::int64_t m) {
     if (m < 1 || a < m) {
         return {};
     }
-    return "\n = " + s(a / m) + std::string(mal) + s(m) + " + " + s(rest(a, m));
+    return "\n = " + zahlText(a / m) + std::string(mal) + zahlText(m) + " + " +
+           zahlText(rest(a, m));
 }
 
 Aufgabe genRestRechnen(std::int64_t level) {

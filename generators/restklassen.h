@@ -2,10 +2,10 @@
 
 // Rechnen mit Restklassen: Division mit Rest (Stufe 1) und Rechnen modulo 5, 7 oder 11.
 
+#include "core/aufgabe.h"
+
 #include <cstdint>
 #include <string>
-
-#include "core/aufgabe.h"
 
 namespace numora {
 

@@ -17,10 +17,6 @@ const std::array<std::string_view, 7> wTage = {"Samstag",  "Sonntag",    "Montag
 
 namespace {
 
-std::string s(std::int64_t z) {
-    return std::to_string(z);
-}
-
 struct Korrektur {
     std::string text;
     std::int64_t wert;
@@ -71,15 +67,18 @@ std::string erklaerung(std::int64_t tag, std::int64_t monat, std::int64_t jahr,
     const std::int64_t r = rest(jahr, 100);
     const std::int64_t code = monate[static_cast<std::size_t>(monat)];
     const std::int64_t summe = r + r / 4 + code + tag + k.wert;
-    std::string t = "Codezahl für den " + s(monat) + ". Monat ist " + s(code) + "\n" + s(r) +
-                    " + [" + s(r) + "/4] + " + s(code) + " + " + s(tag) + k.text + " = " + s(summe);
+    std::string t = "Codezahl für den " + zahlText(monat) + ". Monat ist " + zahlText(code) + "\n" +
+                    zahlText(r) + " + [" + zahlText(r) + "/4] + " + zahlText(code) + " + " +
+                    zahlText(tag) + k.text + " = " + zahlText(summe);
     std::int64_t geteilt = summe;
     if (schaltjahrKorrektur(monat, jahr)) {
         geteilt = summe - 1;
-        t += "\n = " + s(summe) + " - 1 (Januar oder Februar eines Schaltjahres) = " + s(geteilt);
+        t += "\n = " + zahlText(summe) +
+             " - 1 (Januar oder Februar eines Schaltjahres) = " + zahlText(geteilt);
     }
-    t += "\n = 7 " + std::string(mal) + " " + s(geteilt / 7) + " + " + s(antwort) + " \n";
-    return t + "Die richtige Antwort wäre also gewesen: " + s(antwort) + " (" +
+    t += "\n = 7 " + std::string(mal) + " " + zahlText(geteilt / 7) + " + " + zahlText(antwort) +
+         " \n";
+    return t + "Die richtige Antwort wäre also gewesen: " + zahlText(antwort) + " (" +
            std::string(wTage[static_cast<std::size_t>(antwort)]) + ")";
 }
 
@@ -165,7 +164,7 @@ Aufgabe genWochentagRaten(std::int64_t level) {
         tag = tagZiehen(monat);
     }
     const std::int64_t antwort = wochentag(tag, monat, jahr);
-    const std::string datum = s(tag) + "." + s(monat) + "." + s(jahr);
+    const std::string datum = zahlText(tag) + "." + zahlText(monat) + "." + zahlText(jahr);
     const Zeitvergleich relation = zeitvergleich(datum);
     return {frageText(relation.relation, datum), antwort, erklaerung(tag, monat, jahr, antwort)};
 }

@@ -2,13 +2,13 @@
 
 // Wochentag eines Datums mit dem Kennzahlverfahren (0 = Samstag, 1 = Sonntag, ... 6 = Freitag).
 
+#include "core/aufgabe.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "core/aufgabe.h"
 
 namespace numora {
 
