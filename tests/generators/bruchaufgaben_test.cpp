@@ -1,3 +1,4 @@
+#include "ausdruck.h"
 #include "core/zufall.h"
 #include "generators/bruchaufgaben.h"
 #include "generators/paket.h"
@@ -6,549 +7,133 @@
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <limits>
-#include <ostream>
+#include <numeric>
 #include <regex>
-#include <stdexcept>
+#include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
 
 using numora::Bruch;
-using numora::BruchAufgabe;
+using numora::test::Ausdruck;
+using numora::test::Rational;
 
-// Wiederkehrende Erklärungen, wörtlich ausgeschrieben.
+const std::string vorn = "Welcher Bruch ist der Wert des Rechenausdrucks ";
 const std::string kgvSatz = "Das kleinste gemeinschaftliche Vielfache der Nenner ";
 const std::string gleichnamig = " . Die Brüche werden durch Erweitern gleichnamig gemacht: \n";
-// 3/4 - 5/6 = -1/12
 const std::string hilfeDiff34_56 = kgvSatz + "4 und 6 ist 12" + gleichnamig +
                                    "3/4 wird mit 3 erweitert \n 5/6 wird mit 2 erweitert \n"
                                    "3/4 - 5/6  = 9/12 - 10/12 \n = -1/12\n";
-// 2/3 · 3/4 = 1/2
 const std::string hilfeProd23_34 = "2/3 * 3/4  = (2 · 3) / (3 · 4) \n = 6 / 12  \n"
                                    " Kürzen mit 6 ergibt 1/2";
-// 4/5 + 2/5 = 6/5
-const std::string hilfeSumme45_25 = "4/5 + 2/5  = (4 + 2) / 5 \n = 6/5";
-// 2/3 : 4/5 = 5/6
-const std::string hilfeQuot23_45 = "2/3 : 4/5  = 2/3 · 5/4 \n = (2 · 5) / (3 · 4) \n"
-                                   " = 10 / 12  \n Kürzen mit 2 ergibt 5/6";
 
-// ---------------------------------------------------------------- bruchHilf
-
-struct HilfFall {
+struct Kopf {
     const char* name;
-    const char* op;
-    Bruch b1;
-    Bruch b2;
-    std::string erwartet;
+    std::int64_t level;
+    std::vector<std::int64_t> ziehungenJeKarte;
+    const char* antwort;
 };
 
-void PrintTo(const HilfFall& f, std::ostream* os) {
-    *os << f.name;
-}
-
-class BruchHilf : public testing::TestWithParam<HilfFall> {};
-
-TEST_P(BruchHilf, SchreibtDieRechnungWoertlich) {
-    const HilfFall& f = GetParam();
-    EXPECT_EQ(numora::bruchHilf(f.op, f.b1, f.b2), f.erwartet);
-}
-
-constexpr std::int64_t groesste = std::numeric_limits<std::int64_t>::max();
-
-INSTANTIATE_TEST_SUITE_P(
-    JederZweig, BruchHilf,
-    testing::Values(
-        HilfFall{"ProduktKuerzbar", "*", {2, 3}, {3, 4}, hilfeProd23_34},
-        HilfFall{"ProduktTeilerfremd",
-                 "*",
-                 {5, 2},
-                 {3, 4},
-                 "5/2 * 3/4  = (5 · 3) / (2 · 4) \n = 15 / 8  \n Nicht weiter zu kürzen."},
-        HilfFall{"ProduktMitGanzzahl",
-                 "*",
-                 {2, 1},
-                 {3, 4},
-                 "2 * 3/4  = (2 · 3) / (1 · 4) \n = 6 / 4  \n Kürzen mit 2 ergibt 3/2"},
-        HilfFall{"QuotientKuerzbar", ":", {2, 3}, {4, 5}, hilfeQuot23_45},
-        HilfFall{"QuotientTeilerfremd",
-                 ":",
-                 {2, 3},
-                 {5, 4},
-                 "2/3 : 5/4  = 2/3 · 4/5 \n = (2 · 4) / (3 · 5) \n = 8 / 15  \n"
-                 " Nicht weiter zu kürzen."},
-        HilfFall{"QuotientMitSchraegstrich",
-                 "/",
-                 {3, 4},
-                 {3, 8},
-                 "3/4 / 3/8  = 3/4 · 8/3 \n = (3 · 8) / (4 · 3) \n = 24 / 12  \n"
-                 " Kürzen mit 12 ergibt 2"},
-        HilfFall{"QuotientDurchNegativen",
-                 ":",
-                 {1, 1},
-                 {-1, 12},
-                 "1 : -1/12  = 1 · -12 \n = (1 · 12) / (1 · -1) \n = 12 / -1  \n"
-                 " Nicht weiter zu kürzen."},
-        HilfFall{"SummeGleicheNenner", "+", {4, 5}, {2, 5}, hilfeSumme45_25},
-        HilfFall{"DifferenzGleicheNenner",
-                 "-",
-                 {5, 3},
-                 {2, 3},
-                 "5/3 - 2/3  = (5 - 2) / 3 \n = 1\n Ergebnis: 1"},
-        HilfFall{"SummeBeideErweitert",
-                 "+",
-                 {1, 4},
-                 {1, 6},
-                 kgvSatz + "4 und 6 ist 12" + gleichnamig +
-                     "1/4 wird mit 3 erweitert \n 1/6 wird mit 2 erweitert \n"
-                     "1/4 + 1/6  = 3/12 + 2/12 \n = 5/12\n "},
-        HilfFall{"SummeNurErsterErweitert",
-                 "+",
-                 {3, 2},
-                 {5, 4},
-                 kgvSatz + "2 und 4 ist 4" + gleichnamig +
-                     "3/2 wird mit 2 erweitert \n 3/2 + 5/4  = 6/4 + 5/4 \n = 11/4\n "},
-        HilfFall{"DifferenzNurZweiterErweitert",
-                 "-",
-                 {5, 6},
-                 {2, 3},
-                 kgvSatz + "6 und 3 ist 6" + gleichnamig +
-                     "2/3 wird mit 2 erweitert \n5/6 - 2/3  = 5/6 - 4/6 \n = 1/6\n"},
-        HilfFall{"DifferenzNegativ", "-", {3, 4}, {5, 6}, hilfeDiff34_56},
-        HilfFall{"SummeMitNegativemZaehler",
-                 "+",
-                 {-1, 12},
-                 {1, 2},
-                 kgvSatz + "12 und 2 ist 12" + gleichnamig +
-                     "1/2 wird mit 6 erweitert \n-1/12 + 1/2  = -1/12 + 6/12 \n = 5/12\n "},
-        // Zähler- und Nennerprodukte jenseits von 64 Bit werden exakt geschrieben.
-        HilfFall{"RiesigeZahlen",
-                 "*",
-                 {groesste, 3},
-                 {groesste, 2},
-                 "9223372036854775807/3 * 9223372036854775807/2  = (9223372036854775807 · "
-                 "9223372036854775807) / (3 · 2) \n = 85070591730234615847396907784232501249 / 6"
-                 "  \n Nicht weiter zu kürzen."},
-        HilfFall{"UnbekannterOperator", "x", {1, 2}, {1, 3}, ""},
-        HilfFall{"NennerNull", "+", {1, 0}, {1, 2}, ""}),
-    [](const testing::TestParamInfo<HilfFall>& i) { return i.param.name; });
-
-// ---------------------------------------------------- Generatoren mit Skript
-
-struct GenFall {
-    const char* name;
-    BruchAufgabe (*erzeuge)();
-    std::vector<std::int64_t> ziehungen;
-    std::string text;
-    std::string loesung;
+struct Fall {
+    Kopf kopf;
+    std::string frage;
     std::string hilfe;
 };
 
-void PrintTo(const GenFall& f, std::ostream* os) {
-    *os << f.name;
-}
+class BruchKarte : public testing::TestWithParam<Fall> {};
 
-class BruchGenerator : public testing::TestWithParam<GenFall> {};
-
-TEST_P(BruchGenerator, ErzeugtGenauDieseTexte) {
-    const GenFall& f = GetParam();
-    numora::SkriptQuelle skript(f.ziehungen);
-    numora::ZufallsquelleErsetzen ersetzt(skript);
-    const BruchAufgabe a = f.erzeuge();
-    EXPECT_EQ(a.text, f.text);
-    EXPECT_EQ(a.loesung.bruch2String(), f.loesung);
-    EXPECT_EQ(a.hilfe, f.hilfe);
-    EXPECT_EQ(skript.uebrig(), 0u);
-}
-
-BruchAufgabe grad2() {
-    return numora::genBruchaufgabe1(2);
-}
-BruchAufgabe grad3() {
-    return numora::genBruchaufgabe1(3);
-}
-BruchAufgabe stufe2() {
-    return numora::genBruchaufgabe(2);
-}
-BruchAufgabe stufe3() {
-    return numora::genBruchaufgabe(3);
-}
-BruchAufgabe zweiErgebnisse() {
-    return numora::genBruchaufgabe3();
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    JedeRechenart, BruchGenerator,
-    testing::Values(
-        GenFall{"G2Differenz",
-                grad2,
-                {5, 6, 3, 4, 2},
-                "5/6 - 3/4",
-                "1/12",
-                kgvSatz + "6 und 4 ist 12" + gleichnamig +
-                    "5/6 wird mit 2 erweitert \n 3/4 wird mit 3 erweitert \n"
-                    "5/6 - 3/4  = 10/12 - 9/12 \n = 1/12\n"},
-        // 4/6 und 4/2 sind kürzbar, 5/6 und 7/8 sind nicht kleiner als 4/5, 2/4 kürzbar.
-        GenFall{"G2ZiehtNennerUndZweitenBruchNeu",
-                grad2,
-                {4, 6, 2, 5, 5, 6, 7, 8, 2, 4, 9, 1},
-                "4/5 + 2/9",
-                "46/45",
-                kgvSatz + "5 und 9 ist 45" + gleichnamig +
-                    "4/5 wird mit 9 erweitert \n 2/9 wird mit 5 erweitert \n"
-                    "4/5 + 2/9  = 36/45 + 10/45 \n = 46/45\n "},
-        // Gleiche Brüche ergeben die Differenz 0: der zweite wird neu gezogen.
-        GenFall{"G2GleicherBruchWirdNeuGezogen",
-                grad2,
-                {2, 3, 2, 3, 4, 9, 2},
-                "2/3 - 4/9",
-                "2/9",
-                kgvSatz + "3 und 9 ist 9" + gleichnamig +
-                    "2/3 wird mit 3 erweitert \n 2/3 - 4/9  = 6/9 - 4/9 \n = 2/9\n"},
-        GenFall{"G3Quotient", grad3, {2, 3, 4, 5, 3}, "2/3 : 4/5", "5/6", hilfeQuot23_45},
-        GenFall{"G3GleicherBruchWirdNeuGezogen",
-                grad3,
-                {3, 2, 3, 2, 3, 8, 0},
-                "3/2 · 3/8",
-                "9/16",
-                "3/2 * 3/8  = (3 · 3) / (2 · 8) \n = 9 / 16  \n Nicht weiter zu kürzen."},
-        GenFall{"G3KleinererErsterBleibt",
-                grad3,
-                {2, 3, 3, 4, 2},
-                "2/3 - 3/4",
-                "-1/12",
-                kgvSatz + "3 und 4 ist 12" + gleichnamig +
-                    "2/3 wird mit 4 erweitert \n 3/4 wird mit 3 erweitert \n"
-                    "2/3 - 3/4  = 8/12 - 9/12 \n = -1/12\n"},
-        GenFall{"Stufe2IstGrad2", stufe2, {4, 5, 2, 5, 1}, "4/5 + 2/5", "6/5", hilfeSumme45_25},
-        GenFall{"L3ZweitesMalzeichen",
-                zweiErgebnisse,
-                {3, 4, 5, 6, 2, 4, 5, 2, 5, 1, 1},
-                "(3/4 - 5/6) · (4/5 + 2/5)",
-                "-1/10",
-                " " + hilfeDiff34_56 + "\n" + hilfeSumme45_25 +
-                    "\n Zu berechnen ist also :\n -1/12 · 6/5 \n\n"
-                    "-1/12 * 6/5  = (-1 · 6) / (12 · 5) \n = -6 / 60  \n"
-                    " Kürzen mit 6 ergibt -1/10"},
-        GenFall{"L3QuotientDurchNegativen",
-                zweiErgebnisse,
-                {5, 3, 2, 3, 2, 3, 4, 5, 6, 2, 4},
-                "(5/3 - 2/3) : (3/4 - 5/6)",
-                "-12",
-                " 5/3 - 2/3  = (5 - 2) / 3 \n = 1\n Ergebnis: 1\n" + hilfeDiff34_56 +
-                    "\n Zu berechnen ist also :\n 1 : -1/12 \n\n"
-                    "1 : -1/12  = 1 · -12 \n = (1 · 12) / (1 · -1) \n = 12 / -1  \n"
-                    " Nicht weiter zu kürzen."},
-        GenFall{"Stufe3Differenz",
-                stufe3,
-                {4, 5, 2, 5, 1, 2, 3, 3, 4, 0, 3},
-                "(4/5 + 2/5) - (2/3 · 3/4)",
-                "7/10",
-                " " + hilfeSumme45_25 + "\n" + hilfeProd23_34 +
-                    "\n Zu berechnen ist also :\n 6/5 - 1/2 \n\n" + kgvSatz + "5 und 2 ist 10" +
-                    gleichnamig +
-                    "6/5 wird mit 2 erweitert \n 1/2 wird mit 5 erweitert \n"
-                    "6/5 - 1/2  = 12/10 - 5/10 \n = 7/10\n"}),
-    [](const testing::TestParamInfo<GenFall>& i) { return i.param.name; });
-
-// Merkt sich die erfragten Bereiche und reicht an ein Skript weiter.
-class Bereiche final : public numora::Zufallsquelle {
-  public:
-    explicit Bereiche(std::vector<std::int64_t> werte) : skript_(std::move(werte)) {}
-    std::int64_t ziehe(std::int64_t von, std::int64_t bis) override {
-        bereiche.emplace_back(von, bis);
-        return skript_.ziehe(von, bis);
-    }
-    std::vector<std::pair<std::int64_t, std::int64_t>> bereiche;
-
-  private:
-    numora::SkriptQuelle skript_;
-};
-
-using Bereich = std::pair<std::int64_t, std::int64_t>;
-
-TEST(BruchRandfaelle, ZuKleineGrenzeGiltAlsDrei) {
-    for (const std::int64_t mx : {2, 0, -5}) {
-        Bereiche quelle({2, 2, 3});
-        numora::ZufallsquelleErsetzen ersetzt(quelle);
-        EXPECT_EQ(numora::genPosBruch(mx), Bruch(2, 3));
-        EXPECT_EQ(quelle.bereiche, std::vector<Bereich>(3, Bereich(2, 3)));
-    }
-}
-
-TEST(BruchRandfaelle, FremdeGradeBleibenImOperatorbereich) {
-    for (const auto& [grad, bis] : std::vector<Bereich>{{9, 3}, {-4, 0}}) {
-        Bereiche quelle({4, 5, 2, 3, 0});
-        numora::ZufallsquelleErsetzen ersetzt(quelle);
-        EXPECT_EQ(numora::genBruchaufgabe1(grad).text, "4/5 · 2/3");
-        EXPECT_EQ(quelle.bereiche.back(), Bereich(0, bis));
-    }
-}
-
-// ------------------------------------------------------- Karten im Paket
-
-std::vector<std::int64_t> achtmal(const std::vector<std::int64_t>& ziehungen) {
-    std::vector<std::int64_t> alle;
-    for (int i = 0; i < 8; ++i) {
-        alle.insert(alle.end(), ziehungen.begin(), ziehungen.end());
-    }
-    return alle;
-}
-
-struct PaketFall {
-    const char* name;
-    std::int64_t level;
+TEST_P(BruchKarte, ErzeugtGenauDieseTexte) {
+    const Fall& f = GetParam();
     std::vector<std::int64_t> ziehungen;
-    numora::Karte erwartet;
-};
-
-void PrintTo(const PaketFall& f, std::ostream* os) {
-    *os << f.name;
-}
-
-class BruchPaket : public testing::TestWithParam<PaketFall> {};
-
-TEST_P(BruchPaket, KarteTraegtFrageAntwortUndErklaerung) {
-    const PaketFall& f = GetParam();
-    numora::SkriptQuelle skript(achtmal(f.ziehungen));
-    numora::ZufallsquelleErsetzen ersetzt(skript);
-    const std::vector<numora::Karte> paket = numora::genPaket(numora::thema::bruRe, f.level);
-    ASSERT_EQ(paket.size(), 8u);
-    for (const numora::Karte& k : paket) {
-        EXPECT_EQ(k, f.erwartet);
+    for (int i = 0; i < 8; ++i) {
+        ziehungen.insert(ziehungen.end(), f.kopf.ziehungenJeKarte.begin(),
+                         f.kopf.ziehungenJeKarte.end());
     }
+    numora::SkriptQuelle skript(ziehungen);
+    numora::ZufallsquelleErsetzen ersetzt(skript);
+    const std::vector<numora::Karte> paket = numora::genPaket(numora::thema::bruRe, f.kopf.level);
+    ASSERT_EQ(paket.size(), 8u);
+    EXPECT_EQ(paket[0].frage, f.frage);
+    EXPECT_EQ(paket[0].antwort, f.kopf.antwort);
+    EXPECT_EQ(paket[0].hilfe, f.hilfe);
+    EXPECT_EQ(std::count(paket.begin(), paket.end(), paket[0]), 8);
     EXPECT_EQ(skript.uebrig(), 0u);
 }
 
-numora::Karte bruchKarte(std::string frage, std::string antwort, std::string hilfe) {
-    numora::Karte k;
-    k.bereich = numora::thema::bruRe;
-    k.frage = std::move(frage);
-    k.antwort = std::move(antwort);
-    k.hilfe = std::move(hilfe);
-    return k;
-}
-
+// Ziehungen: Zähler, Nenner (neu bis teilerfremd) je Bruch; Operator; auf Level 3 zweimal
+// das und der äußere Operator.
 INSTANTIATE_TEST_SUITE_P(
-    JederLevel, BruchPaket,
+    JederZweig, BruchKarte,
     testing::Values(
-        PaketFall{"Level1",
-                  1,
-                  {2, 3, 4},
-                  bruchKarte("Mit welcher Zahl muss der Bruch 8/12 gekürzt werden, damit sich das "
-                             "Ergebnis nicht weiter reduzieren lässt?",
-                             "4",
-                             "8 = 4 · 2,  12 = 4 · 3,\n also wird 8/12 mit 4 gekürzt\n"
-                             " Ergebnis: 2/3 ")},
         // 6/9 und 6/4 sind kürzbar: nur der Nenner wird neu gezogen.
-        PaketFall{"Level1NennerNeuGezogen",
-                  1,
-                  {6, 9, 4, 7, 10},
-                  bruchKarte("Mit welcher Zahl muss der Bruch 60/70 gekürzt werden, damit sich "
-                             "das Ergebnis nicht weiter reduzieren lässt?",
-                             "10",
-                             "60 = 10 · 6,  70 = 10 · 7,\n also wird 60/70 mit 10 gekürzt\n"
-                             " Ergebnis: 6/7 ")},
-        PaketFall{"Level2",
-                  2,
-                  {3, 4, 2, 3, 0},
-                  bruchKarte("Welcher Bruch ist der Wert des Rechenausdrucks 3/4 · 2/3 ?", "1/2",
-                             "3/4 * 2/3  = (3 · 2) / (4 · 3) \n = 6 / 12  \n"
-                             " Kürzen mit 6 ergibt 1/2")},
-        // Das erste Zwischenergebnis ist negativ.
-        PaketFall{"Level3",
-                  3,
-                  {3, 4, 5, 6, 2, 2, 3, 3, 4, 0, 2},
-                  bruchKarte("Welcher Bruch ist der Wert des Rechenausdrucks (3/4 - 5/6) + "
-                             "(2/3 · 3/4) ?",
-                             "5/12",
-                             " " + hilfeDiff34_56 + "\n" + hilfeProd23_34 +
-                                 "\n Zu berechnen ist also :\n -1/12 + 1/2 \n\n" + kgvSatz +
-                                 "12 und 2 ist 12" + gleichnamig +
-                                 "1/2 wird mit 6 erweitert \n-1/12 + 1/2  = -1/12 + 6/12 \n"
-                                 " = 5/12\n ")}),
-    [](const testing::TestParamInfo<PaketFall>& i) { return i.param.name; });
+        Fall{{"L1KuerzenNennerNeu", 1, {6, 9, 4, 7, 10}, "10"},
+             "Mit welcher Zahl muss der Bruch 60/70 gekürzt werden, damit sich das Ergebnis "
+             "nicht weiter reduzieren lässt?",
+             "60 = 10 · 6,  70 = 10 · 7,\n also wird 60/70 mit 10 gekürzt\n Ergebnis: 6/7 "},
+        // 5/6 und 7/8 sind nicht kleiner als 4/5: der zweite Bruch wird neu gezogen.
+        Fall{{"L2SummeBeideErweitert", 2, {4, 6, 2, 5, 5, 6, 7, 8, 2, 4, 9, 1}, "46/45"},
+             vorn + "4/5 + 2/9 ?",
+             kgvSatz + "5 und 9 ist 45" + gleichnamig +
+                 "4/5 wird mit 9 erweitert \n 2/9 wird mit 5 erweitert \n"
+                 "4/5 + 2/9  = 36/45 + 10/45 \n = 46/45\n "},
+        // Gleiche Brüche ergäben die Differenz 0.
+        Fall{{"L2DifferenzNurErsterErweitert", 2, {2, 3, 2, 3, 4, 9, 2}, "2/9"},
+             vorn + "2/3 - 4/9 ?",
+             kgvSatz + "3 und 9 ist 9" + gleichnamig +
+                 "2/3 wird mit 3 erweitert \n 2/3 - 4/9  = 6/9 - 4/9 \n = 2/9\n"},
+        // Auf Level 3 darf der erste Bruch kleiner sein; beide Malzeichen-Ziehungen gelten.
+        Fall{{"L3ProduktNachGleichnamigerSumme", 3, {3, 4, 5, 6, 2, 4, 5, 2, 5, 1, 1}, "-1/10"},
+             vorn + "(3/4 - 5/6) · (4/5 + 2/5) ?",
+             " " + hilfeDiff34_56 + "\n4/5 + 2/5  = (4 + 2) / 5 \n = 6/5" +
+                 "\n Zu berechnen ist also :\n -1/12 · 6/5 \n\n"
+                 "-1/12 * 6/5  = (-1 · 6) / (12 · 5) \n = -6 / 60  \n Kürzen mit 6 ergibt -1/10"},
+        Fall{{"L3QuotientDurchNegativen", 3, {5, 3, 2, 3, 2, 3, 4, 5, 6, 2, 4}, "-12"},
+             vorn + "(5/3 - 2/3) : (3/4 - 5/6) ?",
+             " 5/3 - 2/3  = (5 - 2) / 3 \n = 1\n Ergebnis: 1\n" + hilfeDiff34_56 +
+                 "\n Zu berechnen ist also :\n 1 : -1/12 \n\n"
+                 "1 : -1/12  = 1 · -12 \n = (1 · 12) / (1 · -1) \n = 12 / -1  \n"
+                 " Nicht weiter zu kürzen."},
+        // Im zweiten Teil wird der gleiche Bruch 3/2 neu gezogen.
+        Fall{{"L3DifferenzQuotientProdukt", 3, {2, 3, 4, 5, 3, 3, 2, 3, 2, 3, 8, 0, 3}, "13/48"},
+             vorn + "(2/3 : 4/5) - (3/2 · 3/8) ?",
+             " 2/3 : 4/5  = 2/3 · 5/4 \n = (2 · 5) / (3 · 4) \n = 10 / 12  \n"
+             " Kürzen mit 2 ergibt 5/6\n"
+             "3/2 * 3/8  = (3 · 3) / (2 · 8) \n = 9 / 16  \n Nicht weiter zu kürzen."
+             "\n Zu berechnen ist also :\n 5/6 - 9/16 \n\n" +
+                 kgvSatz + "6 und 16 ist 48" + gleichnamig +
+                 "5/6 wird mit 8 erweitert \n 9/16 wird mit 3 erweitert \n"
+                 "5/6 - 9/16  = 40/48 - 27/48 \n = 13/48\n"},
+        Fall{{"L3SummeNurZweiterErweitert", 3, {3, 4, 5, 6, 2, 2, 3, 3, 4, 0, 2}, "5/12"},
+             vorn + "(3/4 - 5/6) + (2/3 · 3/4) ?",
+             " " + hilfeDiff34_56 + "\n" + hilfeProd23_34 +
+                 "\n Zu berechnen ist also :\n -1/12 + 1/2 \n\n" + kgvSatz + "12 und 2 ist 12" +
+                 gleichnamig +
+                 "1/2 wird mit 6 erweitert \n-1/12 + 1/2  = -1/12 + 6/12 \n = 5/12\n "}),
+    [](const testing::TestParamInfo<Fall>& i) { return i.param.kopf.name; });
 
-// ------------------------------------------------------ Unabhängiges Orakel
-
-__extension__ typedef __int128 i128;
-
-i128 eigenerGgT(i128 a, i128 b) {
-    a = a < 0 ? -a : a;
-    b = b < 0 ? -b : b;
-    while (b != 0) {
-        const i128 r = a % b;
-        a = b;
-        b = r;
-    }
-    return a;
+// Schutz gegen Eingaben, die das Spiel nie macht: keine Endlosschleife, kein Überlauf.
+TEST(BruchRandfaelle, GrenzenGradeUndNennerNull) {
+    numora::SkriptQuelle skript{2, 2, 3, 4, 5, 2, 3, 0};
+    numora::ZufallsquelleErsetzen ersetzt(skript);
+    EXPECT_EQ(numora::genPosBruch(0), Bruch(2, 3));
+    EXPECT_EQ(numora::genBruchaufgabe1(-4).text, "4/5 · 2/3");
+    EXPECT_EQ(skript.uebrig(), 0u);
+    EXPECT_EQ(numora::bruchHilf("x", {1, 2}, {1, 3}) + numora::bruchHilf("+", {1, 0}, {1, 2}) +
+                  numora::bruchHilf("-", {1, 2}, {1, 0}),
+              "");
+    const std::int64_t riesig = std::numeric_limits<std::int64_t>::max();
+    EXPECT_NE(numora::bruchHilf("*", {riesig, 3}, {riesig, 2})
+                  .find("= 85070591730234615847396907784232501249 / 6"),
+              std::string::npos);
 }
 
-// Exakte rationale Zahl, stets gekürzt und mit positivem Nenner.
-struct Q {
-    i128 z = 0;
-    i128 n = 1;
-};
-
-Q q(i128 z, i128 n) {
-    if (n == 0) {
-        throw std::runtime_error("Division durch 0");
-    }
-    if (n < 0) {
-        z = -z;
-        n = -n;
-    }
-    const i128 g = eigenerGgT(z, n);
-    return {z / g, n / g};
+bool gekuerzt(std::int64_t z, std::int64_t n, std::int64_t bis) {
+    return z >= 2 && n >= 2 && z <= bis && n <= bis && std::gcd(z, n) == 1;
 }
 
-Q plus(Q a, Q b) {
-    return q(a.z * b.n + b.z * a.n, a.n * b.n);
-}
-Q minus(Q a, Q b) {
-    return q(a.z * b.n - b.z * a.n, a.n * b.n);
-}
-Q produkt(Q a, Q b) {
-    return q(a.z * b.z, a.n * b.n);
-}
-Q quotient(Q a, Q b) {
-    return q(a.z * b.n, a.n * b.z);
-}
-bool kleiner(Q a, Q b) {
-    return a.z * b.n < b.z * a.n;
-}
-
-std::string text(Q a) {
-    const auto z = static_cast<long long>(a.z);
-    const auto n = static_cast<long long>(a.n);
-    if (z != a.z || n != a.n) {
-        throw std::runtime_error("zu groß");
-    }
-    return a.n == 1 ? std::to_string(z) : std::to_string(z) + "/" + std::to_string(n);
-}
-
-// Terme wie "5/3 · 1/2" oder "(5/3 + 1/2) : (4/5 - 1/3)": "/" ist der Bruchstrich,
-// "·" und ":" binden stärker als "+" und "-".
-class Auswerter {
-  public:
-    explicit Auswerter(std::string text) : t_(std::move(text)) {}
-
-    Q wert() {
-        const Q w = summe();
-        leer();
-        if (i_ != t_.size()) {
-            throw std::runtime_error("Rest im Term: " + t_.substr(i_));
-        }
-        return w;
-    }
-
-  private:
-    void leer() {
-        while (i_ < t_.size() && t_[i_] == ' ') {
-            ++i_;
-        }
-    }
-    bool nimm(const std::string& zeichen) {
-        leer();
-        if (t_.compare(i_, zeichen.size(), zeichen) == 0) {
-            i_ += zeichen.size();
-            return true;
-        }
-        return false;
-    }
-    Q summe() {
-        Q w = glied();
-        for (;;) {
-            if (nimm("+")) {
-                w = plus(w, glied());
-            } else if (nimm("-")) {
-                w = minus(w, glied());
-            } else {
-                return w;
-            }
-        }
-    }
-    Q glied() {
-        Q w = faktor();
-        for (;;) {
-            if (nimm("\u00b7")) {
-                w = produkt(w, faktor());
-            } else if (nimm(":")) {
-                w = quotient(w, faktor());
-            } else {
-                return w;
-            }
-        }
-    }
-    Q faktor() {
-        if (nimm("(")) {
-            const Q w = summe();
-            if (!nimm(")")) {
-                throw std::runtime_error("fehlende Klammer");
-            }
-            return w;
-        }
-        const i128 z = ganzzahl();
-        if (t_.compare(i_, 1, "/") == 0) {
-            ++i_;
-            return q(z, ganzzahl());
-        }
-        return q(z, 1);
-    }
-    i128 ganzzahl() {
-        leer();
-        const std::size_t anfang = i_;
-        while (i_ < t_.size() && t_[i_] >= '0' && t_[i_] <= '9') {
-            ++i_;
-        }
-        if (anfang == i_ || i_ - anfang > 6) {
-            throw std::runtime_error("Zahl erwartet: " + t_.substr(anfang));
-        }
-        return std::stoll(t_.substr(anfang, i_ - anfang));
-    }
-
-    std::string t_;
-    std::size_t i_ = 0;
-};
-
-class BruchOrakel : public testing::TestWithParam<std::int64_t> {};
-
-TEST_P(BruchOrakel, AntwortIstDerWertDesTerms) {
-    const std::int64_t level = GetParam();
-    const std::string vorn = "Welcher Bruch ist der Wert des Rechenausdrucks ";
-    const std::string hinten = " ?";
-    int negative = 0;
-    for (std::uint64_t saat = 0; saat < 2000; ++saat) {
-        numora::MersenneQuelle quelle(saat);
-        numora::ZufallsquelleErsetzen ersetzt(quelle);
-        for (const numora::Karte& k : numora::genPaket(numora::thema::bruRe, level)) {
-            ASSERT_EQ(k.frage.rfind(vorn, 0), 0u) << k.frage;
-            ASSERT_GT(k.frage.size(), vorn.size() + hinten.size());
-            ASSERT_EQ(k.frage.substr(k.frage.size() - hinten.size()), hinten) << k.frage;
-            const std::string term =
-                k.frage.substr(vorn.size(), k.frage.size() - vorn.size() - hinten.size());
-            const Q w = Auswerter(term).wert();
-            ASSERT_EQ(k.antwort, text(w)) << term;
-            ASSERT_FALSE(k.hilfe.empty()) << term;
-            negative += w.z < 0 ? 1 : 0;
-        }
-    }
-    if (level == 3) {
-        // Negative Zwischenergebnisse führen auch zu negativen Werten.
-        EXPECT_GT(negative, 0);
-    } else {
-        EXPECT_EQ(negative, 0);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(JederLevel, BruchOrakel, testing::Values(2, 3),
-                         [](const testing::TestParamInfo<std::int64_t>& i) {
-                             return "Level" + std::to_string(i.param);
-                         });
-
-TEST(BruchOrakelKuerzen, AntwortKuerztAufGrundform) {
-    const std::regex frage("Mit welcher Zahl muss der Bruch ([0-9]+)/([0-9]+) gekürzt werden, "
+TEST(BruchKuerzenOrakel, AntwortKuerztAufGrundform) {
+    const std::regex frage("Mit welcher Zahl muss der Bruch (\\d+)/(\\d+) gekürzt werden, "
                            "damit sich das Ergebnis nicht weiter reduzieren lässt\\?");
     for (std::uint64_t saat = 0; saat < 2000; ++saat) {
         numora::MersenneQuelle quelle(saat);
@@ -556,61 +141,63 @@ TEST(BruchOrakelKuerzen, AntwortKuerztAufGrundform) {
         for (const numora::Karte& k : numora::genPaket(numora::thema::bruRe, 1)) {
             std::smatch m;
             ASSERT_TRUE(std::regex_match(k.frage, m, frage)) << k.frage;
-            const std::int64_t p = std::stoll(m[1]);
+            const std::int64_t z = std::stoll(m[1]);
             const std::int64_t n = std::stoll(m[2]);
-            const std::int64_t faktor = std::stoll(k.antwort);
-            ASSERT_EQ(static_cast<std::int64_t>(eigenerGgT(p, n)), faktor) << k.frage;
-            ASSERT_GE(faktor, 2);
-            ASSERT_LE(faktor, 10);
-            ASSERT_LE(p, 90);
-            ASSERT_LE(n, 90);
+            const std::int64_t g = std::gcd(z, n);
+            ASSERT_EQ(k.antwort, std::to_string(g)) << k.frage;
+            ASSERT_TRUE(g >= 2 && g <= 10 && gekuerzt(z / g, n / g, 9)) << k.frage;
         }
     }
 }
 
-// ------------------------------------------------------------- Bereiche
+// Wert des Terms über den eigenen Auswerter; "a/b" ist dort ein Bruch, kein Teilen.
+class BruchOrakel : public testing::TestWithParam<std::int64_t> {};
 
-TEST(BruchBereiche, Grad2OhneQuotientErsterBruchGroesser) {
-    const std::regex term("([0-9]+)/([0-9]+) (\u00b7|\\+|-) ([0-9]+)/([0-9]+)");
-    std::vector<std::string> gesehen;
-    for (std::uint64_t saat = 0; saat < 10000; ++saat) {
+TEST_P(BruchOrakel, AntwortIstDerWertDesTerms) {
+    const std::int64_t level = GetParam();
+    const std::regex bruch("(\\d+)/(\\d+)");
+    const std::regex aufbau(level == 2 ? "(\\d+)/(\\d+) (·|\\+|-) (\\d+)/(\\d+)"
+                                       : "\\((\\d+)/(\\d+) \\S+ \\d+/\\d+\\) (\\S+) "
+                                         "\\((\\d+)/(\\d+) \\S+ \\d+/\\d+\\)");
+    std::set<std::string> operatoren;
+    std::set<std::string> ersteBrueche;
+    bool negativ = false;
+    for (std::uint64_t saat = 0; saat < 2000; ++saat) {
         numora::MersenneQuelle quelle(saat);
         numora::ZufallsquelleErsetzen ersetzt(quelle);
-        const BruchAufgabe a = numora::genBruchaufgabe1(2);
-        std::smatch m;
-        ASSERT_TRUE(std::regex_match(a.text, m, term)) << a.text;
-        const Q b1 = q(std::stoll(m[1]), std::stoll(m[2]));
-        const Q b2 = q(std::stoll(m[4]), std::stoll(m[5]));
-        ASSERT_LE(std::stoll(m[1]), 6) << a.text;
-        ASSERT_LE(std::stoll(m[2]), 6) << a.text;
-        ASSERT_TRUE(kleiner(b2, b1)) << a.text;
-        ASSERT_GT(a.loesung.zl, 0) << a.text;
-        ASSERT_GT(a.loesung.nn, 0) << a.text;
-        if (std::find(gesehen.begin(), gesehen.end(), m[3].str()) == gesehen.end()) {
-            gesehen.push_back(m[3]);
+        for (const numora::Karte& k : numora::genPaket(numora::thema::bruRe, level)) {
+            ASSERT_TRUE(k.frage.starts_with(vorn) && k.frage.ends_with(" ?")) << k.frage;
+            const std::string term = k.frage.substr(vorn.size(), k.frage.size() - vorn.size() - 2);
+            const Rational w = Ausdruck::wert(std::regex_replace(term, bruch, "($1/$2)"));
+            ASSERT_EQ(k.antwort, w.text()) << term;
+            ASSERT_FALSE(k.hilfe.empty()) << term;
+            negativ = negativ || w < Rational(0);
+            std::smatch m;
+            ASSERT_TRUE(std::regex_match(term, m, aufbau)) << term;
+            operatoren.insert(m[3]);
+            ersteBrueche.insert(m.str(1) + "/" + m.str(2));
+            const auto z = [&](int i) { return std::stoll(m[i]); };
+            // Der erste Bruch jeder Rechnung hat Zahlen bis 6, der zweite bis 9.
+            ASSERT_TRUE(gekuerzt(z(1), z(2), 6) && gekuerzt(z(4), z(5), level == 2 ? 9 : 6))
+                << term;
+            for (auto it = std::sregex_iterator(term.begin(), term.end(), bruch);
+                 it != std::sregex_iterator(); ++it) {
+                ASSERT_TRUE(gekuerzt(std::stoll((*it)[1]), std::stoll((*it)[2]), 9)) << term;
+            }
+            if (level == 2) {
+                ASSERT_TRUE(Rational(z(4), z(5)) < Rational(z(1), z(2))) << term;
+            }
         }
     }
-    EXPECT_EQ(gesehen.size(), 3u);
+    EXPECT_EQ(operatoren.size(), level == 2 ? 3u : 4u);
+    EXPECT_EQ(negativ, level == 3);
+    // Alle zwölf teilerfremden Paare verschiedener Zahlen aus 2..6.
+    EXPECT_EQ(ersteBrueche.size(), 12u);
 }
 
-TEST(BruchBereiche, PosBruchSechsIstEchterGekuerzterBruch) {
-    std::vector<std::pair<std::int64_t, std::int64_t>> gesehen;
-    for (std::uint64_t saat = 0; saat < 3000; ++saat) {
-        numora::MersenneQuelle quelle(saat);
-        numora::ZufallsquelleErsetzen ersetzt(quelle);
-        const Bruch b = numora::genPosBruch(6);
-        ASSERT_GE(b.zl, 2);
-        ASSERT_LE(b.zl, 6);
-        ASSERT_GE(b.nn, 2);
-        ASSERT_LE(b.nn, 6);
-        ASSERT_NE(b.zl, b.nn);
-        ASSERT_EQ(static_cast<std::int64_t>(eigenerGgT(b.zl, b.nn)), 1);
-        if (std::find(gesehen.begin(), gesehen.end(), std::pair(b.zl, b.nn)) == gesehen.end()) {
-            gesehen.emplace_back(b.zl, b.nn);
-        }
-    }
-    // Alle zwölf teilerfremden Paare verschiedener Zahlen aus 2..6 kommen vor.
-    EXPECT_EQ(gesehen.size(), 12u);
-}
+INSTANTIATE_TEST_SUITE_P(JederLevel, BruchOrakel, testing::Values(2, 3),
+                         [](const testing::TestParamInfo<std::int64_t>& i) {
+                             return "Level" + std::to_string(i.param);
+                         });
 
 } // namespace
