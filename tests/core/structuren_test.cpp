@@ -20,19 +20,6 @@ TEST(Thema, RohwerteHinUndZurueck) {
     EXPECT_EQ(numora::phaseAusRawValue(""), std::nullopt);
 }
 
-TEST(Angebot, IndexUndThemaUnterscheidenSich) {
-    EXPECT_EQ(numora::angebotp[6], thema::restKl);
-    EXPECT_EQ(numora::rawValue(thema::restKl), "Rechnen mit Restklassen");
-    EXPECT_EQ(numora::angebot[6], "Restklassen-Rechnen");
-    EXPECT_EQ(numora::angebotp[9], thema::analysis);
-    EXPECT_EQ(numora::angebotp[1], thema::linGl);
-    for (std::size_t i = 1; i < numora::angebotAnzahl; ++i) {
-        EXPECT_NE(static_cast<std::size_t>(numora::angebotp[i]), i);
-    }
-    EXPECT_EQ(numora::levelzahl(thema::analysis), 1);
-    EXPECT_EQ(numora::levelzahl(thema::prop), 3);
-}
-
 TEST(Spielstand, BeginntFrisch) {
     const numora::Spielstand s;
     EXPECT_EQ(s.aktName, "Anonym");

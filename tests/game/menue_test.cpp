@@ -261,21 +261,4 @@ TEST_F(Menue, HilfeZeigtDenHilfetext) {
     EXPECT_THAT(s.letzterDialog().optionen, ElementsAre("Hab ich gelesen", ""));
 }
 
-TEST(HofAktionen, JedesThemaHatZeigenUndLoeschen) {
-    for (std::int64_t t = 0; t <= 8; ++t) {
-        int zeigen = 0;
-        int loeschen = 0;
-        for (const numora::HofAktion& a : numora::hofAktionen) {
-            if (a.thema == t) {
-                (a.loeschen ? loeschen : zeigen) += 1;
-            }
-        }
-        EXPECT_EQ(zeigen, 1);
-        EXPECT_EQ(loeschen, 1);
-    }
-    EXPECT_EQ(numora::hofAktionen[1].name, "hof0");
-    EXPECT_EQ(numora::hofAktionen[1].thema, 1);
-    EXPECT_EQ(numora::hofAktionen[17].name, "hofpropneu");
-}
-
 } // namespace
