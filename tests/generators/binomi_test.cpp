@@ -1,6 +1,7 @@
 #include "ausdruck.h"
 #include "core/zufall.h"
 #include "generators/paket.h"
+#include "pakettest.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -34,18 +35,8 @@ TEST_P(Binom, ErzeugtGenauDieseKarten) {
             ? "Welche Zahl ist für " + L + " in der Gleichung " + f.luecke + " \n einzusetzen?"
             : "Welche Zahl ist für " + L + " im Term" + std::string(13, ' ') + f.luecke +
                   " \n einzusetzen, um ein vollständiges Quadrat zu erhalten?";
-    std::vector<std::int64_t> ziehungen;
-    for (int karte = 0; karte < 8; ++karte) {
-        ziehungen.insert(ziehungen.end(), f.ziehungen.begin(), f.ziehungen.end());
-    }
-    numora::SkriptQuelle skript(ziehungen);
-    numora::ZufallsquelleErsetzen ersetzt(skript);
-    for (const numora::Karte& k : numora::genPaket(numora::thema::binFo, f.level)) {
-        ASSERT_EQ(k.frage, frage);
-        ASSERT_EQ(k.antwort, std::to_string(f.antwort));
-        ASSERT_EQ(k.hilfe, "");
-    }
-    EXPECT_EQ(skript.uebrig(), 0u);
+    numora::test::erwarteKarten(numora::thema::binFo, f.level, f.ziehungen, frage,
+                                std::to_string(f.antwort), "");
 }
 
 // Ziehungen: auf Stufe 2 zuerst die Art (3 wird neu gezogen); bei der Gleichung die Position

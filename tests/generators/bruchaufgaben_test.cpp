@@ -2,6 +2,7 @@
 #include "core/zufall.h"
 #include "generators/bruchaufgaben.h"
 #include "generators/paket.h"
+#include "pakettest.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -45,20 +46,8 @@ class BruchKarte : public testing::TestWithParam<Fall> {};
 
 TEST_P(BruchKarte, ErzeugtGenauDieseTexte) {
     const Fall& f = GetParam();
-    std::vector<std::int64_t> ziehungen;
-    for (int i = 0; i < 8; ++i) {
-        ziehungen.insert(ziehungen.end(), f.kopf.ziehungenJeKarte.begin(),
-                         f.kopf.ziehungenJeKarte.end());
-    }
-    numora::SkriptQuelle skript(ziehungen);
-    numora::ZufallsquelleErsetzen ersetzt(skript);
-    const std::vector<numora::Karte> paket = numora::genPaket(numora::thema::bruRe, f.kopf.level);
-    ASSERT_EQ(paket.size(), 8u);
-    EXPECT_EQ(paket[0].frage, f.frage);
-    EXPECT_EQ(paket[0].antwort, f.kopf.antwort);
-    EXPECT_EQ(paket[0].hilfe, f.hilfe);
-    EXPECT_EQ(std::count(paket.begin(), paket.end(), paket[0]), 8);
-    EXPECT_EQ(skript.uebrig(), 0u);
+    numora::test::erwarteKarten(numora::thema::bruRe, f.kopf.level, f.kopf.ziehungenJeKarte,
+                                f.frage, f.kopf.antwort, f.hilfe);
 }
 
 // Ziehungen: Zähler, Nenner (neu bis teilerfremd) je Bruch; Operator; auf Level 3 zweimal

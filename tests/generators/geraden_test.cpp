@@ -2,6 +2,7 @@
 #include "core/zufall.h"
 #include "generators/geraden.h"
 #include "generators/paket.h"
+#include "pakettest.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -33,20 +34,8 @@ class GeradenKarte : public testing::TestWithParam<Fall> {};
 
 TEST_P(GeradenKarte, ErzeugtGenauDieseTexte) {
     const Fall& f = GetParam();
-    std::vector<std::int64_t> ziehungen;
-    for (int i = 0; i < 8; ++i) {
-        ziehungen.insert(ziehungen.end(), f.kopf.ziehungenJeKarte.begin(),
-                         f.kopf.ziehungenJeKarte.end());
-    }
-    numora::SkriptQuelle skript(ziehungen);
-    numora::ZufallsquelleErsetzen ersetzt(skript);
-    const std::vector<numora::Karte> paket = numora::genPaket(numora::thema::geraden, f.kopf.level);
-    ASSERT_EQ(paket.size(), 8u);
-    EXPECT_EQ(paket[0].frage, f.frage);
-    EXPECT_EQ(paket[0].antwort, std::to_string(f.kopf.antwort));
-    EXPECT_EQ(paket[0].hilfe, f.hilfe);
-    EXPECT_EQ(std::count(paket.begin(), paket.end(), paket[0]), 8);
-    EXPECT_EQ(skript.uebrig(), 0u);
+    numora::test::erwarteKarten(numora::thema::geraden, f.kopf.level, f.kopf.ziehungenJeKarte,
+                                f.frage, std::to_string(f.kopf.antwort), f.hilfe);
 }
 
 const std::string steigungVorspann = "Die Steigung der Geraden durch die Punkte P(px,py) und "

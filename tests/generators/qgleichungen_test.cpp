@@ -1,6 +1,7 @@
 #include "ausdruck.h"
 #include "core/zufall.h"
 #include "generators/paket.h"
+#include "pakettest.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -38,18 +39,8 @@ class QGleichung : public testing::TestWithParam<Fall> {};
 
 TEST_P(QGleichung, ErzeugtGenauDieseKarten) {
     const Fall& f = GetParam();
-    std::vector<std::int64_t> ziehungen;
-    for (int karte = 0; karte < 8; ++karte) {
-        ziehungen.insert(ziehungen.end(), f.ziehungen.begin(), f.ziehungen.end());
-    }
-    numora::SkriptQuelle skript(ziehungen);
-    numora::ZufallsquelleErsetzen ersetzt(skript);
-    for (const numora::Karte& k : numora::genPaket(numora::thema::quadGl, f.level)) {
-        ASSERT_EQ(k.frage, f.frage);
-        ASSERT_EQ(k.antwort, std::to_string(f.antwort));
-        ASSERT_EQ(k.hilfe, f.hilfe);
-    }
-    EXPECT_EQ(skript.uebrig(), 0u);
+    numora::test::erwarteKarten(numora::thema::quadGl, f.level, f.ziehungen, f.frage,
+                                std::to_string(f.antwort), f.hilfe);
 }
 
 INSTANTIATE_TEST_SUITE_P(

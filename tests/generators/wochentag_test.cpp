@@ -1,6 +1,7 @@
 #include "core/zufall.h"
 #include "generators/paket.h"
 #include "generators/wochentag.h"
+#include "pakettest.h"
 #include "testuhr.h"
 
 #include <chrono>
@@ -83,21 +84,14 @@ TEST_P(WochentagRaten, ErzeugtGenauDieseKarten) {
     numora::test::TestUhr testUhr;
     testUhr.setzeKalender(heute);
     numora::UhrErsetzen uhrErsetzt(testUhr);
-    std::vector<std::int64_t> ziehungen;
-    for (int karte = 0; karte < 8; ++karte) {
-        ziehungen.insert(ziehungen.end(), f.ziehungen.begin(), f.ziehungen.end());
-    }
-    numora::SkriptQuelle skript(ziehungen);
-    numora::ZufallsquelleErsetzen ersetzt(skript);
-    for (const numora::Karte& k : numora::genPaket(numora::thema::wTag, f.level)) {
-        ASSERT_EQ(k.frage,
-                  std::string("     Was für ein Wochentag ") + f.frage +
-                      "\n\n      So = 1,  Mo = 2,  Di = 3,  Mi = 4,  Do = 5,  Fr = 6,  Sa = 0");
-        ASSERT_EQ(k.antwort, std::to_string(f.antwort));
-        ASSERT_EQ(k.hilfe, f.hilfe + std::string("Die richtige Antwort wäre also gewesen: ") +
-                               k.antwort + " (" + namen[(f.antwort + 6) % 7] + ")");
-    }
-    EXPECT_EQ(skript.uebrig(), 0u);
+    const std::string antwort = std::to_string(f.antwort);
+    numora::test::erwarteKarten(
+        numora::thema::wTag, f.level, f.ziehungen,
+        std::string("     Was für ein Wochentag ") + f.frage +
+            "\n\n      So = 1,  Mo = 2,  Di = 3,  Mi = 4,  Do = 5,  Fr = 6,  Sa = 0",
+        antwort,
+        f.hilfe + std::string("Die richtige Antwort wäre also gewesen: ") + antwort + " (" +
+            namen[(f.antwort + 6) % 7] + ")");
 }
 
 // Ziehungen: Monat, Tag, Jahr, auf Stufe 2 und 3 ein zweites Jahr; bei verschobenem Monat

@@ -1,0 +1,36 @@
+#pragma once
+
+// Wörtliche Kartentexte aus vorgegebenen Ziehungen: Jede der acht Karten eines Pakets entsteht
+// aus denselben Ziehungen und muss darum genau die erwartete Karte sein.
+
+#include "core/zufall.h"
+#include "generators/paket.h"
+
+#include <cstdint>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace numora::test {
+
+inline void erwarteKarten(thema t, std::int64_t level,
+                          const std::vector<std::int64_t>& ziehungenJeKarte,
+                          const std::string& frage, const std::string& antwort,
+                          const std::string& hilfe) {
+    std::vector<std::int64_t> ziehungen;
+    for (std::int64_t karte = 0; karte < paketGroesse; ++karte) {
+        ziehungen.insert(ziehungen.end(), ziehungenJeKarte.begin(), ziehungenJeKarte.end());
+    }
+    SkriptQuelle skript(ziehungen);
+    ZufallsquelleErsetzen ersetzt(skript);
+    const std::vector<Karte> paket = genPaket(t, level);
+    ASSERT_EQ(paket.size(), static_cast<std::size_t>(paketGroesse));
+    for (const Karte& k : paket) {
+        ASSERT_EQ(k.frage, frage);
+        ASSERT_EQ(k.antwort, antwort);
+        ASSERT_EQ(k.hilfe, hilfe);
+    }
+    EXPECT_EQ(skript.uebrig(), 0u);
+}
+
+} // namespace numora::test
