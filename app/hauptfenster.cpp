@@ -52,7 +52,7 @@ Hauptfenster::Hauptfenster(numora::Dateiablage& ablage, QWidget* eltern)
     faerben(ui_->EingabeF, QPalette::Base, eingabeGruen);
     faerben(ui_->warumF, QPalette::Button, warumRot);
     faerben(ui_->warumF, QPalette::ButtonText, Qt::white);
-    faerben(ui_->MittelZ, QPalette::Base, papier);
+    faerben(ui_->MittelZ, QPalette::Window, papier);
     faerben(ui_->Antw0, QPalette::Base, papier);
     faerben(ui_->KopfZ, QPalette::WindowText, kopfBlau);
     faerben(ui_->spielerName, QPalette::WindowText, kopfBlau);
@@ -156,7 +156,7 @@ void Hauptfenster::kopfText(const std::string& s) {
     ui_->KopfZ->setText(anzeigeText(s));
 }
 void Hauptfenster::frageText(const std::string& s) {
-    ui_->MittelZ->setPlainText(anzeigeText(s));
+    ui_->MittelZ->setText(anzeigeText(s));
 }
 void Hauptfenster::schreibeAntwortfeld(const std::string& s) {
     ui_->Antw0->setPlainText(anzeigeText(s));

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Startzeit und Speicher von Numora im Vergleich zu einem leeren Qt-Fenster, unter Xvfb.
+# Startzeit und Speicher von Numora im Vergleich zu einem leeren Qt-Fenster, unter Xvfb
+# (Wandzeit über die Uhr der Shell, Spitzenspeicher mit /usr/bin/time in einem eigenen Lauf).
 # Aufruf: bench/start.sh [BAUORDNER]  (Vorgabe: build/bench). Gibt die beiden Verhältnisse aus.
 set -euo pipefail
 bau="${1:-build/bench}"
-runden="${RUNDEN:-15}"
+runden="${RUNDEN:-40}"
 
 if [ -z "${START_IM_XVFB:-}" ]; then
   export START_IM_XVFB=1
@@ -16,16 +17,22 @@ export HOME="$heim" NUMORA_NUR_START=1 XDG_RUNTIME_DIR="$heim"
 numora="$bau/app/numora"
 leer="$bau/bench/leeres_fenster"
 
-# Spitzenspeicher (max. RSS in KiB), Median über mehrere Läufe, abwechselnd gemessen.
+# Abwechselnd gemessen, damit Schwankungen der Maschine beide gleich treffen; je Lauf die
+# Wandzeit (Mikrosekunden) und der Spitzenspeicher (max. RSS in KiB). Ausgewertet wird der Median.
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-speicher() { /usr/bin/time -f '%M' "$1" 2>&1 >/dev/null | tail -1; }
-for _ in $(seq "$runden"); do speicher "$leer" >>"$heim/leer"; speicher "$numora" >>"$heim/numora"; done
-m_leer=$(median <"$heim/leer")
-m_numora=$(median <"$heim/numora")
-
-hyperfine --warmup 3 --runs "$runden" --export-csv "$heim/zeit.csv" -N "$leer" "$numora" >/dev/null
-# Spalten: command,mean,stddev,median,...
-read -r t_leer t_numora < <(awk -F, 'NR > 1 {printf "%s ", $4} END {print ""}' "$heim/zeit.csv")
+lauf() { # programm ablage
+  local vorher=${EPOCHREALTIME/./}
+  "$1" >/dev/null 2>&1
+  echo $((${EPOCHREALTIME/./} - vorher)) >>"$2.zeit"
+  /usr/bin/time -f '%M' -o "$2.rss" "$1" >/dev/null 2>&1
+  cat "$2.rss" >>"$2.speicher"
+}
+for _ in 1 2 3; do lauf "$leer" "$heim/warm"; lauf "$numora" "$heim/warm"; done
+for _ in $(seq "$runden"); do lauf "$leer" "$heim/leer"; lauf "$numora" "$heim/numora"; done
+m_leer=$(median <"$heim/leer.speicher")
+m_numora=$(median <"$heim/numora.speicher")
+t_leer=$(median <"$heim/leer.zeit" | awk '{print $1 / 1e6}')
+t_numora=$(median <"$heim/numora.zeit" | awk '{print $1 / 1e6}')
 
 awk -v tl="$t_leer" -v tn="$t_numora" -v ml="$m_leer" -v mn="$m_numora" 'BEGIN {
   printf "Leeres Fenster: %.3f s, %.1f MiB\n", tl, ml / 1024
