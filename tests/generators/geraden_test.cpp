@@ -17,25 +17,12 @@ namespace {
 using numora::test::Ausdruck;
 using numora::test::Rational;
 
-struct Kopf {
-    const char* name;
-    std::int64_t level;
-    std::vector<std::int64_t> ziehungenJeKarte;
-    std::int64_t antwort;
-};
-
-struct Fall {
-    Kopf kopf;
-    std::string frage;
-    std::string hilfe;
-};
+using Fall = numora::test::Kartenfall;
 
 class GeradenKarte : public testing::TestWithParam<Fall> {};
 
 TEST_P(GeradenKarte, ErzeugtGenauDieseTexte) {
-    const Fall& f = GetParam();
-    numora::test::erwarteKarten(numora::thema::geraden, f.kopf.level, f.kopf.ziehungenJeKarte,
-                                f.frage, std::to_string(f.kopf.antwort), f.hilfe);
+    numora::test::erwarteKarten(numora::thema::geraden, GetParam());
 }
 
 const std::string steigungVorspann = "Die Steigung der Geraden durch die Punkte P(px,py) und "

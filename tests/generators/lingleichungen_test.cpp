@@ -22,25 +22,12 @@ const std::string vorspann = "Bestimme die Lösung der Gleichung \n \n" + std::s
 const std::string berechne = std::string(16, ' ') + "Berechne ";
 const std::string paar = "Multiplikation der ersten Gleichung mit ";
 
-struct Kopf {
-    const char* name;
-    std::int64_t level;
-    std::vector<std::int64_t> ziehungenJeKarte;
-    std::int64_t antwort;
-};
-
-struct Fall {
-    Kopf kopf;
-    std::string frage;
-    std::string hilfe;
-};
+using Fall = numora::test::Kartenfall;
 
 class LinGleichungenKarte : public testing::TestWithParam<Fall> {};
 
 TEST_P(LinGleichungenKarte, ErzeugtGenauDieseTexte) {
-    const Fall& f = GetParam();
-    numora::test::erwarteKarten(numora::thema::linGl, f.kopf.level, f.kopf.ziehungenJeKarte,
-                                f.frage, std::to_string(f.kopf.antwort), f.hilfe);
+    numora::test::erwarteKarten(numora::thema::linGl, GetParam());
 }
 
 // Ziehungen Level 1: x, b, a (neu bis |a| >= 2); Level 2: a (neu bis |a| >= 2), c (neu bis

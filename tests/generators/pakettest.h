@@ -33,4 +33,23 @@ inline void erwarteKarten(thema t, std::int64_t level,
     EXPECT_EQ(skript.uebrig(), 0u);
 }
 
+// Eine Zeile einer Texttabelle mit ganzzahliger Antwort.
+struct Kartenkopf {
+    const char* name;
+    std::int64_t level;
+    std::vector<std::int64_t> ziehungenJeKarte;
+    std::int64_t antwort;
+};
+
+struct Kartenfall {
+    Kartenkopf kopf;
+    std::string frage;
+    std::string hilfe;
+};
+
+inline void erwarteKarten(thema t, const Kartenfall& f) {
+    erwarteKarten(t, f.kopf.level, f.kopf.ziehungenJeKarte, f.frage, std::to_string(f.kopf.antwort),
+                  f.hilfe);
+}
+
 } // namespace numora::test
