@@ -1,5 +1,6 @@
 #include "generators/bruchaufgaben.h"
 
+#include "core/ganz128.h"
 #include "core/zufall.h"
 #include "generators/formatierung.h"
 
@@ -11,33 +12,10 @@ namespace numora {
 
 namespace {
 
-__extension__ typedef __int128 i128;
-__extension__ typedef unsigned __int128 u128;
-
 // Die Erklärung rechnet Zähler- und Nennerprodukte mit 128 Bit: Produkte zweier
 // 64-Bit-Zahlen passen immer, auch wenn jemand riesige Brüche übergibt.
 std::string zahl(i128 x) {
-    u128 b = x < 0 ? u128(0) - u128(x) : u128(x);
-    std::string r;
-    do {
-        r.insert(r.begin(), static_cast<char>('0' + static_cast<int>(b % 10)));
-        b /= 10;
-    } while (b != 0);
-    if (x < 0) {
-        r.insert(r.begin(), '-');
-    }
-    return r;
-}
-
-i128 ggT128(i128 p, i128 q) {
-    u128 a = p < 0 ? u128(0) - u128(p) : u128(p);
-    u128 b = q < 0 ? u128(0) - u128(q) : u128(q);
-    while (b != 0) {
-        const u128 r = a % b;
-        a = b;
-        b = r;
-    }
-    return static_cast<i128>(a);
+    return text128(x);
 }
 
 // Wie bruch2String, aber für ungekürzte Zwischenbrüche aus 128-Bit-Werten.
@@ -51,7 +29,7 @@ std::string malT() {
 }
 
 std::string kuerzung(i128 z, i128 n, const Bruch& ergebnis) {
-    const i128 g = ggT128(z, n);
+    const i128 g = static_cast<i128>(ggT128(z, n));
     if (g != 1) {
         return "Kürzen mit " + zahl(g) + " ergibt " + ergebnis.bruch2String();
     }
@@ -74,7 +52,7 @@ std::string summenHilfe(bool summe, const std::string& kopf, const Bruch& b1, co
         return s;
     }
     // Kleinstes gemeinsames Vielfaches; beide Quotienten gehen auf, weil g beide Nenner teilt.
-    const i128 k = d1 / ggT128(d1, d2) * d2;
+    const i128 k = d1 / static_cast<i128>(ggT128(d1, d2)) * d2;
     const i128 f1 = k / d1;
     const i128 f2 = k / d2;
     std::string s = "Das kleinste gemeinschaftliche Vielfache der Nenner " + zahl(d1) + " und " +
