@@ -8,15 +8,6 @@
 
 namespace numora {
 
-namespace {
-
-// Koeffizient 1 wird vor x und x² nicht geschrieben.
-std::string mitVariable(std::int64_t koeff, const char* variable) {
-    return (koeff == 1 ? std::string() : zahlText(koeff)) + variable;
-}
-
-} // namespace
-
 std::int64_t zufallUngl0() {
     // Endet: von den 19 Werten wird nur die 0 verworfen.
     return zufallszahlStern(-9, 9);
@@ -36,8 +27,8 @@ Aufgabe genBinMitLeer(std::int64_t leerBei) {
     const Binom b = genBinomi1();
     const std::string luecke(blende);
     std::array<std::string, 5> teil = {
-        mitVariable(b.p, "x"),   (b.q < 0 ? " - " : " + ") + betragText(b.q),
-        mitVariable(b.pp, "x²"), (b.q < 0 ? " - " : " + ") + betragText(b.pq2) + "x",
+        koeff(b.p, "x"),        (b.q < 0 ? " - " : " + ") + betragText(b.q),
+        koeff(b.pp, "x²"),      (b.q < 0 ? " - " : " + ") + betragText(b.pq2) + "x",
         " + " + zahlText(b.qq),
     };
     // Die verdeckte Zahl ist der vorzeichenbehaftete Wert, der die Gleichung wahr macht;
@@ -76,7 +67,7 @@ Aufgabe binErgaenzung() {
     const std::string luecke(blende);
     // Das mittlere Glied wird immer addiert; das Vorzeichen von q bleibt unsichtbar.
     const std::int64_t mitte = b.pq2 < 0 ? -b.pq2 : b.pq2;
-    std::string quadrat = mitVariable(b.pp, "x²");
+    std::string quadrat = koeff(b.pp, "x²");
     std::string linear = " + " + zahlText(mitte) + "x";
     std::string konstante = " + " + zahlText(b.qq);
     std::int64_t verdeckt = 0;

@@ -225,19 +225,6 @@ std::string gerade2String(std::int64_t m, std::int64_t b) {
     return text;
 }
 
-std::string koeff(std::int64_t k, std::string_view v) {
-    if (k == 0) {
-        return {};
-    }
-    if (k == 1) {
-        return std::string(v);
-    }
-    if (k == -1) {
-        return "-" + std::string(v);
-    }
-    return zahlText(k) + std::string(v);
-}
-
 std::string minus(std::int64_t n) {
     if (n < 0) {
         return "+ " + betragText(n);
