@@ -1,5 +1,5 @@
 #include "core/spielstand.h"
-#include "core/structuren.h"
+#include "core/themen.h"
 
 #include <gtest/gtest.h>
 
