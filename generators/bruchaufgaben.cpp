@@ -28,6 +28,17 @@ std::string malT() {
     return " " + std::string(mal) + " ";
 }
 
+// Der Wert der Rechenart op ("*", "+", "-" oder ":") mit zwei Brüchen.
+Bruch ergebnis(std::string_view op, const Bruch& b1, const Bruch& b2) {
+    if (op == "+") {
+        return b1 + b2;
+    }
+    if (op == "-") {
+        return b1 - b2;
+    }
+    return op == ":" ? b1 * b2.kehrwert() : b1 * b2;
+}
+
 std::string kuerzung(i128 z, i128 n, const Bruch& ergebnis) {
     const i128 g = static_cast<i128>(ggT128(z, n));
     if (g != 1) {
@@ -130,20 +141,7 @@ BruchAufgabe genBruchaufgabe1(std::int64_t grad) {
     const std::string symbol = r == 0 ? std::string(mal) : std::string(ops[r]);
     BruchAufgabe a;
     a.text = b1.bruch2String() + " " + symbol + " " + b2.bruch2String();
-    switch (r) {
-    case 0:
-        a.loesung = b1 * b2;
-        break;
-    case 1:
-        a.loesung = b1 + b2;
-        break;
-    case 2:
-        a.loesung = b1 - b2;
-        break;
-    default:
-        a.loesung = b1 * b2.kehrwert();
-        break;
-    }
+    a.loesung = ergebnis(ops[r], b1, b2);
     a.hilfe = bruchHilf(ops[r], b1, b2);
     return a;
 }
@@ -158,22 +156,8 @@ BruchAufgabe genBruchaufgabe3() {
     const std::string symbol = r <= 1 ? std::string(mal) : std::string(ops[r]);
     BruchAufgabe a;
     a.text = "(" + a1.text + ") " + symbol + " (" + a2.text + ")";
-    switch (r) {
-    case 0:
-    case 1:
-        a.loesung = e1 * e2;
-        break;
-    case 2:
-        a.loesung = e1 + e2;
-        break;
-    case 3:
-        a.loesung = e1 - e2;
-        break;
-    default:
-        // e2 ist nie 0: Die beiden Brüche einer Differenz sind auf Grad 3 verschieden.
-        a.loesung = e1 * e2.kehrwert();
-        break;
-    }
+    // Geteilt wird nie durch 0: Die beiden Brüche einer Differenz sind auf Grad 3 verschieden.
+    a.loesung = ergebnis(ops[r], e1, e2);
     a.hilfe = " " + a1.hilfe + "\n" + a2.hilfe + "\n Zu berechnen ist also :\n " +
               e1.bruch2String() + " " + symbol + " " + e2.bruch2String() + " \n\n" +
               bruchHilf(ops[r], e1, e2);

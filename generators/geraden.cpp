@@ -145,13 +145,7 @@ Aufgabe stufe3() {
 } // namespace
 
 Aufgabe geradenFrage(std::int64_t level) {
-    if (level == 1) {
-        return stufe1();
-    }
-    if (level == 2) {
-        return stufe2();
-    }
-    return stufe3();
+    return level == 1 ? stufe1() : level == 2 ? stufe2() : stufe3();
 }
 
 ZweiPunkteGerade gen2PunkteGerade() {

@@ -103,13 +103,7 @@ Aufgabe stufe3(std::int64_t op) {
 
 Aufgabe grundRechenarten(std::int64_t level) {
     const std::int64_t op = zZahl(5);
-    if (level == 1) {
-        return stufe1(op);
-    }
-    if (level == 2) {
-        return stufe2(op);
-    }
-    return stufe3(op);
+    return level == 1 ? stufe1(op) : level == 2 ? stufe2(op) : stufe3(op);
 }
 
 } // namespace numora
