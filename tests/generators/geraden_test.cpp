@@ -2,19 +2,13 @@
 #include "pakettest.h"
 
 #include <functional>
-#include <gtest/gtest.h>
 #include <regex>
 #include <set>
-#include <string>
-#include <vector>
 
+namespace numora::test {
 namespace {
 
-using numora::test::Ausdruck;
-using numora::test::Karten;
-using numora::test::Kartenfall;
-using numora::test::Rational;
-constexpr auto G = numora::thema::geraden;
+constexpr auto G = thema::geraden;
 const std::string stelle = "An welcher Stelle schneidet die Gerade mit der Gleichung ";
 const std::string steigung = " beschreibt eine Gerade.\n Welchen Wert hat ihre Steigung?";
 const std::string allgemein = "Die allgemeine Gleichung einer Geraden, die nicht parallel ";
@@ -73,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "Die Gerade mit der Gleichung  y = 3x - 24 \n berandet zusammen mit den "
                    "Koordinatenachsen ein Dreieck.\n Wie groß ist sein Flächeninhalt?",
                    "")),
-    numora::test::fallName);
+    fallName);
 
 // Steigung und Achsenabschnitt der rechten Seite von "y = ..." aus den Stellen 0 und 1.
 Rational m(const std::string& rechts) {
@@ -95,36 +89,33 @@ TEST(GeradenOrakel, AntwortStimmtGeometrisch) {
                           "sich in einem Punkt \\(a;b\\)\\. Berechne ";
     const std::string punkte = "Welche Steigung hat eine durch die Punkte ";
     const std::string rest = "[\\s\\S]*";
-    const std::vector<std::pair<std::string, std::function<Rational(M)>>> arten{
-        {"Die Gleichung    y = (.*) beschreibt" + rest, [](M t) { return m(t[1]); }},
-        {"Die Gleichung    y \\+ (\\d+)x = " + rest, [z](M t) { return Rational(0) - z(t, 1); }},
-        {stelle + "y = (.*) die y-Achse\\?", [](M t) { return b(t[1]); }},
-        {stelle + " ?y = (.*) die x-Achse\\?", null},
-        {punkte + "P" + p + " und Q" + p + " verlaufende Gerade\\?", steigt},
-        {punkte + "A" + p + " und B" + p + " verlaufende Gerade\\.", steigt},
-        {s + "a", schnittX},
-        {s + "b", [schnittX](M t) { return m(t[1]) * schnittX(t) + b(t[1]); }},
-        {"Eine Gerade g verläuft durch die Punkte A" + p + " und B" + p + rest,
+    using R = std::regex;
+    const std::vector<std::pair<std::regex, std::function<Rational(M)>>> arten{
+        {R("Die Gleichung    y = (.*) beschreibt" + rest), [](M t) { return m(t[1]); }},
+        {R("Die Gleichung    y \\+ (\\d+)x = " + rest), [z](M t) { return Rational(0) - z(t, 1); }},
+        {R(stelle + "y = (.*) die y-Achse\\?"), [](M t) { return b(t[1]); }},
+        {R(stelle + " ?y = (.*) die x-Achse\\?"), null},
+        {R(punkte + "P" + p + " und Q" + p + " verlaufende Gerade\\?"), steigt},
+        {R(punkte + "A" + p + " und B" + p + " verlaufende Gerade\\."), steigt},
+        {R(s + "a"), schnittX},
+        {R(s + "b"), [schnittX](M t) { return m(t[1]) * schnittX(t) + b(t[1]); }},
+        {R("Eine Gerade g verläuft durch die Punkte A" + p + " und B" + p + rest),
          [z, steigt](M t) { return z(t, 2) - steigt(t) * z(t, 1); }},
-        {"Durch den Punkt A" + p + " wird eine Gerade mit der Steigung (-?\\d+) " + rest,
+        {R("Durch den Punkt A" + p + " wird eine Gerade mit der Steigung (-?\\d+) " + rest),
          [z](M t) { return z(t, 2) - z(t, 3) * z(t, 1); }},
         // Die Katheten sind so lang wie Achsenabschnitt und Nullstelle.
-        {"Die Gerade mit der Gleichung  y = (.*) \n berandet" + rest,
+        {R("Die Gerade mit der Gleichung  y = (.*) \n berandet" + rest),
          [null](M t) {
              const Rational f = b(t[1]) * null(t) / 2;
              return f < 0 ? Rational(0) - f : f;
          }},
     };
-    std::vector<std::regex> muster;
-    for (const auto& art : arten) {
-        muster.emplace_back(art.first);
-    }
     std::set<std::size_t> gesehen;
     for (std::int64_t level = 1; level <= 3; ++level) {
-        numora::test::fuerJedeKarte(G, level, [&](const numora::Karte& k) {
+        fuerJedeKarte(G, level, [&](const Karte& k) {
             std::smatch t;
             std::size_t i = 0;
-            while (i < arten.size() && !std::regex_match(k.frage, t, muster[i])) {
+            while (i < arten.size() && !std::regex_match(k.frage, t, arten[i].first)) {
                 ++i;
             }
             ASSERT_LT(i, arten.size());
@@ -137,3 +128,4 @@ TEST(GeradenOrakel, AntwortStimmtGeometrisch) {
 }
 
 } // namespace
+} // namespace numora::test

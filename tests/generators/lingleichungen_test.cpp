@@ -4,7 +4,6 @@
 
 #include <limits>
 #include <regex>
-#include <set>
 
 namespace numora::test {
 namespace {
