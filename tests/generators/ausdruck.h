@@ -34,7 +34,6 @@ struct Rational {
     friend Rational operator/(Rational a, Rational b) { return {a.z * b.n, a.n * b.z}; }
     friend bool operator==(Rational a, Rational b) { return a.z == b.z && a.n == b.n; }
     friend bool operator<(Rational a, Rational b) { return a.z * b.n < b.z * a.n; }
-    bool zwischen(Rational von, Rational bis) const { return !(*this < von) && !(bis < *this); }
     std::string text() const { return std::to_string(z) + (n == 1 ? "" : "/" + std::to_string(n)); }
 };
 
