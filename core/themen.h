@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Die Themen, die Spielphasen und die Angebotsliste, über die der Spieler ein Thema wählt.
