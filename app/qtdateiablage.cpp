@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -110,6 +111,20 @@ template <typename F> Ergebnis neueDatei(const std::string& pfad, mode_t rechte,
     }
     ::unlink(pfad.c_str());
     return {false, fehler};
+}
+
+// Ein Programm, das mitten im Schreiben starb, hinterließ seine neue Datei "ziel.neu-PID".
+// Entfernt wird nur, was keinem lebenden Prozess gehört, und der eigene Rest.
+void entwuerfeToterProzesseEntfernen(const std::string& ziel) {
+    const QFileInfo info(QString::fromStdString(ziel));
+    const QString anfang = info.fileName() + QStringLiteral(".neu-");
+    for (const QString& name : QDir(info.absolutePath()).entryList({anfang + '*'}, QDir::Files)) {
+        bool zahl = false;
+        const auto pid = static_cast<pid_t>(name.mid(anfang.size()).toLongLong(&zahl));
+        if (zahl && pid > 0 && (pid == ::getpid() || (::kill(pid, 0) != 0 && errno == ESRCH))) {
+            ::unlink(QDir(info.absolutePath()).filePath(name).toLocal8Bit().constData());
+        }
+    }
 }
 
 // Damit auch der neue Name den Stromausfall übersteht.
@@ -232,8 +247,8 @@ numora::Dateiablage::Ergebnis QtDateiablage::schreiben(const std::string& pfad,
     if (z.empty() || (vorhanden && !S_ISREG(info.st_mode))) {
         return {false, dateiName(pfad) + " ist keine gewöhnliche Datei."};
     }
+    entwuerfeToterProzesseEntfernen(z);
     const std::string neu = z + ".neu-" + std::to_string(::getpid());
-    ::unlink(neu.c_str()); // Rest eines abgebrochenen Laufs mit derselben Prozessnummer
     const Ergebnis e = neueDatei(
         neu, vorhanden ? info.st_mode & 07777 : 0, [&inhalt](int fd, std::string& fehler) {
             std::size_t geschrieben = 0;

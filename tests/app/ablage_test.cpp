@@ -133,20 +133,24 @@ class AblageTest : public QObject {
     }
 
     // Wer Dokumente in einem synchronisierten Ordner hält: Der Link bleibt, sein Ziel wird
-    // ersetzt, und der nächste Start liest es.
+    // ersetzt, und der nächste Start liest es. Auf einem anderen Dateisystem (tmpfs) gibt es
+    // keinen harten Link dorthin; die Sicherung ist dann eine Kopie.
     void linkAufEineDateiWirdGefolgtUndBleibt() {
-        const QString ziel = tmp.path() + "/Sync/Hfdaten.nmr";
-        schreibe(ziel, "&EVA&7&0&1&2&");
+        QTemporaryDir sync((QDir("/dev/shm").exists() ? "/dev/shm" : QDir::tempPath()) +
+                           "/nXXXXXX");
+        const QString ziel = sync.path() + "/Hfdaten.nmr";
+        schreibe(ziel, "&EVA&7&0&1&2&&x&");
         QVERIFY(QDir().mkpath(ordner) && QFile::link(ziel, datei));
         Spiel erstes(ordner), zweites(ordner);
         erstes.rundeUndEnde();
-        QCOMPARE(erstes.fenster.gezeigt.size(), std::size_t(3)); // Level, Verlassen, Speichern
+        QVERIFY(erstes.fenster.gezeigt.front().frage.starts_with("Auf welchen Level")); // still
         QCOMPARE(erstes.ausgabe.str(), "FilePath: " + datei.toStdString() + "\n");
+        QCOMPARE(inhalt(ordner + "/Hfdaten-Sicherung.nmr"), QByteArray("&EVA&7&0&1&2&&x&"));
         zweites.rundeUndEnde();
         QCOMPARE(zweites.vc.hof().halle(0, 1)->size(), std::size_t(13));
         QCOMPARE(QFileInfo(datei).symLinkTarget(), ziel);
         QVERIFY(inhalt(ziel).startsWith("&EVA&7&0&1&2&" + anna + anna + "& &9999&0&1&0&"));
-        QCOMPARE(QDir(tmp.path() + "/Sync").entryList(QDir::Files), QStringList{"Hfdaten.nmr"});
+        QCOMPARE(QDir(sync.path()).entryList(QDir::Files), QStringList{"Hfdaten.nmr"});
     }
 
     void zuGrosseDateiGiltAlsUnlesbar() {
