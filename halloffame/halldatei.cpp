@@ -95,11 +95,12 @@ HofDateiInhalt hofDateiLesen(std::string bytes) {
     }
     ohneFremdzeichen(bytes);
     string2czFeld(bytes, [&inhalt](std::string_view cz) {
+        if (ohneInhalt(cz)) {
+            return;
+        }
         ZeilenLesung l = cz2Zeile(cz);
         if (!l.ok) {
-            if (!ohneInhalt(cz)) {
-                inhalt.vollstaendig = false;
-            }
+            inhalt.vollstaendig = false;
             return;
         }
         if (istPlatzhalter(l.zeile)) {
