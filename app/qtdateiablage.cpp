@@ -122,7 +122,7 @@ void entwuerfeToterProzesseEntfernen(const std::string& ziel) {
         bool zahl = false;
         const auto pid = static_cast<pid_t>(name.mid(anfang.size()).toLongLong(&zahl));
         if (zahl && pid > 0 && (pid == ::getpid() || (::kill(pid, 0) != 0 && errno == ESRCH))) {
-            ::unlink(QDir(info.absolutePath()).filePath(name).toLocal8Bit().constData());
+            ::unlink(QDir(info.absolutePath()).filePath(name).toStdString().c_str());
         }
     }
 }

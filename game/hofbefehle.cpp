@@ -73,10 +73,11 @@ void ViewController::laden() {
 }
 
 void ViewController::speichern() {
+    const std::string ja = "Ja";
     const std::string r =
         auswahl("Soll nach diesem Spiel die aktualisierte Datei mit HoF-Daten gespeichert werden. ",
-                {"Ja", "Lieber die Ergebnisse dieses Spiels nicht berücksichtigen."});
-    if (r != "Ja") {
+                {ja, "Lieber die Ergebnisse dieses Spiels nicht berücksichtigen."});
+    if (r != ja) {
         return;
     }
     const HofDatei::Schreiben w = datei_.schreiben(stringCode(alleHallen2String(hof_)));

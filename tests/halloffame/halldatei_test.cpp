@@ -22,13 +22,6 @@ TEST(Dateitext, AlleGespeichertenHallenOhneTrenner) {
     EXPECT_EQ(text.size(), annaText.size() + 270 * 14);
 }
 
-TEST(String2czFeld, TrenntAnDoppeltemUndZeichen) {
-    std::vector<std::string> stuecke;
-    numora::string2czFeld(annaText + "&Ida&3&1&2&4&&&",
-                          [&](std::string_view s) { stuecke.emplace_back(s); });
-    EXPECT_EQ(stuecke, (std::vector<std::string>{annaText, "Ida&3&1&2&4&", ""}));
-}
-
 struct Stueck {
     std::string text;
     bool ok;

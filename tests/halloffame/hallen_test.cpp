@@ -35,18 +35,6 @@ TEST(EinHallen, FuegtAmRangEin) {
     }
 }
 
-TEST(HallOfFame, NurBestehendeHallenNehmenEinzelneZeilen) {
-    numora::HallOfFame hof;
-    hof.alleHallenErzeugen();
-    hof.einHallen2({"Analysis", 5, 9, 1, 3});
-    EXPECT_EQ(hof.alleHallen.size(), 27u);
-    hof.zeilenfeldEinhallen({{"", 0, 0, 0, 0}}); // das Laden legt auch fremde Hallen an
-    EXPECT_EQ(hof.halle(0, 0)->size(), 1u);
-    hof.loescheHalle(4, 2);
-    EXPECT_EQ(*hof.halle(4, 2), numora::genHall(4, 2));
-    EXPECT_FALSE(hof.hfdatenChanged); // das setzt erst der Menübefehl
-}
-
 // Das Sortieren beim Laden muss genau die Reihenfolge des zeilenweisen Einfügens ergeben.
 TEST(HallOfFame, LadenSortiertWieZeilenweisesEinfuegen) {
     std::mt19937_64 zufall(3);
