@@ -87,17 +87,21 @@ Hauptfenster::Hauptfenster(numora::Dateiablage& ablage, QWidget* eltern)
             sitzung.release();
         }
     });
-    qApp->installEventFilter(this);
+    // Shift zählt im Eingabefeld, das als einziges den Fokus nimmt, und im Fenster, wenn
+    // nichts den Fokus hat.
+    ui_->EingabeF->installEventFilter(this);
+    installEventFilter(this);
     aktionenAnlegen();
 
     steuerung_.viewDidLoad();
     ui_->EingabeF->setFocus();
+    QTimer::singleShot(0, this, [this] { steuerung_.viewDidAppear(); });
     // Das Tonsystem erst nach dem Erscheinen des Fensters einrichten, nicht davor.
     QTimer::singleShot(1500, this, [this] { ton_.vorbereiten(); });
 }
 
 Hauptfenster::~Hauptfenster() {
-    qApp->removeEventFilter(this);
+    ui_->EingabeF->removeEventFilter(this);
 }
 
 void Hauptfenster::aktionenAnlegen() {
@@ -159,7 +163,13 @@ void Hauptfenster::frageText(const std::string& s) {
     ui_->MittelZ->setText(anzeigeText(s));
 }
 void Hauptfenster::schreibeAntwortfeld(const std::string& s) {
-    ui_->Antw0->setPlainText(anzeigeText(s));
+    const QString text = anzeigeText(s);
+    // Ein sehr langes Wort bricht Qt an Wortgrenzen in quadratischer Zeit um; es kann nur aus
+    // fremden Texten stammen und wird darum an beliebiger Stelle umbrochen.
+    ui_->Antw0->setWordWrapMode(laengstesWort(text) > 1000
+                                    ? QTextOption::WrapAnywhere
+                                    : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    ui_->Antw0->setPlainText(text);
 }
 std::string Hauptfenster::eingabe() const {
     return ui_->EingabeF->text().toStdString();
@@ -206,12 +216,10 @@ void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
 bool Hauptfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (ereignis->type() == QEvent::KeyPress) {
         const auto* taste = static_cast<QKeyEvent*>(ereignis);
-        // Nur das erste Zustellen an das Fokus-Widget zählt, nicht das Weiterreichen an die
-        // Eltern, und kein automatisch wiederholter Druck. Offene Dialoge haben Vorrang.
-        auto* widget = qobject_cast<QWidget*>(objekt);
-        if (taste->key() == Qt::Key_Shift && !taste->isAutoRepeat() && widget != nullptr &&
-            widget->window() == this && QApplication::activeModalWidget() == nullptr &&
-            (widget == QApplication::focusWidget() || widget == ui_->EingabeF)) {
+        // Nur der erste Empfänger zählt (das Eingabefeld, ohne Fokus das Fenster), nicht das
+        // Weiterreichen an die Eltern, und kein automatisch wiederholter Druck.
+        if (taste->key() == Qt::Key_Shift && !taste->isAutoRepeat() &&
+            (objekt == ui_->EingabeF || QApplication::focusWidget() == nullptr)) {
             steuerung_.flagsChanged(true);
         }
     }

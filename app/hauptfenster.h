@@ -6,7 +6,6 @@
 #include "qtdialoge.h"
 
 #include <QMainWindow>
-#include <map>
 #include <memory>
 
 class QPushButton;

@@ -5,9 +5,9 @@
 
 class Klangquelle;
 
-// Der Warnton. Das Tonmodul wird erst beim ersten Ton oder nach dem Start im Hintergrund
-// geladen, damit das Fenster schnell erscheint. Ohne Modul oder Audiogerät bleibt der
-// Systemton.
+// Der Warnton. Das Tonmodul wird erst beim ersten Ton oder kurz nach dem Start geladen, im
+// Thread der Oberfläche, aber erst wenn das Fenster schon zu sehen ist. Ohne Modul oder
+// Audiogerät bleibt der Systemton.
 class Piepton : public QObject {
   public:
     explicit Piepton(QObject* eltern = nullptr);

@@ -1,19 +1,139 @@
 #include "qtdateiablage.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUrl>
-#include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
+using Ergebnis = numora::Dateiablage::Ergebnis;
+
+std::string systemFehler(int nummer) {
+    return QString::fromLocal8Bit(std::strerror(nummer)).toStdString();
+}
+
+std::string dateiName(const std::string& pfad) {
+    return QFileInfo(QString::fromStdString(pfad)).fileName().toStdString();
+}
+
+// Schließt den Deskriptor am Ende des Blocks.
+class Deskriptor {
+  public:
+    explicit Deskriptor(int fd) : fd_(fd) {}
+    ~Deskriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    Deskriptor(const Deskriptor&) = delete;
+    Deskriptor& operator=(const Deskriptor&) = delete;
+    int fd() const { return fd_; }
+    // Gibt das Ergebnis von close zurück: Erst dann steht fest, dass alles geschrieben ist.
+    bool schliessen() { return ::close(std::exchange(fd_, -1)) == 0; }
+
+  private:
+    int fd_;
+};
+
+// Öffnet nur eine gewöhnliche Datei, auch hinter Links, zum Lesen; sonst -1 und errno, EINVAL
+// für alles andere als eine gewöhnliche Datei. Geprüft wird vor dem Öffnen, damit kein Gerät
+// und kein FIFO geöffnet wird, und danach, falls jemand die Datei dazwischen getauscht hat;
+// O_NONBLOCK lässt auch dann das Öffnen eines FIFO nicht warten.
+int oeffneGewoehnlich(const std::string& pfad, struct stat& info) {
+    if (::stat(pfad.c_str(), &info) != 0) {
+        return -1;
+    }
+    const int fd =
+        S_ISREG(info.st_mode) ? ::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC) : -1;
+    if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        return fd;
+    }
+    const int nummer = fd < 0 && S_ISREG(info.st_mode) ? errno : EINVAL;
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    errno = nummer;
+    return -1;
+}
+
+bool allesSchreiben(int fd, const char* daten, std::size_t laenge, std::size_t& geschrieben) {
+    geschrieben = 0;
+    while (geschrieben < laenge) {
+        const ssize_t n = ::write(fd, daten + geschrieben, laenge - geschrieben);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        geschrieben += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Das Ziel eines Links (über alle Stufen), sonst pfad selbst; leer, wenn der Link ins Leere geht.
+std::string ziel(const std::string& pfad) {
+    struct stat info {};
+    if (::lstat(pfad.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+        return pfad;
+    }
+    char aufgeloest[PATH_MAX];
+    return ::realpath(pfad.c_str(), aufgeloest) != nullptr ? std::string(aufgeloest)
+                                                           : std::string();
+}
+
+// Legt pfad neu an (nie über eine vorhandene Datei), lässt fuellen(fd, fehler) hineinschreiben
+// und wartet mit fsync, bis alles auf dem Datenträger steht. Misslingt etwas, verschwindet die
+// Datei wieder. rechte 0 lässt die Vorgabe des Benutzers (umask).
+template <typename F> Ergebnis neueDatei(const std::string& pfad, mode_t rechte, F&& fuellen) {
+    Deskriptor d(::open(pfad.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (d.fd() < 0) {
+        return {false, systemFehler(errno)};
+    }
+    std::string fehler;
+    if ((rechte == 0 || ::fchmod(d.fd(), rechte) == 0) && fuellen(d.fd(), fehler) &&
+        ::fsync(d.fd()) == 0 && d.schliessen()) {
+        return {true, {}};
+    }
+    if (fehler.empty()) {
+        fehler = systemFehler(errno);
+    }
+    ::unlink(pfad.c_str());
+    return {false, fehler};
+}
+
+// Ein Programm, das mitten im Schreiben starb, hinterließ seine neue Datei "ziel.neu-PID".
+// Entfernt wird nur, was keinem lebenden Prozess gehört, und der eigene Rest.
+void entwuerfeToterProzesseEntfernen(const std::string& ziel) {
+    const QFileInfo info(QString::fromStdString(ziel));
+    const QString anfang = info.fileName() + QStringLiteral(".neu-");
+    for (const QString& name : QDir(info.absolutePath()).entryList({anfang + '*'}, QDir::Files)) {
+        bool zahl = false;
+        const auto pid = static_cast<pid_t>(name.mid(anfang.size()).toLongLong(&zahl));
+        if (zahl && pid > 0 && (pid == ::getpid() || (::kill(pid, 0) != 0 && errno == ESRCH))) {
+            ::unlink(QDir(info.absolutePath()).filePath(name).toStdString().c_str());
+        }
+    }
+}
+
+// Damit auch der neue Name den Stromausfall übersteht.
+void ordnerSichern(const std::string& pfad) {
+    const std::string ordner = QFileInfo(QString::fromStdString(pfad)).absolutePath().toStdString();
+    Deskriptor d(::open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (d.fd() >= 0) {
+        ::fsync(d.fd());
+    }
 }
 
 } // namespace
@@ -30,62 +150,135 @@ std::optional<std::string> QtDateiablage::dokumentenOrdner() {
     return ordner.toStdString();
 }
 
-numora::Dateiablage::Lesung QtDateiablage::lesen(const std::string& pfad) {
-    const QFileInfo info(q(pfad));
-    if (!info.exists() && !info.isSymLink()) {
+numora::Dateiablage::Lesung QtDateiablage::lesen(const std::string& pfad, std::int64_t grenze) {
+    if (!existiert(pfad)) {
         return {Lesestatus::fehlt, {}};
     }
-    QFile datei(q(pfad));
-    if (info.isDir() || !datei.open(QIODevice::ReadOnly)) {
+    struct stat info {};
+    Deskriptor d(oeffneGewoehnlich(pfad, info));
+    if (d.fd() < 0) {
+        // ENOENT oder ELOOP nach gelungenem lstat: ein Link ins Leere oder im Kreis
+        const bool keineDatei = errno == EINVAL || errno == ENOENT || errno == ELOOP;
+        return {keineDatei ? Lesestatus::keineDatei : Lesestatus::unlesbar, {}};
+    }
+    if (info.st_size > grenze) {
         return {Lesestatus::unlesbar, {}};
     }
-    const QByteArray bytes = datei.readAll();
-    if (datei.error() != QFileDevice::NoError) {
+    // Ein Byte mehr als erwartet zeigt eine Datei, die beim Lesen wächst.
+    std::string inhalt(static_cast<std::size_t>(info.st_size) + 1, '\0');
+    std::size_t gelesen = 0;
+    while (gelesen < inhalt.size()) {
+        const ssize_t n = ::read(d.fd(), inhalt.data() + gelesen, inhalt.size() - gelesen);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return {Lesestatus::unlesbar, {}};
+        }
+        if (n == 0) {
+            break;
+        }
+        gelesen += static_cast<std::size_t>(n);
+    }
+    if (gelesen == inhalt.size()) {
         return {Lesestatus::unlesbar, {}};
     }
-    return {Lesestatus::gelesen, bytes.toStdString()};
+    inhalt.resize(gelesen);
+    return {Lesestatus::gelesen, std::move(inhalt)};
+}
+
+bool QtDateiablage::existiert(const std::string& pfad) {
+    struct stat info {};
+    return ::lstat(pfad.c_str(), &info) == 0;
+}
+
+numora::Dateiablage::Ergebnis QtDateiablage::sichern(const std::string& pfad,
+                                                     const std::string& sicherung) {
+    const std::string quelle = ziel(pfad);
+    const std::string misslungen =
+        "Die bisherige Datei ließ sich nicht als " + dateiName(sicherung) + " sichern (";
+    struct stat info {};
+    if (quelle.empty() || ::stat(quelle.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return {false, dateiName(pfad) + " ist keine gewöhnliche Datei."};
+    }
+    if (::link(quelle.c_str(), sicherung.c_str()) == 0) {
+        ordnerSichern(sicherung);
+        return {true, {}};
+    }
+    if (errno == EEXIST) {
+        return {false, misslungen + systemFehler(errno) + ")."};
+    }
+    // Ohne harte Links (etwa FAT, oder das Ziel eines Links auf einem anderen Dateisystem):
+    // eine Kopie, stückweise, denn die Datei kann beliebig groß sein.
+    Deskriptor alt(oeffneGewoehnlich(quelle, info));
+    if (alt.fd() < 0) {
+        return {false, misslungen + systemFehler(errno) + ")."};
+    }
+    const Ergebnis kopie =
+        neueDatei(sicherung, info.st_mode & 07777, [&alt](int fd, std::string& /*fehler*/) {
+            std::vector<char> puffer(std::size_t{1} << 16);
+            std::size_t geschrieben = 0;
+            for (;;) {
+                const ssize_t n = ::read(alt.fd(), puffer.data(), puffer.size());
+                if (n < 0 && errno == EINTR) {
+                    continue;
+                }
+                if (n <= 0) {
+                    return n == 0;
+                }
+                if (!allesSchreiben(fd, puffer.data(), static_cast<std::size_t>(n), geschrieben)) {
+                    return false;
+                }
+            }
+        });
+    if (!kopie.ok) {
+        return {false, misslungen + kopie.fehler + ")."};
+    }
+    ordnerSichern(sicherung);
+    return kopie;
 }
 
 numora::Dateiablage::Ergebnis QtDateiablage::schreiben(const std::string& pfad,
                                                        const std::string& inhalt) {
-    QSaveFile datei(q(pfad));
-    // Ungepuffert: Gepuffert meldet QSaveFile ein bei voller Platte abgeschnittenes Schreiben
-    // nicht und ersetzte die alte Datei durch den Rest.
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return {false, datei.errorString().toStdString()};
+    // Ein Link bleibt ein Link: Ersetzt wird sein Ziel, mit der neuen Datei in dessen Ordner.
+    const std::string z = ziel(pfad);
+    struct stat info {};
+    const bool vorhanden = !z.empty() && ::stat(z.c_str(), &info) == 0;
+    if (z.empty() || (vorhanden && !S_ISREG(info.st_mode))) {
+        return {false, dateiName(pfad) + " ist keine gewöhnliche Datei."};
     }
-    const auto laenge = static_cast<qint64>(inhalt.size());
-    errno = 0;
-    const qint64 geschrieben = datei.write(inhalt.data(), laenge);
-    if (geschrieben != laenge) {
-        const int systemfehler = errno;
-        datei.cancelWriting();
-        return {false, "Es wurden nur " + std::to_string(std::max<qint64>(geschrieben, 0)) +
-                           " von " + std::to_string(laenge) + " Bytes geschrieben (" +
-                           QString::fromLocal8Bit(std::strerror(systemfehler)).toStdString() +
-                           ")."};
+    entwuerfeToterProzesseEntfernen(z);
+    const std::string neu = z + ".neu-" + std::to_string(::getpid());
+    const Ergebnis e = neueDatei(
+        neu, vorhanden ? info.st_mode & 07777 : 0, [&inhalt](int fd, std::string& fehler) {
+            std::size_t geschrieben = 0;
+            if (allesSchreiben(fd, inhalt.data(), inhalt.size(), geschrieben)) {
+                return true;
+            }
+            fehler = "Es wurden nur " + std::to_string(geschrieben) + " von " +
+                     std::to_string(inhalt.size()) + " Bytes geschrieben (" + systemFehler(errno) +
+                     ").";
+            return false;
+        });
+    if (!e.ok) {
+        return e;
     }
-    if (!datei.commit()) {
-        return {false, datei.errorString().toStdString()};
+    if (::rename(neu.c_str(), z.c_str()) != 0) {
+        const int nummer = errno;
+        ::unlink(neu.c_str());
+        return {false, systemFehler(nummer)};
+    }
+    ordnerSichern(z);
+    return {true, {}};
+}
+
+numora::Dateiablage::Ergebnis QtDateiablage::entfernen(const std::string& pfad) {
+    if (::unlink(pfad.c_str()) != 0) {
+        return {false, systemFehler(errno)};
     }
     return {true, {}};
 }
 
-bool QtDateiablage::existiert(const std::string& pfad) {
-    const QFileInfo info(q(pfad));
-    return info.exists() || info.isSymLink();
-}
-
-numora::Dateiablage::Ergebnis QtDateiablage::umbenennen(const std::string& von,
-                                                        const std::string& nach) {
-    // QDir::rename nimmt auch Ordner und Dateien ohne Leserecht.
-    if (QDir().rename(q(von), q(nach))) {
-        return {true, {}};
-    }
-    return {false, "Die vorhandene Datei ließ sich nicht in " +
-                       QFileInfo(q(nach)).fileName().toStdString() + " umbenennen."};
-}
-
 std::string QtDateiablage::dateiUrl(const std::string& pfad) {
-    return QUrl::fromLocalFile(q(pfad)).toString().toStdString();
+    return QUrl::fromLocalFile(QString::fromStdString(pfad)).toString().toStdString();
 }

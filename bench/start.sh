@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Startzeit und Speicher von Numora im Vergleich zu einem leeren Qt-Fenster, unter Xvfb
 # (Wandzeit über die Uhr der Shell, Spitzenspeicher mit /usr/bin/time in einem eigenen Lauf).
+# Dann der Start mit feindlichen Dateien Hfdaten.nmr: Zeit und Spitzenspeicher je Datei.
 # Aufruf: bench/start.sh [BAUORDNER]  (Vorgabe: build/bench). Gibt die beiden Verhältnisse aus.
 set -euo pipefail
 bau="${1:-build/bench}"
@@ -40,3 +41,19 @@ awk -v tl="$t_leer" -v tn="$t_numora" -v ml="$m_leer" -v mn="$m_numora" 'BEGIN {
   printf "Verhältnis Zeit:     %.2f (Ziel höchstens 1.20)\n", tn / tl
   printf "Verhältnis Speicher: %.2f (Ziel höchstens 1.30)\n", mn / ml
 }'
+
+# Je 50 MB aus lauter "&" und aus Zufall, dazu eine Zeile mit 8 MB langem Namen. Der
+# Speicher soll nur wenige Male die Dateigröße betragen.
+dokumente="$HOME/Documents"
+mkdir -p "$dokumente"
+for fall in "lauter &" Zufall "langer Name"; do
+  case "$fall" in
+    "lauter &") head -c $((50 << 20)) /dev/zero | tr '\0' '&' ;;
+    Zufall) head -c $((50 << 20)) /dev/urandom ;;
+    *) printf '&'; head -c $((8 << 20)) /dev/zero | tr '\0' 'N'; printf '&12&0&1&5&' ;;
+  esac >"$dokumente/Hfdaten.nmr"
+  /usr/bin/time -f '%e %M' -o "$heim/datei" "$numora" >/dev/null 2>&1
+  read -r sekunden kib <"$heim/datei"
+  awk -v f="$fall" -v s="$sekunden" -v k="$kib" -v b="$(stat -c %s "$dokumente/Hfdaten.nmr")" \
+    'BEGIN { printf "Start mit %-12s %6.1f MB: %5.2f s, %6.1f MiB\n", f ":", b / 1e6, s, k / 1024 }'
+done

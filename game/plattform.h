@@ -3,6 +3,7 @@
 // Was die Spiellogik von der Plattform braucht, in vier kleinen Schnittstellen.
 // Das Qt-Fenster setzt sie um, die Tests mit Attrappen, die alles mitschreiben.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,10 +40,11 @@ class Dialoge {
     virtual void piep() = 0;
 };
 
-// Lesen und Schreiben ganzer Dateien im Dokumente-Ordner.
+// Ganze Dateien im Dokumente-Ordner. Gelesen und ersetzt werden nur gewöhnliche Dateien, auch
+// hinter einem symbolischen Link; Ordner, FIFOs, Geräte und Sockets werden nie geöffnet.
 class Dateiablage {
   public:
-    enum class Lesestatus { gelesen, fehlt, unlesbar };
+    enum class Lesestatus { gelesen, fehlt, unlesbar, keineDatei };
     struct Lesung {
         Lesestatus status = Lesestatus::fehlt;
         std::string inhalt; // die Bytes der Datei
@@ -55,11 +57,18 @@ class Dateiablage {
     virtual ~Dateiablage() = default;
     // Der Dokumente-Ordner, bei Bedarf angelegt; leer, wenn es keinen gibt.
     virtual std::optional<std::string> dokumentenOrdner() = 0;
-    virtual Lesung lesen(const std::string& pfad) = 0;
-    // Ersetzt die Datei atomar: Misslingt es, bleibt die alte unverändert.
-    virtual Ergebnis schreiben(const std::string& pfad, const std::string& inhalt) = 0;
+    // Eine Datei mit mehr als grenze Bytes gilt als unlesbar.
+    virtual Lesung lesen(const std::string& pfad, std::int64_t grenze) = 0;
+    // Auch ein Link ins Leere existiert.
     virtual bool existiert(const std::string& pfad) = 0;
-    virtual Ergebnis umbenennen(const std::string& von, const std::string& nach) = 0;
+    // Die bisherige Datei bleibt zusätzlich unter dem neuen Namen sicherung erhalten, ohne
+    // ihren eigenen Namen je zu verlieren: ein harter Link, wo es keinen gibt eine Kopie, die
+    // vor der Rückkehr auf dem Datenträger steht. Eine vorhandene sicherung bleibt unberührt.
+    virtual Ergebnis sichern(const std::string& pfad, const std::string& sicherung) = 0;
+    // Ersetzt die Datei atomar (neue Datei daneben, dann umbenennen): Misslingt es, bleibt die
+    // alte unverändert. Ist pfad ein Link, bleibt er einer, und sein Ziel wird ersetzt.
+    virtual Ergebnis schreiben(const std::string& pfad, const std::string& inhalt) = 0;
+    virtual Ergebnis entfernen(const std::string& pfad) = 0;
     // Die Textform als Datei-URL (file://…).
     virtual std::string dateiUrl(const std::string& pfad) = 0;
 };

@@ -7,39 +7,22 @@
 #include "core/zahltext.h"
 #include "game/hilfetexte.h"
 #include "generators/paket.h"
-#include "halloffame/halldatei.h"
-#include "halloffame/halltext.h"
 
-#include <ostream>
+#include <utility>
 
 namespace numora {
 
-const std::array<HofAktion, 18> hofAktionen = {{
-    {"hof00", 0, false},
-    {"hof0", 1, false},
-    {"hof1", 2, false},
-    {"hof2", 3, false},
-    {"hof3", 4, false},
-    {"hof4", 5, false},
-    {"hof5", 6, false},
-    {"hof6", 7, false},
-    {"hofprop", 8, false},
-    {"hof00neu", 0, true},
-    {"hof0neu", 1, true},
-    {"hof1neu", 2, true},
-    {"hof2neu", 3, true},
-    {"hof3neu", 4, true},
-    {"hof4neu", 5, true},
-    {"hof5neu", 6, true},
-    {"hof6neu", 7, true},
-    {"hofpropneu", 8, true},
-}};
-
 namespace {
 
-const std::string dateiName = "Hfdaten";
-const std::string dateiEndung = "nmr";
 const std::string denkendesGesicht = "\U0001F914";
+
+// Knopftitel, die nach dem Dialog verglichen werden.
+const std::string gleichesGebiet = "Neuer Start im gleichen Gebiet und Level";
+const std::string abbrechen = "Diese Runde abbrechen";
+const std::string weiterImProgramm = "Weiter im Programm";
+const std::string endgueltigVerlassen = "Numora endgültig verlassen";
+const std::string tonEin = "EINgeschaltet";
+const std::string tonAus = "AUSgeschaltet";
 
 std::string angebotText(std::int64_t i) {
     return std::string(angebot[static_cast<std::size_t>(i)]);
@@ -49,68 +32,48 @@ thema angebotThema(std::int64_t i) {
     return angebotp[static_cast<std::size_t>(i)];
 }
 
-// Eine Levelantwort, die keine Zahl ist (ein leerer Knopf, "Fehler"), bedeutet Level 1.
-std::int64_t levelAusAntwort(const std::string& antwort) {
-    std::int64_t level = 1;
-    return leseGanzzahl(antwort, level) ? level : 1;
-}
-
 } // namespace
 
 ViewController::ViewController(Bildschirm& bildschirm, Dialoge& dialoge, Dateiablage& ablage,
                                Programmende& ende, std::ostream& ausgabe)
-    : bildschirm_(bildschirm), dialoge_(dialoge), ablage_(ablage), ende_(ende), ausgabe_(ausgabe) {}
+    : bildschirm_(bildschirm), dialoge_(dialoge), ende_(ende), datei_(ablage, ausgabe) {}
 
-// ---- Felder --------------------------------------------------------------------------
+// ---- Felder und Dialoge ------------------------------------------------------------
 
-void ViewController::kopfText(const std::string& s) {
-    bildschirm_.kopfText(s);
-}
-void ViewController::frageText(const std::string& s) {
-    bildschirm_.frageText(s);
-}
-void ViewController::schreibeAntwortfeld(const std::string& s) {
-    bildschirm_.schreibeAntwortfeld(s);
-}
-void ViewController::feldFuellen(const std::string& inhalt) {
-    schreibeAntwortfeld(inhalt);
-}
-void ViewController::alleAntwortenLoeschen() {
-    schreibeAntwortfeld("");
-}
 void ViewController::eingabeFeldLoeschen() {
     bildschirm_.setzeEingabe("");
 }
+
 void ViewController::warumSetzen(bool zeigen) {
     bildschirm_.knopfSichtbar(Knopf::warumF, zeigen);
 }
 
+void ViewController::weiterStattPruefen() {
+    bildschirm_.knopfSichtbar(Knopf::fertigF, false);
+    bildschirm_.knopfTitel(Knopf::weiterF, "Weiter");
+    bildschirm_.knopfSichtbar(Knopf::weiterF, true);
+}
+
 void ViewController::alleFelderLeeren() {
     frageText("");
-    feldFuellen("");
+    schreibeAntwortfeld("");
     eingabeFeldLoeschen();
 }
 
-// ---- Dialoge -------------------------------------------------------------------------
-
-std::string ViewController::auswahl(const std::string& frage, const std::string& option1,
-                                    const std::string& option2) {
-    return dialoge_.waehle(frage, {option1, option2});
+std::string ViewController::auswahl(const std::string& frage,
+                                    const std::vector<std::string>& optionen) {
+    return dialoge_.waehle(frage, optionen);
 }
 
-std::string ViewController::auswahlAus3(const std::string& frage, const std::string& option1,
-                                        const std::string& option2, const std::string& option3) {
-    return dialoge_.waehle(frage, {option1, option2, option3});
-}
-
-std::string ViewController::auswahlAus4(const std::string& frage, const std::string& option1,
-                                        const std::string& option2, const std::string& option3,
-                                        const std::string& option4) {
-    return dialoge_.waehle(frage, {option1, option2, option3, option4});
+// Eine Antwort, die keine Zahl ist (ein leerer Knopf, "Fehler"), bedeutet Level 1.
+std::int64_t ViewController::levelWahl(const std::string& frage,
+                                       const std::vector<std::string>& optionen) {
+    std::int64_t level = 1;
+    return leseGanzzahl(auswahl(frage, optionen), level) ? level : 1;
 }
 
 void ViewController::meldung(const std::string& text) {
-    auswahl(text, "Hab ich gelesen", "");
+    auswahl(text, {"Hab ich gelesen", ""});
 }
 
 // Der Ton folgt der Einstellung der akustischen Begleitung.
@@ -132,6 +95,12 @@ void ViewController::viewDidLoad() {
               "auf 'Wer spielt?' oder drücke die <RETURN>-Taste");
 }
 
+void ViewController::viewDidAppear() {
+    if (!ladeHinweis_.empty()) {
+        meldung(std::exchange(ladeHinweis_, {}));
+    }
+}
+
 void ViewController::fertigB() {
     warumSetzen(false);
     switch (stand_.status) {
@@ -141,7 +110,7 @@ void ViewController::fertigB() {
         if (!namenKontrolle(n)) {
             auswahl("Trage bitte einen Spielernamen ( maximal 12 Buchstaben) im grünen Feld ein "
                     "und drücke dann die <RETURN>-Taste.",
-                    "Mach ich", "");
+                    {"Mach ich", ""});
             eingabeFeldLoeschen();
             break;
         }
@@ -165,9 +134,7 @@ void ViewController::fertigB() {
             break;
         }
         stoppuhrAnhalten(stand_);
-        bildschirm_.knopfTitel(Knopf::weiterF, "Weiter");
-        bildschirm_.knopfSichtbar(Knopf::weiterF, true);
-        bildschirm_.knopfSichtbar(Knopf::fertigF, false);
+        weiterStattPruefen();
         auswertung();
         break;
     case phase::auswerten:
@@ -175,9 +142,8 @@ void ViewController::fertigB() {
         break;
     case phase::abgeschlossen: {
         const std::string r = auswahl("Diese Runde ist abgeschlossen.\n Wie soll es weitergehen?",
-                                      "Wieder die Themanauswahl anbieten",
-                                      "Neuer Start im gleichen Gebiet und Level");
-        if (r == "Neuer Start im gleichen Gebiet und Level") {
+                                      {"Wieder die Themanauswahl anbieten", gleichesGebiet});
+        if (r == gleichesGebiet) {
             nochmal();
         } else {
             neueRunde();
@@ -204,10 +170,9 @@ void ViewController::themaWaehlen() {
     const std::string name = angebotText(nummer);
     kopfText("Gewähltes Thema: " + name);
     if (levelzahl(angebotThema(nummer)) > 1) {
-        const std::string r = auswahlAus3("Auf welchen Level sollen die Aufgaben zum Thema \n " +
-                                              name + " \ngewählt werden?",
-                                          "1", "2", "3");
-        const std::int64_t level = levelAusAntwort(r);
+        const std::int64_t level = levelWahl("Auf welchen Level sollen die Aufgaben zum Thema \n " +
+                                                 name + " \ngewählt werden?",
+                                             {"1", "2", "3"});
         stand_.aktLevel = level >= 1 && level <= levelzahl(angebotThema(nummer)) ? level : 1;
         kopfText("Gewähltes Thema:    " + name + ",    Level " + std::to_string(stand_.aktLevel));
     }
@@ -226,7 +191,7 @@ void ViewController::angebotZeigen() {
     std::string text;
     for (std::int64_t i = 0; i <= hoechsterAngebotIndex; ++i) {
         text += "\n " + std::to_string(i) + ": " + angebotText(i);
-        feldFuellen(text);
+        schreibeAntwortfeld(text);
     }
     frageText(" Wähle bitte ein Thema aus den unten angegebenen Angeboten aus,\n trage die Nummer "
               "des gewählten Themas im grünen Feld rechts ein und bestätige \n die Wahl durch "
@@ -259,8 +224,7 @@ void ViewController::weitermachen() {
             break;
         }
         stand_.aktName = stand_.neuerName;
-        eingabeFeldLoeschen();
-        alleAntwortenLoeschen();
+        schreibeAntwortfeld("");
         stand_.aktuellesZeitkonto = 0;
         frageText(" 1) " + paket.front().frage);
         stoppuhrStarten(stand_);
@@ -288,9 +252,7 @@ void ViewController::weitermachen() {
 
 void ViewController::statusAnpassung() {
     if (stand_.status == phase::neuesPaket) {
-        bildschirm_.knopfSichtbar(Knopf::fertigF, false);
-        bildschirm_.knopfTitel(Knopf::weiterF, "Weiter");
-        bildschirm_.knopfSichtbar(Knopf::weiterF, true);
+        weiterStattPruefen();
     } else if (stand_.status == phase::raten) {
         bildschirm_.knopfSichtbar(Knopf::weiterF, false);
         bildschirm_.knopfSichtbar(Knopf::fertigF, true);
@@ -305,7 +267,7 @@ void ViewController::warumB() {
         beurteilt >= static_cast<std::int64_t>(paket.size())) {
         return;
     }
-    auswahl(paket[static_cast<std::size_t>(beurteilt)].hilfe, "ok, weiter", "");
+    auswahl(paket[static_cast<std::size_t>(beurteilt)].hilfe, {"ok, weiter", ""});
     weitermachen();
 }
 
@@ -400,11 +362,11 @@ void ViewController::rundenBilanz() {
 // ---- Menübefehle ---------------------------------------------------------------------
 
 void ViewController::audioWahl() {
-    const std::string zustand = stand_.tonAn ? "EINgeschaltet" : "AUSgeschaltet";
-    const std::string r = auswahl("Die akustische Begleitung ist zur Zeit " + zustand +
-                                      ".\n Welche Einstellung wird gewünscht?",
-                                  "EINgeschaltet", "AUSgeschaltet");
-    stand_.tonAn = r == "EINgeschaltet";
+    const std::string r =
+        auswahl("Die akustische Begleitung ist zur Zeit " + (stand_.tonAn ? tonEin : tonAus) +
+                    ".\n Welche Einstellung wird gewünscht?",
+                {tonEin, tonAus});
+    stand_.tonAn = r == tonEin;
 }
 
 void ViewController::meinName() {
@@ -419,7 +381,7 @@ void ViewController::meinName() {
     default:
         auswahl("Der Spielername " + stand_.aktName +
                     " kann nur jeweils vor der Themenwahl geändert werden.",
-                "ok", "");
+                {"ok", ""});
         break;
     }
 }
@@ -439,173 +401,21 @@ void ViewController::quit() {
 void ViewController::testB() {}
 
 void ViewController::verlassen() {
-    const std::string erste = stand_.aktThema == 0 ? "Neuer Start mit Grundrechenarten?"
-                                                   : "Neuer Start im gleichen Gebiet und Level";
-    const std::string r = auswahlAus4("Was wird gewünscht?", erste, "Diese Runde abbrechen",
-                                      "Weiter im Programm", "Numora endgültig verlassen");
+    const std::string erste =
+        stand_.aktThema == 0 ? "Neuer Start mit Grundrechenarten?" : gleichesGebiet;
+    const std::string r =
+        auswahl("Was wird gewünscht?", {erste, abbrechen, weiterImProgramm, endgueltigVerlassen});
     if (r == erste) {
         nochmal();
-    } else if (r == "Diese Runde abbrechen") {
+    } else if (r == abbrechen) {
         neueRunde();
-    } else if (r == "Weiter im Programm") {
+    } else if (r == weiterImProgramm) {
         return;
     } else {
         if (hof_.hfdatenChanged) {
             speichern();
         }
         ende_.beenden();
-    }
-}
-
-// ---- Ruhmeshalle ---------------------------------------------------------------------
-
-void ViewController::zeigeHalle(std::int64_t th, std::int64_t lv) {
-    if (hof_.halle(th, lv) != nullptr) {
-        schreibeAntwortfeld(hall2String(hof_, th, lv));
-    }
-}
-
-bool ViewController::hofBefehlVerfuegbar() const {
-    return bildschirm_.istKnopfSichtbar(Knopf::weiterF) || stand_.status == phase::namenlos ||
-           stand_.status == phase::wahlmodus;
-}
-
-std::int64_t ViewController::waehleHofLevel(const std::string& frage, std::int64_t thema) {
-    const std::string dritte = levelzahl(angebotThema(thema)) == 3 ? "3" : "";
-    return levelAusAntwort(auswahlAus3(frage, "1", "2", dritte));
-}
-
-void ViewController::hofBefehlAbschliessen() {
-    if (stand_.status == phase::wahlmodus) {
-        auswahl("Zurück zum Themenangebot ", "ok", "");
-        angebotZeigen();
-    }
-}
-
-void ViewController::prepareHofZeigen(std::int64_t thema) {
-    if (hofBefehlVerfuegbar()) {
-        const std::int64_t lv = waehleHofLevel(
-            "Hall of Fame " + angebotText(thema) + " für welchen Level zeigen?", thema);
-        zeigeHalle(thema, lv);
-        if (stand_.status == phase::raten) {
-            frageText("\n Weiter mit <Shift> oder dem 'Weiter'-Button");
-        }
-    }
-    hofBefehlAbschliessen();
-}
-
-void ViewController::prepareHofNeu(std::int64_t thema) {
-    if (hofBefehlVerfuegbar()) {
-        const std::int64_t lv = waehleHofLevel("Hall of Fame " + angebotText(thema) +
-                                                   " für welchen Level unwiderruflich löschen?",
-                                               thema);
-        hof_.loescheHalle(thema, lv);
-        hof_.hfdatenChanged = true;
-        zeigeHalle(thema, lv);
-        piepen();
-        if (stand_.status == phase::raten) {
-            frageText("\n Weiter mit <Shift> oder dem 'Weiter'-Button");
-        }
-    }
-    hofBefehlAbschliessen();
-}
-
-void ViewController::hofAktion(const HofAktion& aktion) {
-    if (aktion.loeschen) {
-        prepareHofNeu(aktion.thema);
-    } else {
-        prepareHofZeigen(aktion.thema);
-    }
-}
-
-// ---- Die Datei -----------------------------------------------------------------------
-
-ViewController::Lesen ViewController::lesen() {
-    const std::optional<std::string> ordner = ablage_.dokumentenOrdner();
-    if (!ordner) {
-        return {};
-    }
-    const Dateiablage::Lesung l = ablage_.lesen(*ordner + "/" + dateiName + "." + dateiEndung);
-    if (l.status == Dateiablage::Lesestatus::gelesen) {
-        return {true, l.inhalt};
-    }
-    // Eine vorhandene, aber unlesbare Datei wird beim Speichern nicht einfach überschrieben.
-    if (l.status == Dateiablage::Lesestatus::unlesbar) {
-        sicherungNoetig_ = true;
-    }
-    return {false, "Numora-Datei Hfdaten nicht im Dokumenten-Ordner gefunden."};
-}
-
-void ViewController::laden() {
-    const Lesen l = lesen();
-    if (!l.ok) {
-        return;
-    }
-    const HofDateiInhalt inhalt = hofDateiLesen(l.text);
-    if (!inhalt.vollstaendig) {
-        sicherungNoetig_ = true;
-    }
-    hof_.zeilenfeldEinhallen(inhalt.zeilen);
-}
-
-std::string ViewController::sicherungsPfad(const std::string& ordner) {
-    const std::string basis = ordner + "/" + dateiName + "-Sicherung";
-    std::string pfad = basis + "." + dateiEndung;
-    for (int n = 2; ablage_.existiert(pfad); ++n) {
-        pfad = basis + "-" + std::to_string(n) + "." + dateiEndung;
-    }
-    return pfad;
-}
-
-ViewController::Schreiben ViewController::schreiben(const std::string& /*name*/,
-                                                    const std::string& s, const std::string& ext) {
-    const std::string gescheitert = " ist gescheitert, Error: ";
-    const std::optional<std::string> ordner = ablage_.dokumentenOrdner();
-    if (!ordner) {
-        return {false, "Schreiben der Datei " + dateiName + "." + ext + gescheitert +
-                           "Es gibt keinen Dokumente-Ordner, in den Numora schreiben könnte."};
-    }
-    const std::string pfad = *ordner + "/" + dateiName + "." + ext;
-    ausgabe_ << "FilePath: " << pfad << std::endl;
-
-    std::string sicherung;
-    if (sicherungNoetig_ && ablage_.existiert(pfad)) {
-        sicherung = sicherungsPfad(*ordner);
-        const Dateiablage::Ergebnis u = ablage_.umbenennen(pfad, sicherung);
-        if (!u.ok) {
-            return {false,
-                    "Schreiben der Datei " + ablage_.dateiUrl(pfad) + gescheitert + u.fehler};
-        }
-    }
-    const Dateiablage::Ergebnis w = ablage_.schreiben(pfad, s);
-    if (!w.ok) {
-        if (!sicherung.empty()) {
-            ablage_.umbenennen(sicherung, pfad);
-        }
-        return {false, "Schreiben der Datei " + ablage_.dateiUrl(pfad) + gescheitert + w.fehler};
-    }
-    if (!sicherung.empty()) {
-        sicherungNoetig_ = false;
-        letzteSicherung_ = sicherung;
-    }
-    return {true, ""};
-}
-
-void ViewController::speichern() {
-    const std::string r =
-        auswahl("Soll nach diesem Spiel die aktualisierte Datei mit HoF-Daten gespeichert werden. ",
-                "Ja", "Lieber die Ergebnisse dieses Spiels nicht berücksichtigen.");
-    if (r != "Ja") {
-        return;
-    }
-    letzteSicherung_.clear();
-    const Schreiben w = schreiben(dateiName, stringCode(alleHallen2String(hof_)), dateiEndung);
-    if (!w.ok) {
-        auswahl(w.meldung, "hab ich verstanden", "");
-    } else if (!letzteSicherung_.empty()) {
-        meldung("Die bisherige Datei Hfdaten.nmr ließ sich nicht vollständig lesen. Damit nichts "
-                "verloren geht, liegt sie unverändert als\n " +
-                letzteSicherung_ + "\n im Dokumente-Ordner.");
     }
 }
 

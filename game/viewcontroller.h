@@ -4,6 +4,7 @@
 // Menübefehle, je nach Spielphase.
 
 #include "core/spielstand.h"
+#include "game/hofdatei.h"
 #include "game/plattform.h"
 #include "halloffame/hallen.h"
 
@@ -12,6 +13,7 @@
 #include <iosfwd>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace numora {
 
@@ -30,6 +32,8 @@ class ViewController {
 
     // Ereignisse des Fensters
     void viewDidLoad();
+    // Das Fenster ist zu sehen: Erst jetzt erscheint, was das Laden der Datei zu sagen hat.
+    void viewDidAppear();
     void fertigB();
     void weiterB();
     // Eine Änderung der Umschalttasten; nur das Drücken von Shift zählt.
@@ -47,7 +51,12 @@ class ViewController {
     void prepareHofNeu(std::int64_t thema);
     void hofAktion(const HofAktion& aktion);
 
+    const Spielstand& stand() const { return stand_; }
+    const HallOfFame& hof() const { return hof_; }
+
+  private:
     // Ablauf
+    void themaWaehlen();
     void weitermachen();
     void neueRunde();
     void nochmal();
@@ -56,67 +65,36 @@ class ViewController {
     void auswertung();
     void rundenBilanz();
     void verlassen();
+    void piepen();
 
     // Felder
-    void kopfText(const std::string& s);
-    void frageText(const std::string& s);
-    void schreibeAntwortfeld(const std::string& s);
-    void feldFuellen(const std::string& inhalt);
-    void alleAntwortenLoeschen();
+    void kopfText(const std::string& s) { bildschirm_.kopfText(s); }
+    void frageText(const std::string& s) { bildschirm_.frageText(s); }
+    void schreibeAntwortfeld(const std::string& s) { bildschirm_.schreibeAntwortfeld(s); }
     void eingabeFeldLoeschen();
+    void weiterStattPruefen();
     void warumSetzen(bool zeigen);
     void alleFelderLeeren();
 
-    // Dialoge; jeder gibt den Titel des gedrückten Knopfs zurück.
-    std::string auswahl(const std::string& frage, const std::string& option1,
-                        const std::string& option2);
-    std::string auswahlAus3(const std::string& frage, const std::string& option1,
-                            const std::string& option2, const std::string& option3);
-    std::string auswahlAus4(const std::string& frage, const std::string& option1,
-                            const std::string& option2, const std::string& option3,
-                            const std::string& option4);
+    // Dialoge: je ein Knopf pro Option; zurück kommt der Titel des gedrückten.
+    std::string auswahl(const std::string& frage, const std::vector<std::string>& optionen);
+    std::int64_t levelWahl(const std::string& frage, const std::vector<std::string>& optionen);
     void meldung(const std::string& text);
 
-    // Ruhmeshalle und ihre Datei
+    // Ruhmeshalle und ihre Datei, in hofbefehle.cpp
     void zeigeHalle(std::int64_t th, std::int64_t lv);
-    struct Lesen {
-        bool ok = false;
-        std::string text;
-    };
-    Lesen lesen();
+    void hofBefehl(std::int64_t thema, bool loeschen);
     void laden();
-    struct Schreiben {
-        bool ok = false;
-        std::string meldung;
-    };
-    Schreiben schreiben(const std::string& name, const std::string& s, const std::string& ext);
     void speichern();
-
-    const Spielstand& stand() const { return stand_; }
-    Spielstand& stand() { return stand_; }
-    const HallOfFame& hof() const { return hof_; }
-    HallOfFame& hof() { return hof_; }
-
-  private:
-    void themaWaehlen();
-    void piepen();
-    bool hofBefehlVerfuegbar() const;
-    std::int64_t waehleHofLevel(const std::string& frage, std::int64_t thema);
-    void hofBefehlAbschliessen();
-    std::string sicherungsPfad(const std::string& ordner);
 
     Bildschirm& bildschirm_;
     Dialoge& dialoge_;
-    Dateiablage& ablage_;
     Programmende& ende_;
-    std::ostream& ausgabe_;
+    HofDatei datei_;
 
     Spielstand stand_;
     HallOfFame hof_;
-    // Die Datei ließ sich beim Start nicht vollständig lesen: Vor dem ersten Speichern
-    // bleibt sie unter einem Sicherungsnamen erhalten.
-    bool sicherungNoetig_ = false;
-    std::string letzteSicherung_;
+    std::string ladeHinweis_;
 };
 
 } // namespace numora

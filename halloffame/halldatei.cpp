@@ -4,6 +4,8 @@
 #include "core/utf8.h"
 #include "core/zahltext.h"
 
+#include <array>
+
 namespace numora {
 
 std::string zeile2Dateitext(const Zeile& z) {
@@ -25,36 +27,22 @@ std::string alleHallen2String(const HallOfFame& hof) {
     return text;
 }
 
-std::vector<std::string> string2czFeld(std::string_view s) {
-    // Jedes "&", vor dem schon ein "&" stand, beendet ein Stück und gehört zu keinem; das
-    // vorige "&" bleibt das vorige Zeichen, so trennt "&&&" zweimal.
-    std::vector<std::string> stuecke;
-    std::size_t anfang = 0;
-    for (std::size_t i = 1; i < s.size(); ++i) {
-        if (s[i] == '&' && s[i - 1] == '&') {
-            stuecke.emplace_back(s.substr(anfang, i - anfang));
-            anfang = i + 1;
-        }
-    }
-    if (anfang < s.size()) {
-        stuecke.emplace_back(s.substr(anfang));
-    }
-    return stuecke;
-}
-
 ZeilenLesung cz2Zeile(std::string_view cz) {
-    std::vector<std::string_view> teile;
+    // Nur die ersten sechs Teile zählen: Ein Stück aus Millionen Teilen kostet so keinen Speicher.
+    std::array<std::string_view, 6> teile;
+    std::size_t anzahl = 0;
     std::size_t anfang = 0;
-    for (std::size_t i = 0; i < cz.size(); ++i) {
+    // Text nach dem letzten "&" gehört zu keinem Teil.
+    for (std::size_t i = 0; i < cz.size() && anzahl < teile.size(); ++i) {
         if (cz[i] == '&') {
             if (i > anfang) {
-                teile.push_back(cz.substr(anfang, i - anfang));
+                teile[anzahl++] = cz.substr(anfang, i - anfang);
             }
             anfang = i + 1;
         }
     }
     ZeilenLesung r;
-    if (teile.size() != 5) {
+    if (anzahl != 5 || teile[0].size() > laengsterName) {
         return r;
     }
     Zeile z;
@@ -64,15 +52,6 @@ ZeilenLesung cz2Zeile(std::string_view cz) {
     }
     z.name = std::string(teile[0]);
     return {std::move(z), true};
-}
-
-std::vector<Zeile> stringFeld2Zeilenfeld(const std::vector<std::string>& czF) {
-    std::vector<Zeile> zeilen;
-    zeilen.reserve(czF.size());
-    for (const std::string& cz : czF) {
-        zeilen.push_back(cz2Zeile(cz).zeile);
-    }
-    return zeilen;
 }
 
 char32_t charCode(char32_t a) {
@@ -97,49 +76,44 @@ bool ohneInhalt(std::string_view stueck) {
 }
 
 // Byte-Order-Mark und Zeilenumbrüche (etwa von Hand mit einem Editor bearbeitet) gehören
-// nicht zum Dateiformat.
-std::string ohneFremdzeichen(std::string_view text) {
+// nicht zum Dateiformat. Entfernt an Ort und Stelle, ohne zweite Kopie der Datei.
+void ohneFremdzeichen(std::string& text) {
     constexpr std::string_view bom = "\xEF\xBB\xBF";
-    if (text.substr(0, bom.size()) == bom) {
-        text.remove_prefix(bom.size());
+    if (std::string_view(text).substr(0, bom.size()) == bom) {
+        text.erase(0, bom.size());
     }
-    std::string r;
-    r.reserve(text.size());
-    for (const char c : text) {
-        if (c != '\r' && c != '\n') {
-            r.push_back(c);
-        }
-    }
-    return r;
+    std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
 }
 
 } // namespace
 
-HofDateiInhalt hofDateiLesen(std::string_view bytes) {
+HofDateiInhalt hofDateiLesen(std::string bytes) {
     HofDateiInhalt inhalt;
-    std::string text;
-    if (istGueltigesUtf8(bytes)) {
-        text = ohneFremdzeichen(bytes);
-    } else {
+    if (!istGueltigesUtf8(bytes)) {
         inhalt.vollstaendig = false;
-        text = ohneFremdzeichen(alsUtf8Lesen(bytes));
+        bytes = alsUtf8Lesen(bytes);
     }
-    for (const std::string& cz : string2czFeld(stringCode(text))) {
-        const ZeilenLesung l = cz2Zeile(cz);
+    ohneFremdzeichen(bytes);
+    string2czFeld(bytes, [&inhalt](std::string_view cz) {
+        if (ohneInhalt(cz)) {
+            return;
+        }
+        ZeilenLesung l = cz2Zeile(cz);
         if (!l.ok) {
-            if (!ohneInhalt(cz)) {
-                inhalt.vollstaendig = false;
-            }
-            continue;
+            inhalt.vollstaendig = false;
+            return;
         }
         if (istPlatzhalter(l.zeile)) {
-            continue;
+            return;
         }
         if (!wirdGespeichert(l.zeile)) {
             inhalt.vollstaendig = false;
         }
-        inhalt.zeilen.push_back(l.zeile);
-    }
+        // Die Codierung wirkt Zeichen für Zeichen und lässt "&" und Ziffern, wie sie sind:
+        // Auf den ganzen Text angewandt, änderte sie nur die Namen.
+        l.zeile.name = stringCode(l.zeile.name);
+        inhalt.zeilen.push_back(std::move(l.zeile));
+    });
     return inhalt;
 }
 

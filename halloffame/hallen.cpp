@@ -57,11 +57,11 @@ void HallOfFame::einHallen2(const Zeile& z) {
     }
 }
 
-void HallOfFame::zeilenfeldEinhallen(const std::vector<Zeile>& zf) {
+void HallOfFame::zeilenfeldEinhallen(std::vector<Zeile> zf) {
     std::set<std::string> beruehrt;
-    for (const Zeile& z : zf) {
+    for (Zeile& z : zf) {
         const std::string schluessel = hallenSchluessel(z.bereich, z.level);
-        alleHallen[schluessel].push_back(z);
+        alleHallen[schluessel].push_back(std::move(z));
         beruehrt.insert(schluessel);
     }
     for (const std::string& schluessel : beruehrt) {

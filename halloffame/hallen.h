@@ -32,8 +32,8 @@ struct HallOfFame {
     void einHallen2(const Zeile& z);
     // Trägt alle Zeilen ein und legt für neue Schlüssel eine Halle an. Jede betroffene
     // Halle wird einmal stabil sortiert: dieselbe Reihenfolge wie Zeile für Zeile einfügen,
-    // aber nicht quadratisch.
-    void zeilenfeldEinhallen(const std::vector<Zeile>& zf);
+    // aber nicht quadratisch. Die Zeilen werden verschoben, nicht kopiert.
+    void zeilenfeldEinhallen(std::vector<Zeile> zf);
     void loescheHalle(std::int64_t th, std::int64_t lv);
 
     const Halle* halle(std::int64_t th, std::int64_t lv) const;

@@ -1,43 +1,44 @@
 #pragma once
 
 // Attrappen der Plattform: Sie schreiben mit, was die Spiellogik tut, und beantworten
-// Dialoge aus einem Drehbuch.
+// Dialoge aus einem Drehbuch. Spiel bündelt sie mit stehender Uhr und festem Zufall.
 
+#include "core/zufall.h"
 #include "game/plattform.h"
 #include "game/viewcontroller.h"
+#include "testuhr.h"
 
 #include <deque>
 #include <map>
 #include <optional>
+#include <set>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace numora::test {
 
-class TestBildschirm final : public Bildschirm {
+struct Dialog {
+    std::string frage;
+    std::vector<std::string> optionen;
+};
+
+// Felder, Knöpfe, Dialoge und das Programmende in einem, wie das Hauptfenster.
+class TestFenster final : public Bildschirm, public Dialoge, public Programmende {
   public:
     std::string kopf, mitte, antwort, eingabeText, name;
     bool editierbar = true;
     bool nameSichtbar = false;
-    std::map<Knopf, std::string> titel{{Knopf::fertigF, "Wer spielt?"},
-                                       {Knopf::weiterF, "Weiter"},
-                                       {Knopf::warumF, "Warum"},
-                                       {Knopf::adeF, "Ade"}};
-    std::map<Knopf, bool> sichtbar{{Knopf::fertigF, true},
-                                   {Knopf::weiterF, false},
-                                   {Knopf::warumF, false},
-                                   {Knopf::adeF, false}};
-    // Jeder Text, der je ins Antwortfeld geschrieben wurde.
-    std::vector<std::string> antwortVerlauf;
+    std::map<Knopf, std::string> titel;
+    std::map<Knopf, bool> sichtbar{{Knopf::fertigF, true}};
+    std::vector<Dialog> gezeigt;
+    std::deque<std::string> antworten; // ohne vorbereitete Antwort der erste Knopf
+    int piepser = 0;
+    int beendet = 0;
 
     void kopfText(const std::string& s) override { kopf = s; }
     void frageText(const std::string& s) override { mitte = s; }
-    void schreibeAntwortfeld(const std::string& s) override {
-        antwort = s;
-        antwortVerlauf.push_back(s);
-    }
+    void schreibeAntwortfeld(const std::string& s) override { antwort = s; }
     std::string eingabe() const override { return eingabeText; }
     void setzeEingabe(const std::string& s) override { eingabeText = s; }
     void eingabeEditierbar(bool ja) override { editierbar = ja; }
@@ -45,114 +46,115 @@ class TestBildschirm final : public Bildschirm {
     void spielerNameSichtbar(bool ja) override { nameSichtbar = ja; }
     void knopfTitel(Knopf k, const std::string& t) override { titel[k] = t; }
     void knopfSichtbar(Knopf k, bool ja) override { sichtbar[k] = ja; }
-    bool istKnopfSichtbar(Knopf k) const override { return sichtbar.at(k); }
-};
-
-struct Dialog {
-    std::string frage;
-    std::vector<std::string> optionen;
-};
-
-class TestDialoge final : public Dialoge {
-  public:
-    std::vector<Dialog> gezeigt;
-    std::deque<std::string> antworten;
-    int piepser = 0;
-
-    // Ohne vorbereitete Antwort wird der erste Knopf gedrückt.
+    bool istKnopfSichtbar(Knopf k) const override { return sichtbar.count(k) && sichtbar.at(k); }
     std::string waehle(const std::string& frage,
                        const std::vector<std::string>& optionen) override {
         gezeigt.push_back({frage, optionen});
-        if (antworten.empty()) {
-            return optionen.front();
+        std::string a = antworten.empty() ? optionen.front() : antworten.front();
+        if (!antworten.empty()) {
+            antworten.pop_front();
         }
-        std::string a = antworten.front();
-        antworten.pop_front();
         return a;
     }
     void piep() override { ++piepser; }
+    void beenden() override { ++beendet; }
 };
+
+// Das Programm stirbt mitten im Speichern.
+struct Absturz {};
 
 class TestAblage final : public Dateiablage {
   public:
     std::optional<std::string> ordner = "/home/anna/Dokumente";
     std::map<std::string, std::string> dateien;
-    std::map<std::string, Lesestatus> kaputt; // Pfade, die sich nicht lesen lassen
-    bool schreibenScheitert = false;
-    bool umbenennenScheitert = false;
-    int schreibvorgaenge = 0;
+    std::map<std::string, Lesestatus> kaputt; // vorhandene Dateien, die sich so lesen
+    std::set<std::string> scheitert;          // "sichern", "schreiben", "entfernen"
+    int schritte = 0;                         // Aufrufe, die etwas ändern
+    int absturzBei = -1;
 
     std::optional<std::string> dokumentenOrdner() override { return ordner; }
-    Lesung lesen(const std::string& pfad) override {
-        if (const auto k = kaputt.find(pfad); k != kaputt.end()) {
-            return {k->second, ""};
+    Lesung lesen(const std::string& p, std::int64_t /*grenze*/) override {
+        if (!existiert(p)) {
+            return {};
         }
-        const auto it = dateien.find(pfad);
-        if (it == dateien.end()) {
-            return {Lesestatus::fehlt, ""};
-        }
-        return {Lesestatus::gelesen, it->second};
+        return {kaputt.count(p) ? kaputt.at(p) : Lesestatus::gelesen, dateien.at(p)};
     }
-    Ergebnis schreiben(const std::string& pfad, const std::string& inhalt) override {
-        ++schreibvorgaenge;
-        if (schreibenScheitert) {
-            return {false, "Kein Platz mehr auf dem Gerät"};
-        }
-        dateien[pfad] = inhalt;
-        kaputt.erase(pfad);
-        return {true, ""};
-    }
-    bool existiert(const std::string& pfad) override {
-        return dateien.count(pfad) > 0 || kaputt.count(pfad) > 0;
-    }
-    Ergebnis umbenennen(const std::string& von, const std::string& nach) override {
-        if (umbenennenScheitert || !existiert(von)) {
+    bool existiert(const std::string& p) override { return dateien.count(p) > 0; }
+    Ergebnis sichern(const std::string& p, const std::string& sicherung) override {
+        if (!schritt("sichern") || existiert(sicherung)) {
             return {false, "Zugriff verweigert"};
         }
-        if (const auto it = dateien.find(von); it != dateien.end()) {
-            dateien[nach] = it->second;
-            dateien.erase(it);
-        }
-        if (const auto it = kaputt.find(von); it != kaputt.end()) {
-            kaputt[nach] = it->second;
-            kaputt.erase(it);
-        }
+        dateien[sicherung] = dateien.at(p);
         return {true, ""};
     }
-    std::string dateiUrl(const std::string& pfad) override { return "file://" + pfad; }
-};
+    Ergebnis schreiben(const std::string& p, const std::string& inhalt) override {
+        if (!schritt("schreiben")) {
+            return {false, "Kein Platz mehr auf dem Gerät"};
+        }
+        dateien[p] = inhalt;
+        kaputt.erase(p);
+        return {true, ""};
+    }
+    Ergebnis entfernen(const std::string& p) override {
+        const bool ok = schritt("entfernen") && dateien.erase(p) > 0;
+        return {ok, ok ? "" : "Zugriff verweigert"};
+    }
+    std::string dateiUrl(const std::string& p) override { return "file://" + p; }
 
-class TestEnde final : public Programmende {
-  public:
-    int beendet = 0;
-    void beenden() override { ++beendet; }
+  private:
+    bool schritt(const std::string& was) {
+        if (schritte++ == absturzBei) {
+            throw Absturz{};
+        }
+        return scheitert.count(was) == 0;
+    }
 };
 
 inline const std::string hofPfad = "/home/anna/Dokumente/Hfdaten.nmr";
 
-// Ein Spiel mit allen Attrappen.
-struct Spiel {
-    TestBildschirm bildschirm;
-    TestDialoge dialoge;
-    TestAblage ablage;
-    TestEnde ende;
+// Ein Spiel mit allen Attrappen; Ablage ist austauschbar, damit die Tests der echten
+// Dateischicht dieselben Abläufe spielen.
+template <typename Ablage> struct SpielMit {
+    template <typename... A> explicit SpielMit(A&&... a) : ablage(std::forward<A>(a)...) {}
+
+    TestUhr uhr;
+    UhrErsetzen uhrErsetzt{uhr};
+    MersenneQuelle zufall{7};
+    ZufallsquelleErsetzen zufallErsetzt{zufall};
+    TestFenster fenster;
+    Ablage ablage;
     std::ostringstream ausgabe;
-    ViewController vc{bildschirm, dialoge, ablage, ende, ausgabe};
+    ViewController vc{fenster, fenster, ablage, fenster, ausgabe};
 
     // Tippt text ins Eingabefeld und drückt Return.
     void tippe(const std::string& text) {
-        bildschirm.eingabeText = text;
+        fenster.eingabeText = text;
         vc.fertigB();
     }
     void antworte(std::initializer_list<std::string> a) {
-        dialoge.antworten.insert(dialoge.antworten.end(), a);
+        fenster.antworten.insert(fenster.antworten.end(), a);
     }
-    const Dialog& letzterDialog() const {
-        if (dialoge.gezeigt.empty()) {
-            throw std::logic_error("kein Dialog gezeigt");
+    const Dialog& letzterDialog() const { return fenster.gezeigt.at(fenster.gezeigt.size() - 1); }
+    // Anna spielt Grundrechenarten, Level 1; nur die erste Antwort ist richtig.
+    void spieleRunde() {
+        tippe("Anna");
+        antworte({"1"});
+        tippe("0");
+        for (int i = 0; i < 8; ++i) {
+            vc.weiterB();
+            tippe(i == 0 ? vc.stand().aktuellesPaket[0].antwort : "-1");
         }
-        return dialoge.gezeigt.back();
+        vc.weiterB();
+    }
+    // Startet, spielt eine Runde und verlässt Numora mit antwort auf die Frage nach dem Speichern.
+    void rundeUndEnde(const std::string& antwort = "Ja") {
+        vc.viewDidLoad();
+        vc.viewDidAppear();
+        spieleRunde();
+        antworte({"Numora endgültig verlassen", antwort});
+        vc.undTschuess();
     }
 };
+using Spiel = SpielMit<TestAblage>;
 
 } // namespace numora::test

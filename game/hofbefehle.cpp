@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Der Teil des ViewControllers, der die Ruhmeshalle betrifft: ihre Menübefehle und das Laden
+// und Speichern ihrer Datei.
+
+#include "core/themen.h"
+#include "game/viewcontroller.h"
+#include "halloffame/halldatei.h"
+#include "halloffame/halltext.h"
+
+#include <utility>
+
+namespace numora {
+
+// clang-format off
+const std::array<HofAktion, 18> hofAktionen = {{
+    {"hof00", 0, false}, {"hof0", 1, false}, {"hof1", 2, false}, {"hof2", 3, false},
+    {"hof3", 4, false}, {"hof4", 5, false}, {"hof5", 6, false}, {"hof6", 7, false},
+    {"hofprop", 8, false}, {"hof00neu", 0, true}, {"hof0neu", 1, true}, {"hof1neu", 2, true},
+    {"hof2neu", 3, true}, {"hof3neu", 4, true}, {"hof4neu", 5, true}, {"hof5neu", 6, true},
+    {"hof6neu", 7, true}, {"hofpropneu", 8, true}}};
+// clang-format on
+
+void ViewController::zeigeHalle(std::int64_t th, std::int64_t lv) {
+    if (hof_.halle(th, lv) != nullptr) {
+        schreibeAntwortfeld(hall2String(hof_, th, lv));
+    }
+}
+
+void ViewController::prepareHofZeigen(std::int64_t thema) {
+    hofBefehl(thema, false);
+}
+
+void ViewController::prepareHofNeu(std::int64_t thema) {
+    hofBefehl(thema, true);
+}
+
+void ViewController::hofAktion(const HofAktion& aktion) {
+    hofBefehl(aktion.thema, aktion.loeschen);
+}
+
+// Nur wenn Weiter sichtbar ist oder noch kein Thema läuft; bei offener Frage geschieht nichts.
+void ViewController::hofBefehl(std::int64_t thema, bool loeschen) {
+    if (bildschirm_.istKnopfSichtbar(Knopf::weiterF) || stand_.status == phase::namenlos ||
+        stand_.status == phase::wahlmodus) {
+        const auto t = static_cast<std::size_t>(thema);
+        const std::string dritte = levelzahl(angebotp[t]) == 3 ? "3" : "";
+        const std::int64_t lv =
+            levelWahl("Hall of Fame " + std::string(angebot[t]) + " für welchen Level " +
+                          (loeschen ? "unwiderruflich löschen?" : "zeigen?"),
+                      {"1", "2", dritte});
+        if (loeschen) {
+            hof_.loescheHalle(thema, lv);
+            hof_.hfdatenChanged = true;
+        }
+        zeigeHalle(thema, lv);
+        if (loeschen) {
+            piepen();
+        }
+        if (stand_.status == phase::raten) {
+            frageText("\n Weiter mit <Shift> oder dem 'Weiter'-Button");
+        }
+    }
+    if (stand_.status == phase::wahlmodus) {
+        auswahl("Zurück zum Themenangebot ", {"ok", ""});
+        angebotZeigen();
+    }
+}
+
+void ViewController::laden() {
+    HofDatei::Inhalt inhalt = datei_.laden();
+    hof_.zeilenfeldEinhallen(std::move(inhalt.zeilen));
+    ladeHinweis_ = std::move(inhalt.hinweis);
+}
+
+void ViewController::speichern() {
+    const std::string ja = "Ja";
+    const std::string r =
+        auswahl("Soll nach diesem Spiel die aktualisierte Datei mit HoF-Daten gespeichert werden. ",
+                {ja, "Lieber die Ergebnisse dieses Spiels nicht berücksichtigen."});
+    if (r != ja) {
+        return;
+    }
+    const HofDatei::Schreiben w = datei_.schreiben(stringCode(alleHallen2String(hof_)));
+    if (!w.ok) {
+        auswahl(w.meldung, {"hab ich verstanden", ""});
+    } else if (!w.meldung.empty()) {
+        meldung(w.meldung);
+    }
+}
+
+} // namespace numora
