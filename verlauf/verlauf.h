@@ -100,7 +100,7 @@ class Verlauf {
 
     // Nach Thema und Level geordnet.
     virtual std::vector<FortschrittZeile> fortschritt(const std::string& spieler) = 0;
-    // Die normalen Runden in zeitlicher Folge.
+    // Die normalen Runden in der Folge des Speicherns.
     virtual std::vector<KurvenPunkt> kurve(const std::string& spieler, std::int64_t thema,
                                            std::int64_t level) = 0;
     // Die n am häufigsten falsch beantworteten Fragen, Übungsrunden eingeschlossen.
@@ -110,7 +110,8 @@ class Verlauf {
     // Alphabetisch nach Bytes.
     virtual std::vector<std::string> spielerNamen() = 0;
 
-    // Alle Runden (oder die eines Spielers) in zeitlicher Folge, mit oder ohne Antworten.
+    // Alle Runden (oder die eines Spielers) in der Folge des Speicherns, mit oder ohne
+    // Antworten.
     virtual Ergebnis rundenDurchgehen(const std::optional<std::string>& spieler, bool mitAntworten,
                                       const std::function<void(const RundenEintrag&)>& je) = 0;
 

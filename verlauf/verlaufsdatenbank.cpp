@@ -34,8 +34,12 @@ void schemaVersion1(SQLite::Database& db) {
             richtige INTEGER NOT NULL,
             uebung INTEGER NOT NULL CHECK (uebung IN (0, 1))
         );
-        -- Dient der Empfehlung (jüngste Runden zuerst), der Übersicht und der Kurve.
-        CREATE INDEX runde_spieler ON runde (spieler, thema, uebung, ende);
+        -- Die Folge der Runden ist die des Speicherns (id): Uhrumstellungen und Runden in
+        -- derselben Minute bringen sie nicht durcheinander. Die Indexe ersparen den Abfragen
+        -- das Sortieren: Übersicht, Kurve und letzte fünf; das beste Ergebnis; die Empfehlung.
+        CREATE INDEX runde_verlauf ON runde (spieler, thema, level, uebung);
+        CREATE INDEX runde_bestes ON runde (spieler, thema, level, uebung, richtige DESC, sekunden);
+        CREATE INDEX runde_empfehlung ON runde (spieler, thema, uebung);
         CREATE TABLE antwort (
             runde INTEGER NOT NULL REFERENCES runde (id) ON DELETE CASCADE,
             nummer INTEGER NOT NULL,
@@ -156,11 +160,6 @@ std::string grund(int code, int systemFehler, const fs::path& datei) {
     }
 }
 
-// Wirft wie SQLiteCpp, damit alle Fehler denselben Weg nehmen.
-[[noreturn]] void fehler(const std::string& text, int code) {
-    throw SQLite::Exception(text, code);
-}
-
 } // namespace
 
 struct Verlaufsdatenbank::Verbindung {
@@ -227,10 +226,6 @@ Ergebnis Verlaufsdatenbank::verbinden() {
     // Stromausfall kann die letzten Runden kosten, nie die Datei.
     db.execAndGet("PRAGMA journal_mode = WAL");
     db.exec("PRAGMA synchronous = NORMAL");
-    const std::string pruefung = db.execAndGet("PRAGMA quick_check(1)").getString();
-    if (pruefung != "ok") {
-        fehler("quick_check: " + pruefung, SQLITE_CORRUPT);
-    }
     SQLite::Transaction t(db, SQLite::TransactionBehavior::IMMEDIATE);
     std::int64_t version = db.execAndGet("PRAGMA user_version").getInt64();
     if (version > schemaVersion) {
@@ -372,7 +367,7 @@ std::optional<std::int64_t> Verlaufsdatenbank::levelEmpfehlung(const std::string
     std::vector<std::pair<std::int64_t, std::int64_t>> letzte; // Level, Richtige; jüngste zuerst
     arbeiten([&](Verbindung& v) {
         SQLite::Statement q(v.db, "SELECT level, richtige FROM runde WHERE spieler = ? AND "
-                                  "thema = ? AND uebung = 0 ORDER BY ende DESC, id DESC LIMIT 2");
+                                  "thema = ? AND uebung = 0 ORDER BY id DESC LIMIT 2");
         q.bind(1, spieler);
         q.bind(2, thema);
         while (q.executeStep()) {
@@ -399,33 +394,39 @@ std::vector<FortschrittZeile> Verlaufsdatenbank::fortschritt(const std::string& 
     std::vector<FortschrittZeile> zeilen;
     arbeiten([&](Verbindung& v) {
         zeilen.clear();
-        SQLite::Statement q(v.db, R"(
-            WITH r AS (
-                SELECT thema, level, uebung, richtige, sekunden, ende,
-                    ROW_NUMBER() OVER (PARTITION BY thema, level, uebung
-                                       ORDER BY richtige DESC, sekunden, ende, id) AS rang,
-                    ROW_NUMBER() OVER (PARTITION BY thema, level, uebung
-                                       ORDER BY ende DESC, id DESC) AS neu
-                FROM runde WHERE spieler = ?)
-            SELECT thema, level, SUM(uebung = 0), SUM(uebung = 1),
-                MAX(CASE WHEN uebung = 0 AND rang = 1 THEN richtige END),
-                MAX(CASE WHEN uebung = 0 AND rang = 1 THEN sekunden END),
-                AVG(CASE WHEN uebung = 0 AND neu <= 5 THEN richtige END),
-                MAX(ende)
-            FROM r GROUP BY thema, level ORDER BY thema, level)");
-        q.bind(1, spieler);
-        while (q.executeStep()) {
+        SQLite::Transaction lesen(v.db); // ein Stand für alle Abfragen
+        SQLite::Statement gruppen(v.db, R"(
+            SELECT g.thema, g.level, g.normal, g.uebung, r.ende
+            FROM (SELECT thema, level, SUM(uebung = 0) AS normal, SUM(uebung = 1) AS uebung,
+                      MAX(id) AS letzte
+                  FROM runde WHERE spieler = ? GROUP BY thema, level) g
+            JOIN runde r ON r.id = g.letzte ORDER BY g.thema, g.level)");
+        SQLite::Statement bestes(v.db, "SELECT richtige, sekunden FROM runde WHERE spieler = ? "
+                                       "AND thema = ? AND level = ? AND uebung = 0 "
+                                       "ORDER BY richtige DESC, sekunden LIMIT 1");
+        SQLite::Statement schnitt(v.db, "SELECT AVG(richtige) FROM (SELECT richtige FROM runde "
+                                        "WHERE spieler = ? AND thema = ? AND level = ? AND "
+                                        "uebung = 0 ORDER BY id DESC LIMIT 5)");
+        gruppen.bind(1, spieler);
+        while (gruppen.executeStep()) {
             FortschrittZeile z;
-            z.thema = q.getColumn(0).getInt64();
-            z.level = q.getColumn(1).getInt64();
-            z.runden = q.getColumn(2).getInt64();
-            z.uebungsrunden = q.getColumn(3).getInt64();
-            if (!q.getColumn(4).isNull()) {
-                z.besteRichtige = q.getColumn(4).getInt64();
-                z.besteSekunden = q.getColumn(5).getInt64();
-                z.schnittLetzteFuenf = q.getColumn(6).getDouble();
+            z.thema = gruppen.getColumn(0).getInt64();
+            z.level = gruppen.getColumn(1).getInt64();
+            z.runden = gruppen.getColumn(2).getInt64();
+            z.uebungsrunden = gruppen.getColumn(3).getInt64();
+            z.zuletzt = zeitAusText(gruppen.getColumn(4).getString());
+            if (z.runden > 0) {
+                for (SQLite::Statement* q : {&bestes, &schnitt}) {
+                    q->reset();
+                    q->bind(1, spieler);
+                    q->bind(2, z.thema);
+                    q->bind(3, z.level);
+                    q->executeStep();
+                }
+                z.besteRichtige = bestes.getColumn(0).getInt64();
+                z.besteSekunden = bestes.getColumn(1).getInt64();
+                z.schnittLetzteFuenf = schnitt.getColumn(0).getDouble();
             }
-            z.zuletzt = zeitAusText(q.getColumn(7).getString());
             zeilen.push_back(std::move(z));
         }
     });
@@ -438,7 +439,7 @@ std::vector<KurvenPunkt> Verlaufsdatenbank::kurve(const std::string& spieler, st
     arbeiten([&](Verbindung& v) {
         punkte.clear();
         SQLite::Statement q(v.db, "SELECT ende, richtige FROM runde WHERE spieler = ? AND "
-                                  "thema = ? AND uebung = 0 AND level = ? ORDER BY ende, id");
+                                  "thema = ? AND level = ? AND uebung = 0 ORDER BY id");
         q.bind(1, spieler);
         q.bind(2, thema);
         q.bind(3, level);
@@ -461,7 +462,7 @@ std::vector<HaeufigerFehler> Verlaufsdatenbank::haeufigsteFehler(const std::stri
         fehlerListe.clear();
         SQLite::Statement q(v.db, R"(
             SELECT a.frage, a.richtige_antwort, MAX(a.hilfe), COUNT(*) AS anzahl,
-                MAX(r.ende) AS zuletzt
+                MAX(r.id) AS zuletzt
             FROM runde r JOIN antwort a ON a.runde = r.id
             WHERE r.spieler = ? AND r.thema = ? AND r.level = ? AND a.richtig = 0
             GROUP BY a.frage, a.richtige_antwort
@@ -501,10 +502,10 @@ Ergebnis Verlaufsdatenbank::rundenDurchgehen(const std::optional<std::string>& s
                   "r.richtige, r.uebung, a.nummer, a.frage, a.eingabe, a.richtige_antwort, "
                   "a.hilfe, a.richtig, a.sekunden, a.hinweis_art FROM runde r LEFT JOIN antwort "
                   "a ON a.runde = r.id" +
-                      filter + " ORDER BY r.ende, r.id, a.nummer, a.rowid"
+                      filter + " ORDER BY r.id, a.nummer, a.rowid"
                 : "SELECT r.id, r.spieler, r.thema, r.level, r.beginn, r.ende, r.sekunden, "
                   "r.richtige, r.uebung FROM runde r" +
-                      filter + " ORDER BY r.ende, r.id";
+                      filter + " ORDER BY r.id";
         SQLite::Statement q(v.db, sql);
         if (spieler) {
             q.bind(1, *spieler);

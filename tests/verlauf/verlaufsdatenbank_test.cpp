@@ -7,6 +7,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <random>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
@@ -43,9 +44,18 @@ class Abbrechend : public Verlaufsdatenbank {
     }
 };
 
+// Ein Kindprozess, der mit dem Test stirbt, auch wenn dieser abstürzt.
+pid_t kindStarten() {
+    const pid_t kind = fork();
+    if (kind == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+    }
+    return kind;
+}
+
 // Führt arbeit in einem Kindprozess aus; dessen Rückgabe wird zum Exit-Code.
 int imKind(const std::function<int()>& arbeit) {
-    const pid_t kind = fork();
+    const pid_t kind = kindStarten();
     if (kind == 0) {
         _exit(arbeit());
     }
@@ -70,7 +80,7 @@ TEST(Verlauf, SpeichertRundenGanzUndLiestSieZurueck) {
     EXPECT_TRUE(v.rundenDurchgehen(std::nullopt, true, [&](const RundenEintrag& r) {
                      gelesen.push_back(r);
                  }).ok);
-    EXPECT_EQ(gelesen, (std::vector{b, a}));
+    EXPECT_EQ(gelesen, (std::vector{a, b})); // in der Folge des Speicherns
     EXPECT_EQ(v.spielerNamen(), (std::vector<std::string>{"ANNA", "JÜRGEN"}));
     EXPECT_EQ(abfrage(datei, "PRAGMA user_version"), Verlaufsdatenbank::schemaVersion);
     EXPECT_EQ(SQLite::Database(datei).execAndGet("PRAGMA journal_mode").getString(), "wal");
@@ -174,7 +184,7 @@ TEST(Zuverlaessigkeit, AbbruchMittenInDerRundeLaesstSieGanzOderGarNicht) {
         EXPECT_EQ(abfrage(datei, "SELECT count(*) FROM antwort"), 8) << k;
     }
     // Ein Kind schreibt ohne Pause und wird von außen getötet.
-    const pid_t kind = fork();
+    const pid_t kind = kindStarten();
     if (kind == 0) {
         Verlaufsdatenbank v(datei);
         for (std::int64_t i = 0;; ++i) {
