@@ -27,8 +27,9 @@ bool siehtNachZahlAus(std::string_view text) {
     return ziffer;
 }
 
-void feld(std::string& zeile, std::string_view text) {
-    const bool formel = !text.empty() &&
+// getippt: vom Spieler eingegeben, also möglicherweise eine Formel; Texte des Programms nie.
+void feld(std::string& zeile, std::string_view text, bool getippt = false) {
+    const bool formel = getippt && !text.empty() &&
                         std::string_view("=+-@\t\r").find(text[0]) != std::string_view::npos &&
                         !siehtNachZahlAus(text);
     const bool quoten = formel || text.find_first_of(";\"\r\n") != std::string_view::npos;
@@ -78,7 +79,7 @@ std::string_view themaName(std::int64_t thema) {
 }
 
 void rundenSpalten(std::string& zeile, const RundenEintrag& r) {
-    feld(zeile, r.spieler);
+    feld(zeile, r.spieler, true);
     feld(zeile, themaName(r.thema));
     zahl(zeile, r.level);
     datum(zeile, r.beginn);
@@ -177,7 +178,7 @@ Ergebnis csvSchreiben(Verlauf& verlauf, std::ostream& aus,
             feld(zeile, r.uebung ? "ja" : "nein");
             zahl(zeile, a.nummer);
             feld(zeile, a.frage);
-            feld(zeile, a.eingabe);
+            feld(zeile, a.eingabe, true);
             feld(zeile, a.richtigeAntwort);
             feld(zeile, a.richtig ? "ja" : "nein");
             zahl(zeile, a.sekunden);

@@ -4,8 +4,8 @@
 // Der Verlauf als CSV für Tabellenprogramme mit deutscher Einstellung: UTF-8 mit
 // Byte-Order-Mark, Semikolon als Trenner, Felder mit ; " oder Zeilenumbruch in
 // Anführungszeichen (darin verdoppelt), Zeiten als "7.12.2026 09:05", Zeilenende CRLF.
-// Textfelder, die ein Tabellenprogramm als Formel läse (=, +, -, @ am Anfang, aber keine
-// Zahl wie "-5"), beginnen mit einem Apostroph.
+// Getippte Texte (Name, Eingabe), die ein Tabellenprogramm als Formel läse (=, +, -, @ am
+// Anfang, aber keine Zahl wie "-5"), beginnen mit einem Apostroph.
 
 #include "verlauf/verlauf.h"
 

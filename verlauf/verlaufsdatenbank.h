@@ -13,6 +13,8 @@
 
 namespace numora {
 
+// Nicht für mehrere Threads zugleich: Jeder Thread (und jeder Prozess) öffnet sein eigenes
+// Objekt; SQLite ordnet die Zugriffe, ein Schreiber wartet bis zu warten auf den anderen.
 class Verlaufsdatenbank : public Verlauf {
   public:
     enum class Modus {
