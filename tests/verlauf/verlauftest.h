@@ -1,41 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Bausteine der Verlaufstests: ein eigener Ordner je Test und Runden aus wenigen Angaben.
-
 #include "verlauf/verlauf.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <string>
 
 namespace numora::test {
 
-class TempOrdner {
-  public:
-    TempOrdner() {
-        std::string muster = (std::filesystem::temp_directory_path() / "verlauf-XXXXXX").string();
-        pfad_ = ::mkdtemp(muster.data());
-        // Auch für den Benutzer nobody betretbar, unter dem Rechtetests als root laufen.
-        std::filesystem::permissions(pfad_, std::filesystem::perms::all);
-    }
+namespace fs = std::filesystem;
+
+// Auch für den Benutzer nobody betretbar, unter dem Rechtetests als root laufen.
+struct TempOrdner {
+    fs::path pfad = [] {
+        std::string muster = (fs::temp_directory_path() / "verlauf-XXXXXX").string();
+        const fs::path p = ::mkdtemp(muster.data());
+        fs::permissions(p, fs::perms::all);
+        return p;
+    }();
     ~TempOrdner() {
         std::error_code ec;
-        for (const auto& e : std::filesystem::recursive_directory_iterator(pfad_, ec)) {
-            std::filesystem::permissions(e.path(), std::filesystem::perms::all, ec);
+        for (const auto& e : fs::recursive_directory_iterator(pfad, ec)) {
+            fs::permissions(e.path(), fs::perms::all, ec);
         }
-        std::filesystem::remove_all(pfad_, ec);
+        fs::remove_all(pfad, ec);
     }
-    std::filesystem::path operator/(const std::string& name) const { return pfad_ / name; }
-    const std::filesystem::path& pfad() const { return pfad_; }
-
-  private:
-    std::filesystem::path pfad_;
+    fs::path operator/(const std::string& name) const { return pfad / name; }
 };
 
-// Acht Antworten, die ersten richtige davon richtig; minute ordnet die Runden zeitlich.
+// Acht Antworten, die ersten richtige davon richtig; Beginn 9:minute, Ende 10:minute.
 inline RundenEintrag runde(const std::string& spieler, std::int64_t thema, std::int64_t level,
                            std::int64_t richtige, std::int64_t minute = 0, bool uebung = false) {
     RundenEintrag r{
@@ -49,21 +44,15 @@ inline RundenEintrag runde(const std::string& spieler, std::int64_t thema, std::
     return r;
 }
 
-inline std::string inhalt(const std::filesystem::path& datei) {
-    std::ifstream ein(datei, std::ios::binary);
+inline std::string inhalt(const fs::path& datei) {
     std::ostringstream s;
-    s << ein.rdbuf();
+    s << std::ifstream(datei, std::ios::binary).rdbuf();
     return s.str();
 }
 
-inline void schreibe(const std::filesystem::path& datei, const std::string& bytes) {
-    std::ofstream(datei, std::ios::binary) << bytes;
-}
-
 // Eine Zahl aus der Datei, an der Bibliothek vorbei gelesen.
-inline std::int64_t abfrage(const std::filesystem::path& datei, const std::string& sql) {
-    SQLite::Database db(datei, SQLite::OPEN_READONLY);
-    return db.execAndGet(sql).getInt64();
+inline std::int64_t abfrage(const fs::path& datei, const std::string& sql) {
+    return SQLite::Database(datei).execAndGet(sql).getInt64();
 }
 
 } // namespace numora::test
