@@ -273,38 +273,38 @@ Ergebnis Verlaufsdatenbank::beiseitelegen() {
 }
 
 Ergebnis Verlaufsdatenbank::arbeiten(const std::function<void(Verbindung&)>& arbeit) {
-    const std::string vorsatz = modus_ == Modus::schreiben
-                                    ? "Dein Fortschritt wird nicht gespeichert. "
-                                    : "Der Verlauf lässt sich nicht lesen. ";
-    std::string sicherung;
+    std::string sicherung; // Hinweis auf eine beiseitegelegte Datei, geht keinesfalls verloren
+    const auto scheitern = [&](const std::string& grundSatz) {
+        // Beim nächsten Gebrauch wird neu geöffnet: Der Grund kann bis dahin behoben sein.
+        v_.reset();
+        const std::string vorsatz = modus_ == Modus::schreiben
+                                        ? "Dein Fortschritt wird nicht gespeichert. "
+                                        : "Der Verlauf lässt sich nicht lesen. ";
+        return merken({false, (sicherung.empty() ? "" : sicherung + " ") + vorsatz + grundSatz});
+    };
     for (int versuch = 0;; ++versuch) {
-        int code = 0;
         try {
             if (!v_) {
-                Ergebnis offen = verbinden();
-                if (!offen.ok) {
-                    v_.reset();
-                    return merken({false, vorsatz + offen.meldung});
+                if (const Ergebnis offen = verbinden(); !offen.ok) {
+                    return scheitern(offen.meldung);
                 }
             }
             arbeit(*v_);
             return merken({true, sicherung});
         } catch (const SQLite::Exception& e) {
-            code = e.getExtendedErrorCode() > 0 ? e.getExtendedErrorCode() : e.getErrorCode();
+            const int code =
+                e.getExtendedErrorCode() > 0 ? e.getExtendedErrorCode() : e.getErrorCode();
             const int systemFehler = v_ ? sqlite3_system_errno(v_->db.getHandle()) : 0;
-            if (istBeschaedigt(code) && modus_ == Modus::schreiben && versuch == 0) {
-                Ergebnis gesichert = beiseitelegen();
-                if (!gesichert.ok) {
-                    return merken({false, vorsatz + gesichert.meldung});
-                }
-                sicherung = gesichert.meldung;
-                continue;
+            if (!istBeschaedigt(code) || modus_ == Modus::nurLesen || versuch > 0) {
+                return scheitern(grund(code, systemFehler, datei_));
             }
-            // Beim nächsten Gebrauch wird neu geöffnet: Der Grund kann bis dahin behoben sein.
-            v_.reset();
-            return merken({false, vorsatz + grund(code, systemFehler, datei_)});
+            const Ergebnis gesichert = beiseitelegen();
+            if (!gesichert.ok) {
+                return scheitern(gesichert.meldung);
+            }
+            sicherung = gesichert.meldung;
         } catch (const std::exception& e) {
-            return merken({false, vorsatz + e.what()});
+            return scheitern(e.what());
         }
     }
 }
