@@ -1,0 +1,235 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "verlauf/csv.h"
+
+#include "core/structuren.h"
+
+#include <atomic>
+#include <cerrno>
+#include <fcntl.h>
+#include <streambuf>
+#include <string_view>
+#include <unistd.h>
+#include <vector>
+
+namespace numora {
+
+namespace {
+
+bool siehtNachZahlAus(std::string_view text) {
+    bool ziffer = false;
+    for (const char c : text.substr(1)) {
+        if (c >= '0' && c <= '9') {
+            ziffer = true;
+        } else if (c != ',' && c != '.' && c != '/' && c != ' ') {
+            return false;
+        }
+    }
+    return ziffer;
+}
+
+// getippt: vom Spieler eingegeben, also möglicherweise eine Formel; Texte des Programms nie.
+void feld(std::string& zeile, std::string_view text, bool getippt = false) {
+    const bool formel = getippt && !text.empty() &&
+                        std::string_view("=+-@\t\r").find(text[0]) != std::string_view::npos &&
+                        !siehtNachZahlAus(text);
+    const bool quoten = formel || text.find_first_of(";\"\r\n") != std::string_view::npos;
+    if (quoten) {
+        zeile += '"';
+    }
+    if (formel) {
+        zeile += '\'';
+    }
+    for (const char c : text) {
+        if (c == '"') {
+            zeile += '"';
+        }
+        zeile += c;
+    }
+    if (quoten) {
+        zeile += '"';
+    }
+    zeile += ';';
+}
+
+void zahl(std::string& zeile, std::int64_t wert) {
+    zeile += std::to_string(wert);
+    zeile += ';';
+}
+
+void zweistellig(std::string& zeile, std::int64_t wert) {
+    if (wert >= 0 && wert < 10) {
+        zeile += '0';
+    }
+    zeile += std::to_string(wert);
+}
+
+void datum(std::string& zeile, const Kalenderzeit& z) {
+    zeile += std::to_string(z.tag) + '.' + std::to_string(z.monat) + '.' + std::to_string(z.jahr);
+    zeile += ' ';
+    zweistellig(zeile, z.stunde);
+    zeile += ':';
+    zweistellig(zeile, z.minute);
+    zeile += ';';
+}
+
+std::string_view themaName(std::int64_t thema) {
+    return thema >= 0 && thema < static_cast<std::int64_t>(angebotAnzahl)
+               ? angebot[static_cast<std::size_t>(thema)]
+               : std::string_view("?");
+}
+
+void rundenSpalten(std::string& zeile, const RundenEintrag& r) {
+    feld(zeile, r.spieler, true);
+    feld(zeile, themaName(r.thema));
+    zahl(zeile, r.level);
+    datum(zeile, r.beginn);
+}
+
+void zeileBeenden(std::string& zeile) {
+    zeile.back() = '\r'; // ersetzt das letzte Semikolon
+    zeile += '\n';
+}
+
+// Schreibt in einen Dateideskriptor und behält den ersten Fehler für die Meldung.
+class DateiPuffer final : public std::streambuf {
+  public:
+    explicit DateiPuffer(int fd) : fd_(fd), puffer_(1 << 16) {
+        setp(puffer_.data(), puffer_.data() + puffer_.size());
+    }
+    int fehler() const { return fehler_; }
+
+  protected:
+    int_type overflow(int_type c) override {
+        if (!leeren()) {
+            return traits_type::eof();
+        }
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(c);
+            pbump(1);
+        }
+        return traits_type::not_eof(c);
+    }
+    int sync() override { return leeren() ? 0 : -1; }
+
+  private:
+    bool leeren() {
+        for (const char* p = pbase(); fehler_ == 0 && p < pptr();) {
+            const ssize_t n = ::write(fd_, p, static_cast<std::size_t>(pptr() - p));
+            if (n < 0 && errno != EINTR) {
+                fehler_ = errno;
+            } else if (n > 0) {
+                p += n;
+            }
+        }
+        setp(puffer_.data(), puffer_.data() + puffer_.size());
+        return fehler_ == 0;
+    }
+
+    int fd_;
+    std::vector<char> puffer_;
+    int fehler_ = 0;
+};
+
+std::string systemGrund(int fehler, const std::filesystem::path& datei) {
+    switch (fehler) {
+    case ENOSPC:
+    case EFBIG:
+    case EDQUOT:
+        return "Auf dem Datenträger ist kein Platz mehr.";
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return "Numora darf dort nicht schreiben.";
+    case ENOENT:
+    case ENOTDIR:
+        return "Den Ordner " + datei.parent_path().string() + " gibt es nicht.";
+    case EISDIR:
+        return "Unter diesem Namen liegt ein Ordner.";
+    default:
+        return "Das System meldet den Fehler " + std::to_string(fehler) + ".";
+    }
+}
+
+} // namespace
+
+Ergebnis csvSchreiben(Verlauf& verlauf, std::ostream& aus,
+                      const std::optional<std::string>& spieler, CsvArt art) {
+    const bool antworten = art == CsvArt::antworten;
+    aus << "\xEF\xBB\xBF"
+        << (antworten ? "Spieler;Thema;Level;Beginn;Übung;Nummer;Frage;Eingabe;Richtige Antwort;"
+                        "Richtig;Sekunden;Hinweis;Erklärung\r\n"
+                      : "Spieler;Thema;Level;Beginn;Ende;Sekunden;Richtige;Übung\r\n");
+    std::string zeile;
+    Ergebnis e = verlauf.rundenDurchgehen(spieler, antworten, [&](const RundenEintrag& r) {
+        if (!antworten) {
+            zeile.clear();
+            rundenSpalten(zeile, r);
+            datum(zeile, r.ende);
+            zahl(zeile, r.sekunden);
+            zahl(zeile, r.richtige);
+            feld(zeile, r.uebung ? "ja" : "nein");
+            zeileBeenden(zeile);
+            aus << zeile;
+            return;
+        }
+        for (const AntwortEintrag& a : r.antworten) {
+            zeile.clear();
+            rundenSpalten(zeile, r);
+            feld(zeile, r.uebung ? "ja" : "nein");
+            zahl(zeile, a.nummer);
+            feld(zeile, a.frage);
+            feld(zeile, a.eingabe, true);
+            feld(zeile, a.richtigeAntwort);
+            feld(zeile, a.richtig ? "ja" : "nein");
+            zahl(zeile, a.sekunden);
+            feld(zeile, a.hinweisArt);
+            feld(zeile, a.hilfe);
+            zeileBeenden(zeile);
+            aus << zeile;
+        }
+    });
+    aus.flush();
+    if (e.ok && !aus) {
+        return {false, "Die CSV-Ausgabe ließ sich nicht vollständig schreiben."};
+    }
+    return e;
+}
+
+Ergebnis csvDateiSchreiben(Verlauf& verlauf, const std::filesystem::path& datei,
+                           const std::optional<std::string>& spieler, CsvArt art) {
+    static std::atomic<unsigned> zaehler{0};
+    const std::string scheitern = "Die Datei " + datei.string() + " ist nicht geschrieben: ";
+    std::string temp;
+    int fd = -1;
+    for (int versuch = 0; fd < 0 && versuch < 100; ++versuch) {
+        temp =
+            datei.string() + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(zaehler++);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) {
+            return {false, scheitern + systemGrund(errno, datei)};
+        }
+    }
+    if (fd < 0) {
+        return {false, scheitern + systemGrund(EEXIST, datei)};
+    }
+    DateiPuffer puffer(fd);
+    std::ostream aus(&puffer);
+    Ergebnis e = csvSchreiben(verlauf, aus, spieler, art);
+    int fehler = puffer.fehler();
+    if (fehler == 0 && ::fsync(fd) != 0) {
+        fehler = errno;
+    }
+    if (::close(fd) != 0 && fehler == 0) {
+        fehler = errno;
+    }
+    if (e.ok && fehler == 0 && ::rename(temp.c_str(), datei.c_str()) != 0) {
+        fehler = errno;
+    }
+    if (!e.ok || fehler != 0) {
+        ::unlink(temp.c_str()); // nur die eigene halbe Datei
+        return {false, e.ok ? scheitern + systemGrund(fehler, datei) : e.meldung};
+    }
+    return e;
+}
+
+} // namespace numora
