@@ -48,6 +48,16 @@ ArbeitsblattDialog::ArbeitsblattDialog(QWidget* eltern)
     setObjectName(QStringLiteral("arbeitsblattDialog"));
     setMinimumWidth(420);
 
+    // Namen, unter denen Tests die Felder finden.
+    thema_->setObjectName(QStringLiteral("thema"));
+    level_->setObjectName(QStringLiteral("level"));
+    fragen_->setObjectName(QStringLiteral("fragen"));
+    varianten_->setObjectName(QStringLiteral("varianten"));
+    erklaerungen_->setObjectName(QStringLiteral("erklaerungen"));
+    schluessel_->setObjectName(QStringLiteral("loesungen"));
+    startwert_->setObjectName(QStringLiteral("startwert"));
+    titel_->setObjectName(QStringLiteral("titel"));
+
     for (std::int64_t t = 0; t <= numora::hoechsterAngebotIndex; ++t) {
         thema_->addItem(themaName(t));
     }

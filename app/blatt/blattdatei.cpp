@@ -37,7 +37,8 @@ std::optional<QString> arbeitsblattSpeichern(const Arbeitsblatt& blatt, const QS
         return QStringLiteral("Es fehlt der Name der PDF-Datei.");
     }
     QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly)) {
+    // Vorab, sonst entstünde das ganze Blatt erst, bevor das Umbenennen scheitert.
+    if (QFileInfo(pfad).isDir() || !datei.open(QIODevice::WriteOnly)) {
         return schreibFehler(pfad, datei);
     }
     bool gesetzt = false;

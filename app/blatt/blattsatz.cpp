@@ -5,7 +5,6 @@
 #include "core/uhr.h"
 #include "generators/kartenfolge.h"
 
-#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -175,15 +174,20 @@ Setzer::Setzer(const Arbeitsblatt& blatt, QPagedPaintDevice& geraet)
     }
 }
 
+// Feste Schriften statt der des Desktops, damit Fenster und Werkzeug dieselben Seiten setzen;
+// DejaVu hat ², √ und □. Fehlt sie, wählt fontconfig eine ähnliche.
 QFont Setzer::schrift(qreal punkte, bool fett) const {
-    QFont f = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(punkte);
     f.setBold(fett);
     return f;
 }
 
 QFont Setzer::festeSchrift(qreal punkte, bool fett) const {
-    QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont f(QStringLiteral("DejaVu Sans Mono"));
+    f.setStyleHint(QFont::TypeWriter);
+    f.setFixedPitch(true);
     f.setPointSizeF(punkte);
     f.setBold(fett);
     return f;
@@ -198,14 +202,14 @@ std::shared_ptr<Absatz> Setzer::absatz(const std::string& text, const QFont& f, 
     QList<QTextLayout::FormatRange> formate;
     for (qsizetype i = 0; i < s.size(); ++i) {
         if (s[i] == QChar(lueckenZeichen)) {
-            // Im Text bleibt das Kästchen der Bildschirmanzeige (für Textauszüge und
-            // Vorleseprogramme), unsichtbar und breiter; sichtbar ist der gezeichnete Rahmen.
+            // Im Text bleibt das Kästchen der Bildschirmanzeige, damit Kopieren und
+            // pdftotext es finden; es ist unsichtbar und doppelt breit, sichtbar ist der
+            // gezeichnete Rahmen mit Platz für eine Zahl.
             s[i] = QChar(0x25A1);
             QTextLayout::FormatRange r;
             r.start = static_cast<int>(i);
             r.length = 1;
             r.format.setForeground(QColor(0, 0, 0, 0));
-            // Doppelt breit, damit im Kästchen Platz für eine Zahl ist.
             r.format.setFontLetterSpacingType(QFont::PercentageSpacing);
             r.format.setFontLetterSpacing(200);
             formate.append(r);
@@ -233,7 +237,7 @@ Stueck Setzer::nummerUndText(std::int64_t nummer, std::shared_ptr<Absatz> text,
                              qreal einzug) const {
     const QFont nummernSchrift = schrift(10.5, true);
     const qreal hoehe = text->hoehe;
-    return {hoehe, [this, nummer, text, einzug, nummernSchrift](QPainter& p, QPointF ort) {
+    return {hoehe, [nummer, text, einzug, nummernSchrift](QPainter& p, QPointF ort) {
                 p.setFont(nummernSchrift);
                 p.setPen(tinte);
                 p.drawText(QPointF(ort.x(), ort.y() + text->nummernGrundlinie()),
@@ -446,11 +450,11 @@ void Setzer::kopfZeichnen(QPainter& p, const Seite& s) const {
         const QFontMetricsF m(f, &geraet_);
         p.setFont(f);
         p.setPen(grau);
-        const QString links_ = g.art == Art::blatt ? titel + QStringLiteral(" · ") + unterzeile
-                                                   : QStringLiteral("Lösungen · ") + titel +
-                                                         QStringLiteral(" · ") + unterzeile;
+        const QString linkerText = g.art == Art::blatt ? titel + QStringLiteral(" · ") + unterzeile
+                                                       : QStringLiteral("Lösungen · ") + titel +
+                                                             QStringLiteral(" · ") + unterzeile;
         p.drawText(QPointF(links(), oben + m.ascent()),
-                   m.elidedText(links_, Qt::ElideRight, breite() * 0.6));
+                   m.elidedText(linkerText, Qt::ElideRight, breite() * 0.6));
         rechtsbuendig(
             p, oben + m.ascent(),
             g.variante == 0
@@ -466,8 +470,9 @@ void Setzer::kopfZeichnen(QPainter& p, const Seite& s) const {
     const QFont infoSchrift = schrift(9.5);
     const QFontMetricsF im(infoSchrift, &geraet_);
     const QString rechts1 = variantenText(g);
-    const QString rechts2 = g.variante == 0 ? QStringLiteral("Startwerte ab %1").arg(g.startwert)
-                                            : QStringLiteral("Startwert %1").arg(g.startwert);
+    const QString rechts2 = g.variante == 0 && blatt_.varianten > 1
+                                ? QStringLiteral("Startwerte ab %1").arg(g.startwert)
+                                : QStringLiteral("Startwert %1").arg(g.startwert);
     const QString rechts3 = QStringLiteral("Datum: ") + datum_;
     const qreal infoBreite = std::max({im.horizontalAdvance(rechts1), im.horizontalAdvance(rechts2),
                                        im.horizontalAdvance(rechts3)});
@@ -535,13 +540,16 @@ void Setzer::fussZeichnen(QPainter& p, const Seite& s) const {
     p.drawLine(QPointF(links(), linie), QPointF(links() + breite(), linie));
     p.setFont(f);
     p.setPen(grau);
-    QString links_ = g.art == Art::blatt ? blattTitel(blatt_) : QStringLiteral("Lösungen");
-    links_ += QStringLiteral(" · ") +
-              (g.variante == 0
-                   ? variantenText(g)
-                   : QStringLiteral("Variante %1 · Startwert %2").arg(g.variante).arg(g.startwert));
+    // Gekürzt wird nur der Titel; Variante und Startwert bleiben lesbar.
+    const QString titel = g.art == Art::blatt
+                              ? m.elidedText(blattTitel(blatt_), Qt::ElideRight, breite() * 0.4)
+                              : QStringLiteral("Lösungen");
+    const QString variante =
+        g.variante == 0
+            ? variantenText(g)
+            : QStringLiteral("Variante %1 · Startwert %2").arg(g.variante).arg(g.startwert);
     const qreal grundlinie = linie + mm(1.5) + m.ascent();
-    p.drawText(QPointF(links(), grundlinie), m.elidedText(links_, Qt::ElideRight, breite() * 0.7));
+    p.drawText(QPointF(links(), grundlinie), titel + QStringLiteral(" · ") + variante);
     rechtsbuendig(p, grundlinie, QStringLiteral("Seite %1 von %2").arg(s.nummer).arg(g.seiten));
 }
 
