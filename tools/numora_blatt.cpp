@@ -24,14 +24,14 @@ const char* const aufruf =
     "                     [--schluessel-am-ende] [--titel TEXT] -o DATEI.pdf\n"
     "  THEMA  Nummer des Themas im Angebot, 0 bis 8\n"
     "  LEVEL  1, 2 oder 3\n"
-    "  --fragen N          Fragen je Blatt, 8 bis 40 (Vorgabe 16)\n"
-    "  --varianten V       Blätter mit verschiedenen Zahlen, 1 bis 40 (Vorgabe 1)\n"
-    "  --seed S            Startwert der ersten Variante; Variante k nimmt S + k - 1.\n"
-    "                      Ohne Angabe ein zufälliger, er steht auf dem Blatt.\n"
-    "  --erklaerungen      Erklärungen zu den Lösungen\n"
-    "  --schluessel-am-ende  alle Lösungen am Ende statt nach jeder Variante\n"
-    "  --titel TEXT        Überschrift (Vorgabe \"Arbeitsblatt\")\n"
-    "  -o DATEI.pdf        die PDF-Datei, die entsteht\n";
+    "  --fragen N             Fragen je Blatt, 8 bis 40 (Vorgabe 16)\n"
+    "  --varianten V          Blätter mit verschiedenen Zahlen, 1 bis 40 (Vorgabe 1)\n"
+    "  --seed S               Startwert der ersten Variante; Variante k nimmt S + k - 1.\n"
+    "                         Ohne Angabe ein zufälliger, er steht auf dem Blatt.\n"
+    "  --erklaerungen         Erklärungen zu den Lösungen\n"
+    "  --schluessel-am-ende   alle Lösungen am Ende statt nach jeder Variante\n"
+    "  --titel TEXT           Überschrift (Vorgabe \"Arbeitsblatt\")\n"
+    "  -o DATEI.pdf           die PDF-Datei, die entsteht\n";
 
 int abbruch(const QString& meldung) {
     std::cerr << "numora-blatt: " << meldung.toStdString() << '\n';

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/blatt/blattsatz.h"
 
+#include "app/blatt/absatz.h"
 #include "core/structuren.h"
 #include "core/uhr.h"
 #include "generators/kartenfolge.h"
@@ -9,15 +10,11 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QTextLayout>
 #include <functional>
 #include <memory>
 #include <vector>
 
 namespace {
-
-// Das Lückenzeichen der Binomaufgaben; auf dem Blatt steht an seiner Stelle ein Kästchen.
-constexpr char16_t lueckenZeichen = 0xF8FF;
 
 const QColor tinte(0x1d, 0x3f, 0x5e); // das Blau der Kopfzeile im Spiel
 const QColor grau(0x5f, 0x66, 0x6d);
@@ -25,58 +22,6 @@ const QColor kaestchenFarbe(0xc9, 0xd3, 0xdd);
 
 QString ausUtf8(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-// Ein Text, umbrochen auf eine Breite; Zeilenwechsel und Leerzeichen bleiben, wie das
-// Spiel sie zeigt, zu lange Zeilen brechen an Wortgrenzen um wie im Fragefeld.
-struct Absatz {
-    std::unique_ptr<QTextLayout> satz;
-    std::vector<int> luecken;
-    qreal hoehe = 0;
-
-    int zeilen() const { return satz->lineCount(); }
-    qreal zeilenOben(int i) const { return satz->lineAt(i).y(); }
-    qreal zeilenUnten(int i) const { return i + 1 < zeilen() ? zeilenOben(i + 1) : hoehe; }
-    qreal nummernGrundlinie() const;
-    // ursprung ist die linke obere Ecke des ganzen Absatzes.
-    void zeichneZeile(QPainter& p, int i, QPointF ursprung) const;
-    void zeichne(QPainter& p, QPointF ursprung) const {
-        for (int i = 0; i < zeilen(); ++i) {
-            zeichneZeile(p, i, ursprung);
-        }
-    }
-};
-
-// Die Nummer steht vor der ersten Zeile mit Text, auch wenn die Frage mit Leerzeilen beginnt.
-qreal Absatz::nummernGrundlinie() const {
-    const QString text = satz->text();
-    for (int i = 0; i < zeilen(); ++i) {
-        const QTextLine z = satz->lineAt(i);
-        if (!text.mid(z.textStart(), z.textLength()).trimmed().isEmpty()) {
-            return z.y() + z.ascent();
-        }
-    }
-    return zeilen() > 0 ? satz->lineAt(0).ascent() : 0;
-}
-
-void Absatz::zeichneZeile(QPainter& p, int i, QPointF ursprung) const {
-    const QTextLine zeile = satz->lineAt(i);
-    zeile.draw(&p, ursprung);
-    for (const int stelle : luecken) {
-        if (stelle < zeile.textStart() || stelle >= zeile.textStart() + zeile.textLength()) {
-            continue;
-        }
-        const qreal x0 = zeile.cursorToX(stelle);
-        const qreal x1 = zeile.cursorToX(stelle + 1);
-        const qreal rand = zeile.height() * 0.08;
-        const QRectF kasten(ursprung.x() + x0 + rand, ursprung.y() + zeile.y() + rand,
-                            x1 - x0 - 2 * rand, zeile.ascent() + zeile.descent() - 2 * rand);
-        p.save();
-        p.setPen(QPen(Qt::black, zeile.height() * 0.05));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(kasten);
-        p.restore();
-    }
 }
 
 using Zeichner = std::function<void(QPainter&, QPointF)>;
@@ -195,52 +140,17 @@ QFont Setzer::festeSchrift(qreal punkte, bool fett) const {
 
 std::shared_ptr<Absatz> Setzer::absatz(const std::string& text, const QFont& f, qreal breite,
                                        qreal zeilenabstand) const {
-    auto a = std::make_shared<Absatz>();
-    QString s = ausUtf8(text);
-    // Zeilenwechsel des Spieltexts als erzwungener Umbruch; QTextLayout kennt kein '\n'.
-    s.replace(QLatin1Char('\n'), QChar::LineSeparator);
-    QList<QTextLayout::FormatRange> formate;
-    for (qsizetype i = 0; i < s.size(); ++i) {
-        if (s[i] == QChar(lueckenZeichen)) {
-            // Im Text bleibt das Kästchen der Bildschirmanzeige, damit Kopieren und
-            // pdftotext es finden; es ist unsichtbar und doppelt breit, sichtbar ist der
-            // gezeichnete Rahmen mit Platz für eine Zahl.
-            s[i] = QChar(0x25A1);
-            QTextLayout::FormatRange r;
-            r.start = static_cast<int>(i);
-            r.length = 1;
-            r.format.setForeground(QColor(0, 0, 0, 0));
-            r.format.setFontLetterSpacingType(QFont::PercentageSpacing);
-            r.format.setFontLetterSpacing(200);
-            formate.append(r);
-            a->luecken.push_back(static_cast<int>(i));
-        }
-    }
-    a->satz = std::make_unique<QTextLayout>(s, f, &geraet_);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    a->satz->setTextOption(option);
-    a->satz->setFormats(formate);
-    a->satz->beginLayout();
-    qreal y = 0;
-    for (QTextLine zeile = a->satz->createLine(); zeile.isValid(); zeile = a->satz->createLine()) {
-        zeile.setLineWidth(breite);
-        zeile.setPosition(QPointF(0, y));
-        y += zeile.height() * zeilenabstand;
-    }
-    a->satz->endLayout();
-    a->hoehe = y;
-    return a;
+    return std::make_shared<Absatz>(ausUtf8(text), f, breite, zeilenabstand, &geraet_);
 }
 
 Stueck Setzer::nummerUndText(std::int64_t nummer, std::shared_ptr<Absatz> text,
                              qreal einzug) const {
     const QFont nummernSchrift = schrift(10.5, true);
-    const qreal hoehe = text->hoehe;
+    const qreal hoehe = text->hoehe();
     return {hoehe, [nummer, text, einzug, nummernSchrift](QPainter& p, QPointF ort) {
                 p.setFont(nummernSchrift);
                 p.setPen(tinte);
-                p.drawText(QPointF(ort.x(), ort.y() + text->nummernGrundlinie()),
+                p.drawText(QPointF(ort.x(), ort.y() + text->ersteTextGrundlinie()),
                            QString::number(nummer) + QLatin1Char('.'));
                 p.setPen(Qt::black);
                 text->zeichne(p, QPointF(ort.x() + einzug, ort.y()));
