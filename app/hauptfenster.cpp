@@ -1,6 +1,7 @@
 #include "hauptfenster.h"
 
 #include "anzeige.h"
+#include "arbeitsblattdialog.h"
 #include "core/themen.h"
 #include "ui_hauptfenster.h"
 
@@ -119,6 +120,8 @@ void Hauptfenster::aktionenAnlegen() {
            [this] { steuerung_.audioWahl(); });
     aktion(spiel, QStringLiteral("Spieler&namen ändern"), "meinName",
            [this] { steuerung_.meinName(); });
+    aktion(spiel, QStringLiteral("Arbeitsblatt &erstellen…"), "arbeitsblatt",
+           [this] { ArbeitsblattDialog::zeigen(this); });
     spiel->addSeparator();
     aktion(spiel, QStringLiteral("&Verlassen …"), "undTschuess",
            [this] { steuerung_.undTschuess(); });

@@ -4,7 +4,8 @@
 #include "core/themen.h"
 #include "core/zahltext.h"
 #include "core/zufall.h"
-#include "generators/paket.h"
+#include "generators/kartenfolge.h"
+#include "zahlargument.h"
 
 #include <cstdint>
 #include <iostream>
@@ -26,13 +27,7 @@ const char* const aufruf = "Aufruf: numora-karten THEMA LEVEL [--anzahl N] [--se
                            "  --seed S    Startwert des Zufalls, für wiederholbare Karten\n"
                            "  --json      eine JSON-Zeile je Karte\n";
 
-template <typename T> std::optional<T> zahl(std::string_view text) {
-    T wert{};
-    if (!numora::leseGanzzahl(text, wert)) {
-        return std::nullopt;
-    }
-    return wert;
-}
+using werkzeug::zahl;
 
 int abbruch(const std::string& meldung) {
     std::cerr << "numora-karten: " << meldung << '\n';
@@ -130,16 +125,13 @@ int main(int argc, char** argv) {
         o.seed ? numora::MersenneQuelle(*o.seed) : numora::MersenneQuelle();
     numora::ZufallsquelleErsetzen ersetzt(quelle);
     const numora::thema bereich = numora::angebotp[static_cast<std::size_t>(o.thema)];
-    for (std::int64_t p = 1; p <= o.anzahl; ++p) {
-        const std::vector<numora::Karte> paket = numora::genPaket(bereich, o.level);
-        for (std::size_t i = 0; i < paket.size(); ++i) {
-            const auto nummer = static_cast<std::int64_t>(i) + 1;
-            if (o.json) {
-                druckeJson(paket[i], o.thema, o.level, nummer);
-            } else {
-                druckeText(paket[i], o.thema, o.level, p, nummer);
-            }
-        }
-    }
+    numora::paketeZiehen(bereich, o.level, o.anzahl,
+                         [&o](std::int64_t p, std::int64_t nummer, const numora::Karte& k) {
+                             if (o.json) {
+                                 druckeJson(k, o.thema, o.level, nummer);
+                             } else {
+                                 druckeText(k, o.thema, o.level, p, nummer);
+                             }
+                         });
     return 0;
 }

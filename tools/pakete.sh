@@ -6,7 +6,9 @@ set -euo pipefail
 basis=(cmake make g++ pkg-config
        qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-translations-l10n
        libicu-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-       libsqlitecpp-dev)
+       libsqlitecpp-dev
+       # Schrift mit ², √ und □ für die Arbeitsblätter, pdftotext für deren Tests
+       fonts-dejavu-core poppler-utils)
 fuzz=(clang libclang-rt-14-dev)
 bench=(xvfb xauth time)
 fotos=(xvfb xauth xdotool openbox imagemagick python3)

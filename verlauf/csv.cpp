@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "verlauf/csv.h"
 
-#include "core/structuren.h"
+#include "core/themen.h"
 
 #include <atomic>
 #include <cerrno>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "verlauf/verlaufsdatenbank.h"
 
-#include "core/structuren.h"
+#include "core/themen.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <algorithm>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/structuren.h"
+#include "core/themen.h"
 #include "verlauf/csv.h"
 #include "verlauf/verlaufsdatenbank.h"
 #include "verlauftest.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/gast.h"
+#include "gast.h"
 #include "verlauf/verlaufsdatenbank.h"
 #include "verlauftest.h"
 

@@ -1,0 +1,224 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "arbeitsblattdialog.h"
+
+#include "blatt/blattdatei.h"
+#include "blatt/blattsatz.h"
+#include "core/themen.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+#include <limits>
+
+namespace {
+
+// Hält den Wartezeiger, solange gesetzt wird: 40 Varianten brauchen einen Augenblick.
+class Warten {
+  public:
+    Warten() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Warten() { QGuiApplication::restoreOverrideCursor(); }
+    Warten(const Warten&) = delete;
+    Warten& operator=(const Warten&) = delete;
+};
+
+} // namespace
+
+ArbeitsblattDialog::ArbeitsblattDialog(QWidget* eltern)
+    : QDialog(eltern), thema_(new QComboBox(this)), level_(new QComboBox(this)),
+      fragen_(new QSpinBox(this)), varianten_(new QSpinBox(this)),
+      erklaerungen_(new QCheckBox(QStringLiteral("mit &Erklärungen"), this)),
+      schluessel_(new QComboBox(this)), startwert_(new QLineEdit(this)),
+      titel_(new QLineEdit(QStringLiteral("Arbeitsblatt"), this)), zustand_(new QLabel(this)) {
+    setWindowTitle(QStringLiteral("Arbeitsblatt erstellen"));
+    setObjectName(QStringLiteral("arbeitsblattDialog"));
+    setMinimumWidth(420);
+
+    // Namen, unter denen Tests die Felder finden.
+    thema_->setObjectName(QStringLiteral("thema"));
+    level_->setObjectName(QStringLiteral("level"));
+    fragen_->setObjectName(QStringLiteral("fragen"));
+    varianten_->setObjectName(QStringLiteral("varianten"));
+    erklaerungen_->setObjectName(QStringLiteral("erklaerungen"));
+    schluessel_->setObjectName(QStringLiteral("loesungen"));
+    startwert_->setObjectName(QStringLiteral("startwert"));
+    titel_->setObjectName(QStringLiteral("titel"));
+
+    for (std::int64_t t = 0; t <= numora::hoechsterAngebotIndex; ++t) {
+        thema_->addItem(themaName(t));
+    }
+    level_->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+    fragen_->setRange(static_cast<int>(wenigsteFragen), static_cast<int>(meisteFragen));
+    fragen_->setValue(static_cast<int>(vorgabeFragen));
+    varianten_->setRange(1, static_cast<int>(meisteVarianten));
+    varianten_->setToolTip(
+        QStringLiteral("Jede Variante hat andere Zahlen, etwa eine je Schüler."));
+    schluessel_->addItems({QStringLiteral("nach jeder Variante"), QStringLiteral("alle am Ende")});
+    startwert_->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]{1,20}")), startwert_));
+    startwert_->setText(QString::number(zufaelligerStartwert()));
+    titel_->setMaxLength(80);
+
+    auto* wuerfeln = new QPushButton(QStringLiteral("&Neu"), this);
+    wuerfeln->setToolTip(QStringLiteral("Einen neuen zufälligen Startwert wählen"));
+    connect(wuerfeln, &QPushButton::clicked, this,
+            [this] { startwert_->setText(QString::number(zufaelligerStartwert())); });
+    auto* startwertZeile = new QHBoxLayout;
+    startwertZeile->addWidget(startwert_, 1);
+    startwertZeile->addWidget(wuerfeln);
+
+    auto* formular = new QFormLayout;
+    formular->addRow(QStringLiteral("&Thema:"), thema_);
+    formular->addRow(QStringLiteral("&Level:"), level_);
+    formular->addRow(QStringLiteral("&Fragen je Blatt:"), fragen_);
+    formular->addRow(QStringLiteral("&Varianten:"), varianten_);
+    formular->addRow(QStringLiteral("L&ösungen:"), schluessel_);
+    formular->addRow(QString(), erklaerungen_);
+    auto* startwertName = new QLabel(QStringLiteral("&Startwert:"), this);
+    startwertName->setBuddy(startwert_);
+    formular->addRow(startwertName, startwertZeile);
+    formular->addRow(QStringLiteral("T&itel:"), titel_);
+
+    auto* knoepfe = new QDialogButtonBox(this);
+    QPushButton* speichernKnopf =
+        knoepfe->addButton(QStringLiteral("S&peichern…"), QDialogButtonBox::ActionRole);
+    QPushButton* druckenKnopf =
+        knoepfe->addButton(QStringLiteral("&Drucken…"), QDialogButtonBox::ActionRole);
+    knoepfe->addButton(QDialogButtonBox::Close);
+    speichernKnopf->setDefault(true);
+    connect(speichernKnopf, &QPushButton::clicked, this, &ArbeitsblattDialog::speichern);
+    connect(druckenKnopf, &QPushButton::clicked, this, &ArbeitsblattDialog::drucken);
+    connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* hinweis = new QLabel(
+        QStringLiteral(
+            "Jede Variante hat andere Zahlen. Derselbe Startwert ergibt dasselbe "
+            "Blatt; Variante k nimmt den Startwert + k − 1, beide stehen auf dem Blatt."),
+        this);
+    hinweis->setWordWrap(true);
+    hinweis->setForegroundRole(QPalette::PlaceholderText);
+    zustand_->setWordWrap(true);
+    zustand_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    zustand_->hide();
+    auto* spalte = new QVBoxLayout(this);
+    spalte->addLayout(formular);
+    spalte->addWidget(hinweis);
+    spalte->addWidget(zustand_);
+    spalte->addWidget(knoepfe);
+
+    dateiWaehlen = [this](const QString& vorschlag) {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("Arbeitsblatt speichern"),
+                                            vorschlag, QStringLiteral("PDF-Dateien (*.pdf)"));
+    };
+}
+
+ArbeitsblattDialog* ArbeitsblattDialog::zeigen(QWidget* eltern) {
+    auto* d = eltern->findChild<ArbeitsblattDialog*>(QString(), Qt::FindDirectChildrenOnly);
+    if (d == nullptr) {
+        d = new ArbeitsblattDialog(eltern);
+    }
+    d->open();
+    return d;
+}
+
+std::optional<Arbeitsblatt> ArbeitsblattDialog::auswahl() {
+    bool zahl = false;
+    const qulonglong s = startwert_->text().toULongLong(&zahl);
+    if (!zahl) {
+        fehler(QStringLiteral("Der Startwert muss eine ganze Zahl von 0 bis %1 sein.")
+                   .arg(std::numeric_limits<std::uint64_t>::max()));
+        startwert_->setFocus();
+        return std::nullopt;
+    }
+    Arbeitsblatt blatt;
+    blatt.thema = thema_->currentIndex();
+    blatt.level = level_->currentIndex() + 1;
+    blatt.fragen = fragen_->value();
+    blatt.varianten = varianten_->value();
+    blatt.startwert = s;
+    blatt.erklaerungen = erklaerungen_->isChecked();
+    blatt.schluesselAmEnde = schluessel_->currentIndex() == 1;
+    blatt.titel = titel_->text();
+    return blatt;
+}
+
+void ArbeitsblattDialog::speichern() {
+    const auto blatt = auswahl();
+    if (!blatt) {
+        return;
+    }
+    const QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString vorschlag =
+        QDir(ordner).filePath(QStringLiteral("%1 %2 Level %3 Startwert %4.pdf")
+                                  .arg(blattTitel(*blatt), themaName(blatt->thema))
+                                  .arg(blatt->level)
+                                  .arg(blatt->startwert));
+    QString pfad = dateiWaehlen(vorschlag);
+    if (pfad.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(pfad).suffix().isEmpty()) {
+        pfad += QStringLiteral(".pdf");
+    }
+    std::optional<QString> meldung;
+    {
+        Warten w;
+        meldung = arbeitsblattSpeichern(*blatt, pfad);
+    }
+    if (meldung) {
+        zustand_->hide();
+        fehler(*meldung);
+        return;
+    }
+    zustand_->setText(QStringLiteral("Gespeichert: ") + QDir::toNativeSeparators(pfad));
+    zustand_->show();
+}
+
+void ArbeitsblattDialog::drucken() {
+    const auto blatt = auswahl();
+    if (!blatt) {
+        return;
+    }
+    QPrinter drucker(QPrinter::HighResolution);
+    aufA4Einrichten(drucker);
+    // Die Koordinaten beginnen an der Papierecke; die Ränder setzt der Satz selbst.
+    drucker.setFullPage(true);
+    drucker.setDocName(blattTitel(*blatt) + QStringLiteral(" – ") + themaName(blatt->thema));
+    QPrintDialog dialog(&drucker, this);
+    dialog.setWindowTitle(QStringLiteral("Arbeitsblatt drucken"));
+    // Seitenbereiche und Auswahl setzt der Satz nicht um, also werden sie nicht angeboten.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+                      QAbstractPrintDialog::PrintCollateCopies);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    bool gedruckt = false;
+    {
+        Warten w;
+        gedruckt = arbeitsblattSetzen(*blatt, drucker);
+    }
+    if (!gedruckt) {
+        fehler(QStringLiteral("Der Drucker ließ sich nicht ansprechen."));
+        return;
+    }
+    zustand_->setText(QStringLiteral("An den Drucker geschickt."));
+    zustand_->show();
+}
+
+void ArbeitsblattDialog::fehler(const QString& meldung) {
+    QMessageBox::warning(this, QStringLiteral("Arbeitsblatt"), meldung);
+}

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "arbeitsblatt.h"
+
+#include "core/themen.h"
+
+#include <random>
+
+std::uint64_t zufaelligerStartwert() {
+    std::random_device geraet;
+    return std::uniform_int_distribution<std::uint64_t>(1, 999'999)(geraet);
+}
+
+QString bereichsMeldung(const QString& was, std::int64_t von, std::int64_t bis,
+                        const QString& eingabe) {
+    // In einem Durchgang ersetzt, damit ein "%1" in der Eingabe nichts anrichtet.
+    return QStringLiteral("%1 muss eine ganze Zahl von %2 bis %3 sein, nicht \"%4\".")
+        .arg(was, QString::number(von), QString::number(bis), eingabe);
+}
+
+std::optional<QString> arbeitsblattFehler(const Arbeitsblatt& blatt) {
+    const struct {
+        const char* was;
+        std::int64_t wert, von, bis;
+    } pruefungen[] = {
+        {"Das Thema", blatt.thema, 0, numora::hoechsterAngebotIndex},
+        {"Der Level", blatt.level, 1, 3},
+        {"Die Zahl der Fragen", blatt.fragen, wenigsteFragen, meisteFragen},
+        {"Die Zahl der Varianten", blatt.varianten, 1, meisteVarianten},
+    };
+    for (const auto& p : pruefungen) {
+        if (p.wert < p.von || p.wert > p.bis) {
+            return bereichsMeldung(QString::fromUtf8(p.was), p.von, p.bis, QString::number(p.wert));
+        }
+    }
+    return std::nullopt;
+}
+
+QString themaName(std::int64_t thema) {
+    if (thema < 0 || thema > numora::hoechsterAngebotIndex) {
+        return {};
+    }
+    const std::string_view name = numora::angebot[static_cast<std::size_t>(thema)];
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+QString blattTitel(const Arbeitsblatt& blatt) {
+    const QString t = blatt.titel.simplified();
+    return t.isEmpty() ? QStringLiteral("Arbeitsblatt") : t;
+}

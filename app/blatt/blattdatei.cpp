@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "blatt/blattdatei.h"
+
+#include "blatt/blattsatz.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace {
+
+// Der Grund in Worten, soweit er sich am Dateisystem ablesen lässt.
+QString schreibFehler(const QString& pfad, const QSaveFile& datei) {
+    const QFileInfo ziel(pfad);
+    const QString ordner = QDir::toNativeSeparators(ziel.absolutePath());
+    if (ziel.isDir()) {
+        return QStringLiteral("\"%1\" ist ein Ordner, keine Datei.").arg(pfad);
+    }
+    if (!QFileInfo(ziel.absolutePath()).isDir()) {
+        return QStringLiteral("Den Ordner \"%1\" gibt es nicht.").arg(ordner);
+    }
+    if (!QFileInfo(ziel.absolutePath()).isWritable()) {
+        return QStringLiteral("In den Ordner \"%1\" darf nicht geschrieben werden.").arg(ordner);
+    }
+    return QStringLiteral("Die Datei \"%1\" ließ sich nicht schreiben (%2).")
+        .arg(pfad, datei.errorString());
+}
+
+} // namespace
+
+std::optional<QString> arbeitsblattSpeichern(const Arbeitsblatt& blatt, const QString& pfad) {
+    if (const auto fehler = arbeitsblattFehler(blatt)) {
+        return fehler;
+    }
+    if (pfad.isEmpty()) {
+        return QStringLiteral("Es fehlt der Name der PDF-Datei.");
+    }
+    QSaveFile datei(pfad);
+    // Vorab, sonst entstünde das ganze Blatt erst, bevor das Umbenennen scheitert.
+    if (QFileInfo(pfad).isDir() || !datei.open(QIODevice::WriteOnly)) {
+        return schreibFehler(pfad, datei);
+    }
+    bool gesetzt = false;
+    {
+        QPdfWriter pdf(&datei);
+        aufA4Einrichten(pdf);
+        pdf.setTitle(blattTitel(blatt) + QStringLiteral(" – ") + themaName(blatt.thema));
+        pdf.setCreator(QStringLiteral("Numora"));
+        gesetzt = arbeitsblattSetzen(blatt, pdf);
+    }
+    if (!gesetzt) {
+        datei.cancelWriting();
+        return QStringLiteral("Das Arbeitsblatt ließ sich nicht setzen.");
+    }
+    if (!datei.commit()) {
+        return schreibFehler(pfad, datei);
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,170 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Der Dialog "Arbeitsblatt erstellen", offscreen: Er entsteht erst mit dem Menübefehl, gibt die
+// Felder unverfälscht an den Satz weiter und meldet Fehler, ohne eine Datei zu hinterlassen.
+
+#include "arbeitsblattdialog.h"
+#include "gast.h"
+#include "hauptfenster.h"
+#include "qtdateiablage.h"
+#include "start.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Bestätigt die nächste Meldung, die während befehl erscheint, und liefert ihren Text.
+QString meldungBei(const std::function<void()>& befehl) {
+    QString text;
+    QTimer takt;
+    takt.setInterval(5);
+    QObject::connect(&takt, &QTimer::timeout, [&text] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->accept();
+        }
+    });
+    takt.start();
+    befehl();
+    return text;
+}
+
+class ArbeitsblattTest : public QObject {
+    Q_OBJECT
+
+    template <typename T> static T* feld(QWidget& d, const char* name) {
+        auto* w = d.findChild<T*>(QString::fromLatin1(name));
+        if (w == nullptr) {
+            qFatal("%s fehlt", name);
+        }
+        return w;
+    }
+
+  private slots:
+    void entstehtErstMitDemMenuebefehlUndBehaeltDieWahl() {
+        QTemporaryDir tmp;
+        QtDateiablage ablage(tmp.path());
+        Hauptfenster fenster(ablage);
+        QVERIFY(fenster.findChild<ArbeitsblattDialog*>() == nullptr);
+        auto* aktion = fenster.findChild<QAction*>(QStringLiteral("arbeitsblatt"));
+        QVERIFY(aktion != nullptr);
+        aktion->trigger();
+        auto* dialog = fenster.findChild<ArbeitsblattDialog*>();
+        QVERIFY(dialog != nullptr && dialog->isVisible());
+        const auto vorgabe = dialog->auswahl();
+        QVERIFY(vorgabe.has_value());
+        QCOMPARE(vorgabe->fragen, 16);
+        QCOMPARE(vorgabe->varianten, 1);
+        QVERIFY(vorgabe->startwert > 0);
+
+        feld<QSpinBox>(*dialog, "fragen")->setValue(40);
+        dialog->close();
+        aktion->trigger();
+        QCOMPARE(fenster.findChildren<ArbeitsblattDialog*>().size(), 1);
+        QCOMPARE(dialog->auswahl()->fragen, 40);
+    }
+
+    void gibtJedesFeldWeiter() {
+        ArbeitsblattDialog d;
+        feld<QComboBox>(d, "thema")->setCurrentIndex(8);
+        feld<QComboBox>(d, "level")->setCurrentIndex(2);
+        feld<QSpinBox>(d, "fragen")->setValue(99); // die Spinbox hält 40
+        feld<QSpinBox>(d, "varianten")->setValue(30);
+        feld<QCheckBox>(d, "erklaerungen")->setChecked(true);
+        feld<QComboBox>(d, "loesungen")->setCurrentIndex(1);
+        feld<QLineEdit>(d, "startwert")->setText(QStringLiteral("18446744073709551615"));
+        feld<QLineEdit>(d, "titel")->setText(QStringLiteral("Probe 7b"));
+        const auto a = d.auswahl();
+        QVERIFY(a.has_value());
+        QCOMPARE(a->thema, 8);
+        QCOMPARE(a->level, 3);
+        QCOMPARE(a->fragen, 40);
+        QCOMPARE(a->varianten, 30);
+        QVERIFY(a->erklaerungen && a->schluesselAmEnde);
+        QCOMPARE(a->startwert, std::numeric_limits<std::uint64_t>::max());
+        QCOMPARE(a->titel, QStringLiteral("Probe 7b"));
+    }
+
+    void speichertEinPdfUndHaengtDieEndungAn() {
+        QTemporaryDir tmp;
+        ArbeitsblattDialog d;
+        QString vorschlag;
+        d.dateiWaehlen = [&](const QString& v) {
+            vorschlag = v;
+            return tmp.filePath(QStringLiteral("blatt"));
+        };
+        QCOMPARE(meldungBei([&] { d.speichern(); }), QString());
+        QVERIFY(vorschlag.endsWith(QStringLiteral(".pdf")));
+        QFile pdf(tmp.filePath(QStringLiteral("blatt.pdf")));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+    }
+
+    void fehlerErscheinenDeutschUndHinterlassenNichts_data() {
+        QTest::addColumn<QString>("ziel");
+        QTest::addColumn<QString>("startwert");
+        QTest::addColumn<QString>("meldungsteil");
+        QTest::newRow("Ordner fehlt") << "fehlt/blatt.pdf"
+                                      << "7"
+                                      << "gibt es nicht";
+        QTest::newRow("nur lesbar") << "nurlesen/alt.pdf"
+                                    << "7"
+                                    << "nurlesen";
+        QTest::newRow("Startwert zu groß") << "blatt.pdf"
+                                           << "18446744073709551616"
+                                           << "Startwert muss eine ganze Zahl";
+        QTest::newRow("Startwert leer") << "blatt.pdf"
+                                        << ""
+                                        << "Startwert muss eine ganze Zahl";
+    }
+
+    void fehlerErscheinenDeutschUndHinterlassenNichts() {
+        QFETCH(QString, ziel);
+        QFETCH(QString, startwert);
+        QFETCH(QString, meldungsteil);
+        QTemporaryDir tmp;
+        QDir(tmp.path()).mkdir(QStringLiteral("nurlesen"));
+        QFile alt(tmp.filePath(QStringLiteral("nurlesen/alt.pdf")));
+        QVERIFY(alt.open(QIODevice::WriteOnly) && alt.write("alt") == 3);
+        alt.close();
+        // Der Gast (nobody mit der Gruppe root) darf lesen, aber nur im Prüfordner schreiben.
+        const auto lesen = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                           QFile::ReadOther | QFile::ExeOther;
+        QFile::setPermissions(tmp.path(),
+                              lesen | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther);
+        QFile::setPermissions(tmp.filePath(QStringLiteral("nurlesen")), lesen);
+        AlsGast gast;
+        if (ziel.startsWith(QStringLiteral("nurlesen")) && !AlsGast::wirksam()) {
+            QSKIP("Rechte lassen sich hier nicht abgeben");
+        }
+        ArbeitsblattDialog d;
+        feld<QLineEdit>(d, "startwert")->setText(startwert);
+        d.dateiWaehlen = [&](const QString&) { return tmp.filePath(ziel); };
+        const QString meldung = meldungBei([&] { d.speichern(); });
+        QVERIFY2(meldung.contains(meldungsteil), qPrintable(meldung));
+        QCOMPARE(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("nurlesen")});
+        QCOMPARE(QDir(tmp.filePath(QStringLiteral("nurlesen"))).entryList(QDir::Files),
+                 QStringList{QStringLiteral("alt.pdf")});
+        QVERIFY(alt.open(QIODevice::ReadOnly));
+        QCOMPARE(alt.readAll(), QByteArray("alt"));
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    anwendungEinrichten(app);
+    ArbeitsblattTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "arbeitsblatt_test.moc"
