@@ -82,6 +82,15 @@ class AnleitungTest : public QObject {
 
     void suchenSpringtLaeuftHerumUndMeldetFehlanzeigen() {
         Anleitungsfenster fenster;
+        fenster.show();
+        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        auto* feld = fenster.findChild<QLineEdit*>();
+        QVERIFY(!feld->isVisible());
+        QTest::keyClick(&fenster, Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(feld->isVisible() && feld->hasFocus());
+        QTest::keyClick(feld, Qt::Key_Escape);
+        QVERIFY(!feld->isVisible());
+
         QTextBrowser* t = fenster.text();
         QVERIFY(fenster.suchen(QStringLiteral("wochentag-code")));
         QCOMPARE(t->textCursor().selectedText(), QStringLiteral("Wochentag-Code"));
