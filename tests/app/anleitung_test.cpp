@@ -46,20 +46,14 @@ class AnleitungTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void hatJedenAbschnittUndJedesThema() {
+    void hatJedenAbschnittUndJedesThemaUndKeinenTotenVerweis() {
         Anleitungsfenster fenster;
         const Gliederung g = gliederung(*fenster.text()->document());
-        QStringList erwartet = {QStringLiteral("So wird gespielt"),
-                                QStringLiteral("Die Tasten"),
-                                QStringLiteral("Antworten eintippen"),
-                                QStringLiteral("Der Wochentag-Code"),
-                                QStringLiteral("Die Hall of Fame"),
-                                QStringLiteral("Die Menüs"),
-                                QStringLiteral("Fehler ansehen und Fehler üben"),
-                                QStringLiteral("Hinweise zum Fehler"),
-                                QStringLiteral("Mein Fortschritt"),
-                                QStringLiteral("Der Levelvorschlag"),
-                                QStringLiteral("Arbeitsblätter")};
+        QStringList erwartet =
+            QStringLiteral("So wird gespielt|Die Tasten|Antworten eintippen|Der Wochentag-Code|"
+                           "Die Hall of Fame|Die Menüs|Fehler ansehen und Fehler üben|"
+                           "Hinweise zum Fehler|Mein Fortschritt|Der Levelvorschlag|Arbeitsblätter")
+                .split(QLatin1Char('|'));
         for (std::size_t i = 0; i < 9; ++i) {
             erwartet << QString::fromUtf8(numora::angebot[i].data(),
                                           static_cast<qsizetype>(numora::angebot[i].size()));
@@ -69,11 +63,6 @@ class AnleitungTest : public QObject {
                                  [&](const QString& u) { return u.contains(titel); }),
                      qPrintable(titel));
         }
-    }
-
-    void jederVerweisHatEinZiel() {
-        Anleitungsfenster fenster;
-        const Gliederung g = gliederung(*fenster.text()->document());
         QVERIFY(g.verweise.size() >= 22);
         for (const QString& v : g.verweise) {
             QVERIFY2(g.anker.contains(v), qPrintable(v));
