@@ -3,7 +3,7 @@
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SEKUNDEN ?= 60
 
-.PHONY: all run test bench fuzz pakete clean
+.PHONY: all run test bench fuzz pakete deb paket-test uninstall clean
 
 all: run
 
@@ -17,11 +17,33 @@ run: pakete build/release/CMakeCache.txt
 	cmake --build build/release -j $(JOBS)
 	@tools/starten.sh build/release/app/numora
 
+# Der Pakettest (tools/paket_test.sh) baut dazu build/deb; NUMORA_PAKETTEST=0 lässt ihn aus.
 test: pakete
+	@$(if $(filter 0,$(NUMORA_PAKETTEST)),true,tools/pakete.sh basis paket pakettest)
 	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DNUMORA_SANITIZE=ON
 	cmake --build build/test -j $(JOBS)
 	cd build/test && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
 		ctest --output-on-failure -j $(JOBS)
+
+# Das Debian-Paket aus einem eigenen Release-Bau mit Präfix /usr:
+# build/deb/numora_VERSION_ARCH.deb
+deb: pakete
+	@tools/pakete.sh basis paket
+	cmake -S . -B build/deb -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build build/deb -j $(JOBS)
+	cd build/deb && cpack -G DEB
+
+# Baut das Paket, installiert es, startet es und entfernt es wieder.
+paket-test:
+	@tools/pakete.sh basis paket pakettest
+	tools/paket_test.sh
+
+# Entfernt, was "cmake --install build/release" abgelegt hat (Liste in install_manifest.txt).
+uninstall:
+	@liste=build/release/install_manifest.txt; \
+	if [ ! -f $$liste ]; then echo "Keine Installation gefunden: $$liste fehlt."; exit 1; fi; \
+	xargs -d '\n' -a $$liste rm -fv; \
+	sed 's|/[^/]*$$||' $$liste | sort -u | grep '/numora$$' | xargs -r -d '\n' rmdir --ignore-fail-on-non-empty
 
 bench:
 	@tools/pakete.sh basis bench

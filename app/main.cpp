@@ -5,9 +5,18 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <cstdio>
+#include <cstring>
 #include <optional>
 
 int main(int argc, char** argv) {
+    // Vor QApplication, damit --version auch ohne grafische Anzeige antwortet.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::puts("Numora " NUMORA_VERSION);
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     anwendungEinrichten(app);
     // Mit NUMORA_STARTWERT kommen dieselben Fragen wie bei numora-karten --seed (für Vorführungen).

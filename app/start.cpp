@@ -13,7 +13,8 @@ void anwendungEinrichten(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Numora"));
     QApplication::setOrganizationName(QStringLiteral("Numora"));
     QApplication::setApplicationDisplayName(QStringLiteral("Numora"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("numora"));
+    QApplication::setApplicationVersion(QStringLiteral(NUMORA_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.numora.Numora"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/numora/M128.png")));
 
     // Numora spricht Deutsch, auch in Qts eigenen Texten (etwa dem Kontextmenü der Eingabe).

@@ -25,7 +25,8 @@ const char* const aufruf = "Aufruf: numora-karten THEMA LEVEL [--anzahl N] [--se
                            "  LEVEL  1, 2 oder 3\n"
                            "  --anzahl N  Anzahl der Pakete zu je 8 Karten (Vorgabe 1)\n"
                            "  --seed S    Startwert des Zufalls, für wiederholbare Karten\n"
-                           "  --json      eine JSON-Zeile je Karte\n";
+                           "  --json      eine JSON-Zeile je Karte\n"
+                           "  --version   die Version ausgeben\n";
 
 using werkzeug::zahl;
 
@@ -73,6 +74,10 @@ int main(int argc, char** argv) {
         const std::string_view a = argumente[i];
         if (a == "--hilfe" || a == "--help" || a == "-h") {
             std::cout << aufruf;
+            return 0;
+        }
+        if (a == "--version") {
+            std::cout << "numora-karten " NUMORA_VERSION "\n";
             return 0;
         }
         if (a == "--json") {

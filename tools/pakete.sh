@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
 # Installiert die fehlenden Debian-Pakete für Bau, Tests und Messungen.
-# Aufruf: tools/pakete.sh [basis|fuzz|bench|fotos] ...   (ohne Argument: basis)
+# Aufruf: tools/pakete.sh [basis|fuzz|bench|fotos|paket|pakettest] ...   (ohne Argument: basis)
 set -euo pipefail
 
 basis=(cmake make g++ pkg-config
        qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-translations-l10n
        libicu-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-       libsqlitecpp-dev
+       libsqlitecpp-dev appstream desktop-file-utils
        # Schrift mit ², √ und □ für die Arbeitsblätter, pdftotext für deren Tests
        fonts-dejavu-core poppler-utils)
 fuzz=(clang libclang-rt-14-dev)
 bench=(xvfb xauth time)
-fotos=(xvfb xauth xdotool openbox imagemagick python3)
+fotos=(xvfb xauth xdotool openbox imagemagick python3 librsvg2-bin)
+paket=(dpkg-dev file)
+pakettest=(xvfb xauth fonts-noto-color-emoji)
 
 gruppen=("$@")
 [ ${#gruppen[@]} -eq 0 ] && gruppen=(basis)
@@ -23,6 +25,8 @@ for g in "${gruppen[@]}"; do
     fuzz)  gewuenscht+=("${fuzz[@]}") ;;
     bench) gewuenscht+=("${bench[@]}") ;;
     fotos) gewuenscht+=("${fotos[@]}") ;;
+    paket) gewuenscht+=("${paket[@]}") ;;
+    pakettest) gewuenscht+=("${pakettest[@]}") ;;
     *) echo "Unbekannte Paketgruppe: $g" >&2; exit 2 ;;
   esac
 done

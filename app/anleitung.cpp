@@ -1,0 +1,184 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "anleitung.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+// Die Ressourcen liegen in einer statischen Bibliothek; Q_INIT_RESOURCE geht nur außerhalb
+// jedes Namensraums.
+static void ressourcenLaden() {
+    Q_INIT_RESOURCE(anleitung);
+}
+
+namespace {
+
+const QUrl quelle(QStringLiteral("qrc:/anleitung/anleitung.html"));
+const QUrl inhaltsverzeichnis(QStringLiteral("qrc:/anleitung/anleitung.html#inhalt"));
+constexpr int wunschBreite = 860;
+constexpr int wunschHoehe = 720;
+
+QToolButton* knopf(QWidget* eltern, QAction* aktion) {
+    auto* k = new QToolButton(eltern);
+    k->setDefaultAction(aktion);
+    k->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    return k;
+}
+
+} // namespace
+
+Anleitungsfenster::Anleitungsfenster(QWidget* eltern)
+    : QWidget(eltern, Qt::Window), text_(new QTextBrowser(this)), suchleiste_(new QWidget(this)),
+      suchfeld_(new QLineEdit(suchleiste_)), suchmeldung_(new QLabel(suchleiste_)) {
+    ressourcenLaden();
+    setWindowTitle(QStringLiteral("Numora – Anleitung"));
+    setAccessibleName(QStringLiteral("Anleitung"));
+
+    text_->setOpenExternalLinks(true);
+    text_->setAccessibleName(QStringLiteral("Text der Anleitung"));
+    text_->setSource(quelle);
+
+    const auto aktion = [this](const QString& titel, const QKeySequence& kurz, auto&& befehl) {
+        auto* a = new QAction(titel, this);
+        a->setShortcut(kurz);
+        a->setShortcutContext(Qt::WindowShortcut);
+        connect(a, &QAction::triggered, this, befehl);
+        addAction(a);
+        return a;
+    };
+    QAction* inhalt = aktion(QStringLiteral("Inhalt"), QKeySequence(Qt::Key_Home),
+                             [this] { text_->setSource(inhaltsverzeichnis); });
+    QAction* zurueck =
+        aktion(QStringLiteral("Zurück"), QKeySequence::Back, [this] { text_->backward(); });
+    zurueck->setEnabled(false);
+    connect(text_, &QTextBrowser::backwardAvailable, zurueck, &QAction::setEnabled);
+    QAction* suche =
+        aktion(QStringLiteral("Suchen …"), QKeySequence::Find, [this] { suchleisteZeigen(); });
+    QAction* druck =
+        aktion(QStringLiteral("Drucken …"), QKeySequence::Print, [this] { drucken(); });
+    aktion(QStringLiteral("Weitersuchen"), QKeySequence::FindNext,
+           [this] { suchen(suchfeld_->text()); });
+    aktion(QStringLiteral("Rückwärts suchen"), QKeySequence::FindPrevious,
+           [this] { suchen(suchfeld_->text(), true); });
+    aktion(QStringLiteral("Schließen"), QKeySequence(Qt::Key_Escape), [this] {
+        if (suchleiste_->isVisible()) {
+            suchleisteSchliessen();
+        } else {
+            close();
+        }
+    });
+
+    auto* leiste = new QHBoxLayout;
+    for (QAction* a : {inhalt, zurueck, suche, druck}) {
+        leiste->addWidget(knopf(this, a));
+    }
+    leiste->addStretch();
+
+    // Die Suchleiste unten, wie in Browsern: Return sucht weiter, Shift+Return zurück.
+    auto* suchzeile = new QHBoxLayout(suchleiste_);
+    suchzeile->setContentsMargins(0, 0, 0, 0);
+    auto* suchtitel = new QLabel(QStringLiteral("&Suchen:"), suchleiste_);
+    suchtitel->setBuddy(suchfeld_);
+    suchfeld_->setAccessibleName(QStringLiteral("Suchbegriff"));
+    suchfeld_->setClearButtonEnabled(true);
+    auto* vor = new QPushButton(QStringLiteral("&Nächster"), suchleiste_);
+    auto* rueck = new QPushButton(QStringLiteral("&Voriger"), suchleiste_);
+    for (QPushButton* k : {vor, rueck}) {
+        k->setAutoDefault(false);
+    }
+    suchzeile->addWidget(suchtitel);
+    suchzeile->addWidget(suchfeld_, 1);
+    suchzeile->addWidget(vor);
+    suchzeile->addWidget(rueck);
+    suchzeile->addWidget(suchmeldung_);
+    connect(vor, &QPushButton::clicked, this, [this] { suchen(suchfeld_->text()); });
+    connect(rueck, &QPushButton::clicked, this, [this] { suchen(suchfeld_->text(), true); });
+    connect(suchfeld_, &QLineEdit::returnPressed, this, [this] {
+        suchen(suchfeld_->text(), QGuiApplication::keyboardModifiers() & Qt::ShiftModifier);
+    });
+    // Beim Tippen ab dem Anfang des bisherigen Treffers suchen, damit er mitwächst.
+    connect(suchfeld_, &QLineEdit::textEdited, this, [this](const QString& wort) {
+        QTextCursor c = text_->textCursor();
+        c.setPosition(c.selectionStart());
+        text_->setTextCursor(c);
+        suchen(wort);
+    });
+    suchleiste_->hide();
+
+    auto* spalte = new QVBoxLayout(this);
+    spalte->addLayout(leiste);
+    spalte->addWidget(text_, 1);
+    spalte->addWidget(suchleiste_);
+
+    // Passt auch auf kleine Bildschirme (1024×600): höchstens die verfügbare Fläche.
+    QSize groesse(wunschBreite, wunschHoehe);
+    if (const QScreen* s = eltern != nullptr ? eltern->screen() : screen()) {
+        groesse = groesse.boundedTo(s->availableGeometry().size() * 9 / 10);
+    }
+    resize(groesse);
+    text_->setFocus();
+}
+
+bool Anleitungsfenster::suchen(const QString& wort, bool rueckwaerts) {
+    suchmeldung_->clear();
+    if (wort.isEmpty()) {
+        return false;
+    }
+    const QTextDocument::FindFlags richtung =
+        rueckwaerts ? QTextDocument::FindBackward : QTextDocument::FindFlags();
+    if (text_->find(wort, richtung)) {
+        return true;
+    }
+    // Am Ende (oder Anfang) angekommen: einmal von der anderen Seite her.
+    QTextCursor c = text_->textCursor();
+    c.movePosition(rueckwaerts ? QTextCursor::End : QTextCursor::Start);
+    text_->setTextCursor(c);
+    if (text_->find(wort, richtung)) {
+        return true;
+    }
+    suchmeldung_->setText(QStringLiteral("„%1“ kommt nicht vor.").arg(wort));
+    return false;
+}
+
+void Anleitungsfenster::suchleisteZeigen() {
+    suchleiste_->show();
+    suchfeld_->setFocus();
+    suchfeld_->selectAll();
+}
+
+void Anleitungsfenster::suchleisteSchliessen() {
+    suchleiste_->hide();
+    suchmeldung_->clear();
+    text_->setFocus();
+}
+
+void Anleitungsfenster::drucken() {
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setDocName(QStringLiteral("Numora – Anleitung"));
+    QPrintDialog dialog(&drucker, this);
+    dialog.setWindowTitle(QStringLiteral("Anleitung drucken"));
+    if (dialog.exec() == QDialog::Accepted) {
+        text_->print(&drucker);
+    }
+}
+
+void anleitungZeigen(QWidget* eltern) {
+    static QPointer<Anleitungsfenster> fenster;
+    if (fenster.isNull()) {
+        fenster = new Anleitungsfenster(eltern);
+    }
+    fenster->show();
+    fenster->raise();
+    fenster->activateWindow();
+}

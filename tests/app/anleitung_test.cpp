@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Die eingebaute Anleitung: jeder Abschnitt und jedes Thema vorhanden, jeder Verweis des
+// Inhaltsverzeichnisses mit Ziel, und die Suche springt, läuft herum und meldet Fehlanzeigen.
+// Mit NUMORA_ANLEITUNG_FOTO=DATEI entsteht nebenbei das Bild für docs/.
+
+#include "anleitung.h"
+#include "core/structuren.h"
+
+#include <QLineEdit>
+#include <QSet>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <algorithm>
+
+namespace {
+
+struct Gliederung {
+    QStringList ueberschriften;
+    QSet<QString> verweise;
+    QSet<QString> anker;
+};
+
+Gliederung gliederung(const QTextDocument& d) {
+    Gliederung g;
+    for (QTextBlock b = d.begin(); b.isValid(); b = b.next()) {
+        if (b.blockFormat().headingLevel() > 0) {
+            g.ueberschriften << b.text();
+        }
+        for (auto f = b.begin(); !f.atEnd(); ++f) {
+            const QTextCharFormat z = f.fragment().charFormat();
+            if (z.anchorHref().startsWith(QLatin1Char('#'))) {
+                g.verweise << z.anchorHref().mid(1);
+            }
+            for (const QString& name : z.anchorNames()) {
+                g.anker << name;
+            }
+        }
+    }
+    return g;
+}
+
+} // namespace
+
+class AnleitungTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void hatJedenAbschnittUndJedesThemaUndKeinenTotenVerweis() {
+        Anleitungsfenster fenster;
+        const Gliederung g = gliederung(*fenster.text()->document());
+        QStringList erwartet =
+            QStringLiteral("So wird gespielt|Die Tasten|Antworten eintippen|Der Wochentag-Code|"
+                           "Die Hall of Fame|Die Menüs|Fehler ansehen und Fehler üben|"
+                           "Hinweise zum Fehler|Mein Fortschritt|Der Levelvorschlag|Arbeitsblätter")
+                .split(QLatin1Char('|'));
+        for (std::size_t i = 0; i < 9; ++i) {
+            erwartet << QString::fromUtf8(numora::angebot[i].data(),
+                                          static_cast<qsizetype>(numora::angebot[i].size()));
+        }
+        for (const QString& titel : erwartet) {
+            QVERIFY2(std::any_of(g.ueberschriften.begin(), g.ueberschriften.end(),
+                                 [&](const QString& u) { return u.contains(titel); }),
+                     qPrintable(titel));
+        }
+        QVERIFY(g.verweise.size() >= 22);
+        for (const QString& v : g.verweise) {
+            QVERIFY2(g.anker.contains(v), qPrintable(v));
+        }
+    }
+
+    void suchenSpringtLaeuftHerumUndMeldetFehlanzeigen() {
+        Anleitungsfenster fenster;
+        fenster.show();
+        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        auto* feld = fenster.findChild<QLineEdit*>();
+        QVERIFY(!feld->isVisible());
+        QTest::keyClick(&fenster, Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(feld->isVisible() && feld->hasFocus());
+        QTest::keyClick(feld, Qt::Key_Escape);
+        QVERIFY(!feld->isVisible());
+
+        QTextBrowser* t = fenster.text();
+        QVERIFY(fenster.suchen(QStringLiteral("wochentag-code")));
+        QCOMPARE(t->textCursor().selectedText(), QStringLiteral("Wochentag-Code"));
+        const int erster = t->textCursor().selectionStart();
+        QVERIFY(fenster.suchen(QStringLiteral("Wochentag-Code")));
+        QVERIFY(t->textCursor().selectionStart() > erster);
+        // Rückwärts vom zweiten Treffer kommt wieder der erste.
+        QVERIFY(fenster.suchen(QStringLiteral("Wochentag-Code"), true));
+        QCOMPARE(t->textCursor().selectionStart(), erster);
+        // Ein Wort, das nur einmal vorkommt, wird auch nach dem Ende wiedergefunden.
+        QVERIFY(fenster.suchen(QStringLiteral("Hfdaten-Sicherung-2")));
+        const int einziger = t->textCursor().selectionStart();
+        QVERIFY(fenster.suchen(QStringLiteral("Hfdaten-Sicherung-2")));
+        QCOMPARE(t->textCursor().selectionStart(), einziger);
+        QVERIFY(!fenster.suchen(QStringLiteral("Quadratwurzelziehmaschine")));
+    }
+
+    void foto() {
+        const QString ziel = qEnvironmentVariable("NUMORA_ANLEITUNG_FOTO");
+        if (ziel.isEmpty()) {
+            QSKIP("Nur mit NUMORA_ANLEITUNG_FOTO=DATEI");
+        }
+        Anleitungsfenster fenster;
+        fenster.resize(860, 640);
+        fenster.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fenster));
+        fenster.suchleisteZeigen();
+        QTest::keyClicks(fenster.findChild<QLineEdit*>(), QStringLiteral("Wochentag"));
+        QTest::qWait(200);
+        QVERIFY(fenster.grab().save(ziel));
+    }
+};
+
+QTEST_MAIN(AnleitungTest)
+#include "anleitung_test.moc"
