@@ -4,7 +4,7 @@
 // Mit NUMORA_ANLEITUNG_FOTO=DATEI entsteht nebenbei das Bild für docs/.
 
 #include "anleitung.h"
-#include "core/structuren.h"
+#include "core/themen.h"
 
 #include <QLineEdit>
 #include <QSet>
