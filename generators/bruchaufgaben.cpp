@@ -77,7 +77,7 @@ std::string summenHilfe(bool summe, const std::string& kopf, const Bruch& b1, co
     const i128 k = d1 / ggT128(d1, d2) * d2;
     const i128 f1 = k / d1;
     const i128 f2 = k / d2;
-    std::string s = "Das kleinste gemeinschaftliche Vielfache der Nenner " + zahl(d1) + " und " +
+    std::string s = "Das kleinste gemeinsame Vielfache der Nenner " + zahl(d1) + " und " +
                     zahl(d2) + " ist " + zahl(k) +
                     " . Die Brüche werden durch Erweitern gleichnamig gemacht: \n";
     if (k != d1) {

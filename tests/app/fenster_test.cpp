@@ -273,7 +273,7 @@ class FensterTest : public QObject {
         tippeUndReturn("Anna");
         std::vector<std::int64_t> z;
         for (int i = 0; i < 8; ++i) {
-            z.insert(z.end(), {2, 10, 3, 4, 5});
+            z.insert(z.end(), {2, 10 + i, 3, 4, 5}); // verschiedene Fragen
         }
         zufall = std::make_unique<numora::SkriptQuelle>(z);
         zufallErsetzt = std::make_unique<numora::ZufallsquelleErsetzen>(*zufall);

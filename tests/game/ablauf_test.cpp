@@ -17,6 +17,9 @@ using numora::test::Spiel;
 using testing::HasSubstr;
 using testing::StartsWith;
 
+const std::string warumHinweis =
+    std::string(21, ' ') + "Zur Erklärung roten 'Warum'-Button rechts anklicken! ";
+
 std::string stoppuhrHinweis(int sekunden) {
     return "\n\n Die Stoppuhr wurde beim Stand " + std::to_string(sekunden) +
            " Sekunden angehalten und läuft erst weiter nach Drücken der Shift-Taste oder des "
@@ -170,10 +173,10 @@ TEST_F(Ablauf, GanzeRundeMitRichtigenFalschenUndUnlesbarenAntworten) {
 
     uhr.weiter(1s);
     s.tippe("x = 8");
-    EXPECT_EQ(s.bildschirm.antwort,
-              "\n 8 ist leider falsch! Die richtige Antwort war 7" + stoppuhrHinweis(4));
+    EXPECT_EQ(s.bildschirm.antwort, "\n 8 ist leider falsch! Die richtige Antwort war 7" +
+                                        warumHinweis + stoppuhrHinweis(4));
     EXPECT_EQ(s.dialoge.piepser, 1);
-    EXPECT_FALSE(s.bildschirm.sichtbar[Knopf::warumF]); // Level 1 hat keine Erklärung
+    EXPECT_TRUE(s.bildschirm.sichtbar[Knopf::warumF]); // jede Karte hat eine Erklärung
 
     // Return in der Pause geht weiter und bewertet nichts.
     s.tippe("");
@@ -182,8 +185,8 @@ TEST_F(Ablauf, GanzeRundeMitRichtigenFalschenUndUnlesbarenAntworten) {
     EXPECT_EQ(s.dialoge.piepser, 1);
 
     s.tippe("keine Ahnung");
-    EXPECT_EQ(s.bildschirm.antwort,
-              "\n \U0001F914 ist leider falsch! Die richtige Antwort war 15" + stoppuhrHinweis(4));
+    EXPECT_EQ(s.bildschirm.antwort, "\n \U0001F914 ist leider falsch! Die richtige Antwort war 15" +
+                                        warumHinweis + stoppuhrHinweis(4));
     s.vc.weiterB();
     s.tippe("58/2"); // ungekürzt, aber richtig: gezeigt wird die erwartete Antwort
     EXPECT_EQ(s.bildschirm.antwort, "29 ist die richtige Antwort!" + stoppuhrHinweis(4));
@@ -245,10 +248,10 @@ TEST_F(Ablauf, ReturnNachDerAchtenAntwortZeigtDieAuswertung) {
 
 TEST_F(Ablauf, WarumZeigtDieErklaerungUndGehtWeiter) {
     s.tippe("Anna");
-    // Level 3 hat Erklärungen: op 2, a = 10, b = 3, c = 4, d = 5 für jede Karte.
+    // Level 3: op 2, a = 10 + i (verschiedene Fragen), b = 3, c = 4, d = 5.
     std::vector<std::int64_t> z;
     for (int i = 0; i < 8; ++i) {
-        z.insert(z.end(), {2, 10, 3, 4, 5});
+        z.insert(z.end(), {2, 10 + i, 3, 4, 5});
     }
     zufall = numora::SkriptQuelle(z);
     s.antworte({"3"});

@@ -24,6 +24,7 @@ struct Fall {
     std::vector<std::int64_t> ziehungen;
     std::int64_t antwort;
     std::string luecke; // Gleichung oder Term mit der Lücke
+    std::string hilfe;
 };
 
 class Binom : public testing::TestWithParam<Fall> {};
@@ -36,25 +37,44 @@ TEST_P(Binom, ErzeugtGenauDieseKarten) {
             : "Welche Zahl ist für " + L + " im Term" + std::string(13, ' ') + f.luecke +
                   " \n einzusetzen, um ein vollständiges Quadrat zu erhalten?";
     numora::test::erwarteKarten(numora::thema::binFo, f.level, f.ziehungen, frage,
-                                std::to_string(f.antwort), "");
+                                std::to_string(f.antwort), f.hilfe);
 }
 
 // Ziehungen: auf Stufe 2 zuerst die Art (3 wird neu gezogen); bei der Gleichung die Position
 // der Lücke, p und q (0 und -p werden neu gezogen); bei der Ergänzung p, q und die Lücke.
 INSTANTIATE_TEST_SUITE_P(
     JedeLuecke, Binom,
-    testing::Values(Fall("FaktorEinsVorX", 1, {0, 1, -9}, 1, "x² - 18x + 81 = (" + L + "x - 9)²"),
-                    Fall("NegativesQ", 1, {1, 2, -3}, -3, "4x² - 12x + 9 = (2x + " + L + ")²"),
-                    Fall("QuadratgliedQNeuGezogen", 1, {2, 1, 0, -1, -4}, 1,
-                         " " + L + "x² - 8x + 16 = (x - 4)²"),
-                    Fall("NegativesMittelglied", 1, {3, 2, -3}, -12,
-                         "4x² + " + L + "x + 9 = (2x - 3)²"),
-                    Fall("Stufe2KonstanteArtNeuGezogen", 2, {3, 1, 4, 9, 9}, 81,
-                         "81x² + 162x + " + L + " = (9x + 9)²"),
-                    Fall("ErgaenzungQuadratglied", 2, {2, 2, -3, 0}, 4, L + "x² + 12x + 9"),
-                    Fall("ErgaenzungMittelgliedImmerPositiv", 2, {2, 3, 0, -3, -5, 1}, 30,
-                         "9x² + " + L + "x + 25"),
-                    Fall("ErgaenzungKonstante", 2, {2, 1, 7, 2}, 49, "x² + 14x + " + L)),
+    testing::Values(
+        Fall("FaktorEinsVorX", 1, {0, 1, -9}, 1, "x² - 18x + 81 = (" + L + "x - 9)²",
+             "(" + L + "x - 9)² = (" + L + "x)² - 2 · " + L + "x · 9 + 9²\n = " + L +
+                 "²x² - 18 · " + L + "x + 81\nVergleich der x-Glieder: -18 · " + L +
+                 "x = -18x, also " + L + " = -18 / (-18) = 1"),
+        Fall("NegativesQ", 1, {1, 2, -3}, -3, "4x² - 12x + 9 = (2x + " + L + ")²",
+             "(2x + " + L + ")² = (2x)² + 2 · 2x · " + L + " + " + L + "²\n = 4x² + 4 · " + L +
+                 "x + " + L + "²\nVergleich der x-Glieder: 4 · " + L + "x = -12x, also " + L +
+                 " = -12 / 4 = -3"),
+        Fall("QuadratgliedQNeuGezogen", 1, {2, 1, 0, -1, -4}, 1,
+             " " + L + "x² - 8x + 16 = (x - 4)²",
+             "(x - 4)² = x² - 2 · x · 4 + 4²\n = x² - 8x + 16\nVergleich der x²-Glieder: " + L +
+                 "x² = x², also " + L + " = 1"),
+        Fall("NegativesMittelglied", 1, {3, 2, -3}, -12, "4x² + " + L + "x + 9 = (2x - 3)²",
+             "(2x - 3)² = (2x)² - 2 · 2x · 3 + 3²\n = 4x² - 12x + 9\nVergleich der x-Glieder: " +
+                 L + "x = -12x, also " + L + " = -12"),
+        Fall("Stufe2KonstanteArtNeuGezogen", 2, {3, 1, 4, 9, 9}, 81,
+             "81x² + 162x + " + L + " = (9x + 9)²",
+             "(9x + 9)² = (9x)² + 2 · 9x · 9 + 9²\n = 81x² + 162x + 81\nVergleich der "
+             "Zahlglieder: " +
+                 L + " = 81"),
+        Fall("ErgaenzungQuadratglied", 2, {2, 2, -3, 0}, 4, L + "x² + 12x + 9",
+             "9 = 3² und 12x = 2 · 2x · 3\n(2x + 3)² = 4x² + 12x + 9\nVergleich der x²-Glieder: " +
+                 L + "x² = 4x², also " + L + " = 4"),
+        Fall("ErgaenzungMittelgliedImmerPositiv", 2, {2, 3, 0, -3, -5, 1}, 30,
+             "9x² + " + L + "x + 25",
+             "9x² = (3x)² und 25 = 5²\n(3x + 5)² = 9x² + 30x + 25\nVergleich der x-Glieder: " + L +
+                 "x = 30x, also " + L + " = 30"),
+        Fall("ErgaenzungKonstante", 2, {2, 1, 7, 2}, 49, "x² + 14x + " + L,
+             "14x = 2 · x · 7\n(x + 7)² = x² + 14x + 49\nVergleich der Zahlglieder: " + L +
+                 " = 49")),
     [](const testing::TestParamInfo<Fall>& i) { return i.param.name; });
 
 // a, b, c des Terms aus den Werten bei -1, 0 und 1.

@@ -21,7 +21,7 @@ using numora::test::Ausdruck;
 using numora::test::Rational;
 
 const std::string vorn = "Welcher Bruch ist der Wert des Rechenausdrucks ";
-const std::string kgvSatz = "Das kleinste gemeinschaftliche Vielfache der Nenner ";
+const std::string kgvSatz = "Das kleinste gemeinsame Vielfache der Nenner ";
 const std::string gleichnamig = " . Die Brüche werden durch Erweitern gleichnamig gemacht: \n";
 const std::string hilfeDiff34_56 = kgvSatz + "4 und 6 ist 12" + gleichnamig +
                                    "3/4 wird mit 3 erweitert \n 5/6 wird mit 2 erweitert \n"

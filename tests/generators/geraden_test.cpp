@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Die zweite Gerade mit gleicher Steigung 0 wird verworfen.
         Fall{{"L2SchnittstelleWaagerechteNegativ", 2, {1, 2, -3, 0, 0, -1}, 2},
              schnittVorspann + "y =  - 3 und y = -x  - 1" + schnittFrage + "a",
-             "Durch Gleichsetzen der Terme für y, Ordnen un Zuasmmenfassen und Dividieren durch "
+             "Durch Gleichsetzen der Terme für y, Ordnen und Zusammenfassen und Dividieren durch "
              "den Koeffizienten von x erhält man x = 2."},
         Fall{{"L2SchnittwertWaagerechtePositiv", 2, {2, -4, 6, 0, 2}, 6},
              schnittVorspann + "y =  6 und y = 2x  + 14" + schnittFrage + "b",
@@ -76,12 +76,11 @@ INSTANTIATE_TEST_SUITE_P(
         Fall{{"L2ZweiPunkte", 2, {3, 1, 0, -2, 3}, 1},
              "Welche Steigung hat eine durch die Punkte A(-2; -2) und B(3; 3) verlaufende Gerade.",
              steigungVorspann + "(3 + 2)/(3 + 2) = 1 ."},
-        // Die fehlende Klammer nach der y-Differenz gehört zum festen Wortlaut.
         Fall{{"L3YAchseAusZweiPunkten", 3, {4, 2, -5, -3, 1}, -5},
              "Eine Gerade g verläuft durch die Punkte A(-3; -11) und B(1; -3)\n An welcher "
              "Stelle schneidet sie die y-Achse?",
              "Die Steigung m errechnet sich als Quotient aus Differenz der y-Werte und Differenz "
-             "der x-Werte, also als \n m = (-3 + 11 / (1 + 3) = 2. Einsetzen der Koordinaten "
+             "der x-Werte, also als \n m = (-3 + 11) / (1 + 3) = 2. Einsetzen der Koordinaten "
              "eines der gegebenen Punkte in die Geradengleichung y = 2x + b ergibt b = -5."},
         Fall{{"L3YAchseAusPunktUndSteigung", 3, {5, -4, 7, 2, 0}, 7},
              "Durch den Punkt A(2; -1) wird eine Gerade mit der Steigung -4 gezogen.\n An "
@@ -95,7 +94,9 @@ INSTANTIATE_TEST_SUITE_P(
         Fall{{"L3Dreieck", 3, {7, 3, 4}, 96},
              "Die Gerade mit der Gleichung  y = 3x - 24 \n berandet zusammen mit den "
              "Koordinatenachsen ein Dreieck.\n Wie groß ist sein Flächeninhalt?",
-             ""}),
+             "Schnitt mit der y-Achse (x = 0): y = -24\nSchnitt mit der x-Achse (y = 0): 0 = 3x - "
+             "24, also x = 24 / 3 = 8\nDie Katheten des rechtwinkligen Dreiecks sind also 8 und 24 "
+             "lang.\nFlächeninhalt = 1/2 · 8 · 24 = 96"}),
     [](const testing::TestParamInfo<Fall>& i) { return i.param.kopf.name; });
 
 // --- Unabhängige Nachrechnung aus dem Fragetext ---
@@ -199,7 +200,7 @@ TEST_P(GeradenOrakel, AntwortStimmtGeometrisch) {
             const Rational w = art->rechne(m);
             ASSERT_EQ(k.antwort, w.text()) << k.frage;
             ASSERT_FALSE(w < Rational(art->von) || Rational(art->bis) < w) << k.frage;
-            ASSERT_EQ(k.hilfe.empty(), k.frage.find("Dreieck") != std::string::npos) << k.frage;
+            ASSERT_FALSE(k.hilfe.empty()) << k.frage;
             gesehen.insert(&*art);
         }
     }

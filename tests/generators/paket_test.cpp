@@ -54,9 +54,6 @@ TEST_P(JedesPaket, HatAchtKartenNachVertrag) {
             EXPECT_TRUE(k.items.empty());
             EXPECT_FALSE(k.multipel);
             EXPECT_TRUE(std::regex_match(k.antwort, bruchAntwort ? bruch : ganz)) << k.antwort;
-            if (t == thema::binFo && level < 3) {
-                EXPECT_EQ(k.hilfe, "");
-            }
         }
     }
 }
@@ -89,11 +86,11 @@ TEST(GenPaket, BinomischeFormelLevel3FragtNachMinimumUndMaximum) {
          "und gleich 20 für x = 3"},
         {2, 2, 36, "   Für welchen Wert von x wird der Ausdruck 4x - x² + 36 maximal?", "2",
          "4x - x² + 36 \n = 2 * 2x - x² - 4 + 4 + 36  \n = -(x² - 2 * 2x + 4) + 4 + 36 \n = -(x - "
-         "2)² + 40 \n Der Wert ist also hächstens 40 und beträgt 40 für x = 2"},
+         "2)² + 40 \n Der Wert ist also höchstens 40 und beträgt 40 für x = 2"},
         {3, 8, 25, "   Was ist der größte Wert, den der Ausdruck 16x - x² + 25  annehmen kann?",
          "89",
          "16x - x² + 25 \n = 16x - x²  - 64 + 64 + 25\n = -(x² - 2 * 8x + 64) + 64 + 25 \n = -(x "
-         "- 8)² + 89 \n Der Wert ist also hächstens 89 und beträgt 89 für x = 8"},
+         "- 8)² + 89 \n Der Wert ist also höchstens 89 und beträgt 89 für x = 8"},
         {4, 5, 21, "   Was ist der kleinste Wert, den der Ausdruck x² - 10x + 46 annehmen kann? ",
          "21",
          "x² - 10x + 46 \n = x² - 2 *5x + 25 + 21 \n = (x - 5)² + 21\n Der Wert ist also "
@@ -107,8 +104,10 @@ TEST(GenPaket, BinomischeFormelLevel3FragtNachMinimumUndMaximum) {
         }
     }
     numora::ZufallsquelleErsetzen ersetzt(skript);
-    const std::vector<numora::Karte> paket = numora::genPaket(thema::binFo, 3);
-    ASSERT_EQ(paket.size(), 8u);
+    std::vector<numora::Karte> paket;
+    for (std::size_t i = 0; i < 8; ++i) {
+        paket.push_back(numora::genKarte(thema::binFo, 3));
+    }
     for (std::size_t i = 0; i < paket.size(); ++i) {
         const Extremwert& f = faelle[i % faelle.size()];
         EXPECT_EQ(paket[i].frage, f.frage);

@@ -3,6 +3,7 @@
 #include "generators/paket.h"
 #include "pakettest.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <regex>
@@ -48,23 +49,23 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Fall("GleicheLoesungWirdNeuGezogen", 1, {4, 4, 4, 1, 2}, 4, groessere + "x² - 5x + 4 = 0",
              erklaerung("-5", "4", "5",
-                        "2.25, die gesuchte größere Lösung also -p/2 + √D = 2.5 + 1.5 = 4")),
+                        "2,25, die gesuchte größere Lösung also -p/2 + √D = 2,5 + 1,5 = 4")),
         Fall("OhneKonstante", 2, {0, 4, 1}, 0, kleinere + "x² - 4x = 0",
              erklaerung("-4", "0", "4",
-                        "4.0, die gesuchte kleinere Lösung also -p/2 - √D = 2.0 - 2.0 = 0")),
-        // Für p = 0 steht -0.0 in der Erklärung.
+                        "4,0, die gesuchte kleinere Lösung also -p/2 - √D = 2,0 - 2,0 = 0")),
+        // Für p = 0 steht -0,0 in der Erklärung.
         Fall("OhneLinearglied", 2, {3, -3, 2}, 3, groessere + "x² = 9",
              erklaerung("0", "-9", "0",
-                        "9.0, die gesuchte größere Lösung also -p/2 + √D = -0.0 + 3.0 = 3")),
+                        "9,0, die gesuchte größere Lösung also -p/2 + √D = -0,0 + 3,0 = 3")),
         Fall("KoeffizientEinsKonstanteRechts", 2, {2, -3, 1}, -3, kleinere + "x² + x = 6",
              erklaerung("1", "-6", "-1",
-                        "6.25, die gesuchte kleinere Lösung also -p/2 - √D = -0.5 - 2.5 = -3")),
+                        "6,25, die gesuchte kleinere Lösung also -p/2 - √D = -0,5 - 2,5 = -3")),
         Fall("LeitfaktorZwei", 3, {-4, 6, 2, 1}, -4, kleinere + "2x² - 4x = 48",
              erklaerung("-2", "-24", "2",
-                        "25.0, die gesuchte kleinere Lösung also -p/2 - √D = 1.0 - 5.0 = -4")),
+                        "25,0, die gesuchte kleinere Lösung also -p/2 - √D = 1,0 - 5,0 = -4")),
         Fall("LeitfaktorEinsAmRand", 3, {-16, -15, 1, 2}, -15, groessere + "x² + 31x + 240 = 0",
              erklaerung("31", "240", "-31",
-                        "0.25, die gesuchte größere Lösung also -p/2 + √D = -15.5 + 0.5 = -15"))),
+                        "0,25, die gesuchte größere Lösung also -p/2 + √D = -15,5 + 0,5 = -15"))),
     [](const testing::TestParamInfo<Fall>& i) { return i.param.name; });
 
 // a, b, c von "links - rechts" aus den Werten bei -1, 0 und 1.
@@ -86,6 +87,7 @@ TEST_P(QGleichungOrakel, AntwortIstDieGefragteDerZweiLoesungenImBereich) {
     const std::int64_t von = level == 1 ? 1 : level == 2 ? -10 : -16;
     const std::int64_t bis = level == 3 ? 16 : 10;
     static const std::regex schluss(R"(√D = (\S+) ([+-]) (\S+) = (\S+))");
+    static const std::regex dezimalpunkt("[0-9][.][0-9]");
     for (std::uint64_t saat = 0; saat < 2000; ++saat) {
         numora::MersenneQuelle quelle(saat);
         numora::ZufallsquelleErsetzen ersetzt(quelle);
@@ -111,8 +113,14 @@ TEST_P(QGleichungOrakel, AntwortIstDieGefragteDerZweiLoesungenImBereich) {
             const std::string letzte = k.hilfe.substr(k.hilfe.rfind("√D = "));
             ASSERT_TRUE(std::regex_match(letzte, m, schluss)) << k.hilfe;
             ASSERT_EQ(m[2] == "-", nachKleinerer) << k.hilfe;
-            const double wurzel = nachKleinerer ? -std::stod(m[3]) : std::stod(m[3]);
-            ASSERT_EQ(std::stod(m[1]) + wurzel, std::stod(k.antwort)) << k.hilfe;
+            // Dezimalkomma wie in der Eingabe: "2.5" wäre dort 25.
+            ASSERT_FALSE(std::regex_search(k.hilfe, dezimalpunkt)) << k.hilfe;
+            const auto zahl = [](std::string t) {
+                std::replace(t.begin(), t.end(), ',', '.');
+                return std::stod(t);
+            };
+            const double wurzel = nachKleinerer ? -zahl(m[3]) : zahl(m[3]);
+            ASSERT_EQ(zahl(m[1]) + wurzel, std::stod(k.antwort)) << k.hilfe;
             ASSERT_EQ(m[4], k.antwort) << k.hilfe;
         }
     }

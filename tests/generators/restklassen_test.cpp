@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
              "19 = 4 * 4 + 3\nDer gesuchte Rest ist daher 3."),
         Fall("QuotientDurch7", 1, {2, 2, 99, 2}, 14,
              "Was ist der ganzzahlige Bestandteil des Quotienten 99 / 7 ?",
-             "99 = 14 * 7 + 1\nDer gesuchte ganzzzahlige Bestandteil von 99 / 7 ist daher 14."),
+             "99 = 14 * 7 + 1\nDer gesuchte ganzzahlige Bestandteil von 99 / 7 ist daher 14."),
         Fall("Op0SummeGleichDemModul", 2, {1, 0, 3, 4, 1}, 0, mod7 + "3 + 4",
              "3 + 4 = 7 \n = 1·7 + 0\n Ergebnis: 0"),
         Fall("Op0ProduktMitZerlegung", 2, {0, 0, 4, 5, 2}, 6, mod7 + "4 · 5",
