@@ -1,7 +1,7 @@
 #include "hauptfenster.h"
 
 #include "anzeige.h"
-#include "core/structuren.h"
+#include "core/themen.h"
 #include "ui_hauptfenster.h"
 
 #include <QAction>

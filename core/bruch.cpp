@@ -1,26 +1,11 @@
 #include "core/bruch.h"
 
-#include <charconv>
+#include "core/ganz128.h"
+#include "core/zahltext.h"
 
 namespace numora {
 
 namespace {
-
-__extension__ typedef __int128 i128;
-__extension__ typedef unsigned __int128 u128;
-
-u128 betrag(i128 x) {
-    return x < 0 ? u128(0) - u128(x) : u128(x);
-}
-
-u128 ggTu(u128 a, u128 b) {
-    while (b != 0) {
-        const u128 r = a % b;
-        a = b;
-        b = r;
-    }
-    return a;
-}
 
 // Jenseits von 64 Bit wird abgeschnitten (definiert, kein UB); kein Aufrufer kommt dorthin.
 std::int64_t schmal(i128 x) {
@@ -29,7 +14,7 @@ std::int64_t schmal(i128 x) {
 
 // Normalform: Nenner positiv, Zähler und Nenner teilerfremd. 0/0 bleibt 0/0.
 Bruch redux128(i128 z, i128 n) {
-    const u128 g = ggTu(betrag(z), betrag(n));
+    const u128 g = ggT128(z, n);
     if (g == 0) {
         return Bruch(0, 0);
     }
@@ -46,7 +31,7 @@ Bruch redux128(i128 z, i128 n) {
 } // namespace
 
 std::int64_t ggT(std::int64_t p, std::int64_t q) {
-    return schmal(static_cast<i128>(ggTu(betrag(p), betrag(q))));
+    return schmal(static_cast<i128>(ggT128(p, q)));
 }
 
 std::int64_t kgV(std::int64_t p, std::int64_t q) {
@@ -172,21 +157,6 @@ bool operator<(const Bruch& a, const Bruch& b) {
     return static_cast<i128>(a.zl) * b.nn < static_cast<i128>(a.nn) * b.zl;
 }
 
-bool istDezimalzahl(std::string_view s, std::int64_t& wert) {
-    if (s.empty()) {
-        return false;
-    }
-    const char* anfang = s.data();
-    const char* ende = s.data() + s.size();
-    std::int64_t w = 0;
-    const auto [rest, fehler] = std::from_chars(anfang, ende, w);
-    if (fehler != std::errc() || rest != ende) {
-        return false;
-    }
-    wert = w;
-    return true;
-}
-
 namespace {
 
 bool istZiffer(char c) {
@@ -242,7 +212,7 @@ Dezimal alsDezimalbruch(std::string_view s, Bruch& ergebnis) {
         nenner *= 10;
     }
     std::int64_t zaehler = 0;
-    if (!istDezimalzahl((negativ ? "-" : "") + ganz + nachkomma, zaehler)) {
+    if (!leseGanzzahl((negativ ? "-" : "") + ganz + nachkomma, zaehler)) {
         return Dezimal::zuGross;
     }
     ergebnis = Bruch(zaehler, nenner).redux();
@@ -263,7 +233,7 @@ BruchLesung string2Bruch(std::string_view s) {
     }
     const std::string t = saeubern(s);
     std::int64_t ganz = 0;
-    if (istDezimalzahl(t, ganz)) {
+    if (leseGanzzahl(t, ganz)) {
         return {Bruch(ganz, 1), true};
     }
     const std::size_t strich = t.find('/');
@@ -277,7 +247,7 @@ BruchLesung string2Bruch(std::string_view s) {
         }
         std::int64_t z = 0;
         std::int64_t n = 0;
-        if (istDezimalzahl(zaehlerText, z) && istDezimalzahl(nennerText, n)) {
+        if (leseGanzzahl(zaehlerText, z) && leseGanzzahl(nennerText, n)) {
             return {Bruch(z, n), true};
         }
     }
@@ -301,7 +271,7 @@ BruchLesung bruchParser(std::string_view s) {
     }
     std::int64_t z = 0;
     std::int64_t n = 0;
-    if (istDezimalzahl(zaehlerText, z) && istDezimalzahl(nennerText, n) && n != 0) {
+    if (leseGanzzahl(zaehlerText, z) && leseGanzzahl(nennerText, n) && n != 0) {
         return {Bruch(z, n), true};
     }
     return {nullbruch, false};

@@ -61,7 +61,4 @@ BruchLesung string2Bruch(std::string_view s);
 // Zweiter Parser; misslingt er, ist das Ergebnis 0/1.
 BruchLesung bruchParser(std::string_view s);
 
-// Eine Dezimalzahl: optionales führendes Minus und mindestens eine Ziffer, im 64-Bit-Bereich.
-bool istDezimalzahl(std::string_view s, std::int64_t& wert);
-
 } // namespace numora

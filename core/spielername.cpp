@@ -1,9 +1,10 @@
 #include "core/spielername.h"
 
-#include "core/structuren.h"
-
 #include <algorithm>
+#include <array>
 #include <memory>
+#include <optional>
+#include <string_view>
 #include <unicode/brkiter.h>
 #include <unicode/locid.h>
 #include <unicode/normalizer2.h>
@@ -17,21 +18,25 @@ namespace {
 constexpr int zeichenGrenze = 12;
 constexpr std::size_t mindestBuchstaben = 3;
 
-const icu::Normalizer2& nfc() {
-    UErrorCode fehler = U_ZERO_ERROR;
-    const icu::Normalizer2* n = icu::Normalizer2::getNFCInstance(fehler);
-    return *n;
-}
+// Die Buchstaben, die in Spielernamen zählen. Jedes Zeichen wird vor dem Vergleich groß
+// geschrieben; darum genügen die großen: a bis z, ä, ö und ü kommen hier als A bis Ü an,
+// ß als SS, das kein einzelner Buchstabe ist und darum nie zählt.
+constexpr std::array<std::string_view, 29> alphabet = {
+    "A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M", "N", "O",
+    "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z", "Ä", "Ö", "Ü",
+};
 
 // Großschreibung nach der vollen Unicode-Abbildung (ß wird SS), dann kanonisch
-// zusammengesetzt: ein a mit kombinierendem Trema zählt wie ä.
-std::string alsBuchstabe(const icu::UnicodeString& zeichen) {
+// zusammengesetzt: ein a mit kombinierendem Trema zählt wie ä. Leer, wenn das Zeichen
+// kein Buchstabe ist; nichts, wenn ICU es nicht normieren kann.
+std::optional<std::string> alsBuchstabe(const icu::Normalizer2& nfc,
+                                        const icu::UnicodeString& zeichen) {
     icu::UnicodeString gross(zeichen);
     gross.toUpper(icu::Locale::getRoot());
     UErrorCode fehler = U_ZERO_ERROR;
-    const icu::UnicodeString normiert = nfc().normalize(gross, fehler);
+    const icu::UnicodeString normiert = nfc.normalize(gross, fehler);
     if (U_FAILURE(fehler)) {
-        return {};
+        return std::nullopt;
     }
     std::string utf8;
     normiert.toUTF8String(utf8);
@@ -40,14 +45,17 @@ std::string alsBuchstabe(const icu::UnicodeString& zeichen) {
     return imAlphabet ? utf8 : std::string{};
 }
 
+// Ein Name, den ICU nicht zerlegen oder normieren kann (fehlende Daten, kein Speicher),
+// hat keine Buchstaben und wird damit abgelehnt.
 std::vector<std::string> buchstabenDerErstenZeichen(std::string_view n) {
     const icu::UnicodeString text = icu::UnicodeString::fromUTF8(icu::StringPiece(
         n.data(), static_cast<int32_t>(std::min<std::size_t>(n.size(), INT32_MAX))));
     UErrorCode fehler = U_ZERO_ERROR;
+    const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(fehler);
     std::unique_ptr<icu::BreakIterator> zeichen(
         icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), fehler));
     std::vector<std::string> buchstaben;
-    if (U_FAILURE(fehler) || !zeichen) {
+    if (U_FAILURE(fehler) || nfc == nullptr || !zeichen) {
         return buchstaben;
     }
     zeichen->setText(text);
@@ -57,9 +65,13 @@ std::vector<std::string> buchstabenDerErstenZeichen(std::string_view n) {
         if (ende == icu::BreakIterator::DONE) {
             break;
         }
-        std::string b = alsBuchstabe(icu::UnicodeString(text, anfang, ende - anfang));
-        if (!b.empty()) {
-            buchstaben.push_back(std::move(b));
+        std::optional<std::string> b =
+            alsBuchstabe(*nfc, icu::UnicodeString(text, anfang, ende - anfang));
+        if (!b) {
+            return {};
+        }
+        if (!b->empty()) {
+            buchstaben.push_back(std::move(*b));
         }
         anfang = ende;
     }

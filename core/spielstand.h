@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/structuren.h"
+#include "core/karte.h"
 #include "core/uhr.h"
 
 #include <cstdint>

@@ -60,12 +60,6 @@ bool istGueltigesUtf8(std::string_view s) {
     return true;
 }
 
-std::string alsUtf8(char32_t c) {
-    std::string r;
-    haengeUtf8An(r, c);
-    return r;
-}
-
 void haengeUtf8An(std::string& r, char32_t c) {
     if (c < 0x80) {
         r.push_back(static_cast<char>(c));

@@ -18,7 +18,6 @@ std::string alsUtf8Lesen(std::string_view s);
 // Ruft f(zeichen) für jeden Codepunkt eines gültigen UTF-8-Texts auf.
 template <typename F> void fuerJedenCodepunkt(std::string_view s, F&& f);
 
-std::string alsUtf8(char32_t c);
 void haengeUtf8An(std::string& ziel, char32_t c);
 
 namespace detail {

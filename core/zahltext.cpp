@@ -4,7 +4,10 @@
 
 namespace numora {
 
-bool leseGanzzahl(std::string_view text, std::int64_t& wert) {
+namespace {
+
+// from_chars kennt kein Pluszeichen und für vorzeichenlose Typen kein Minus.
+template <typename T> bool lese(std::string_view text, T& wert) {
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
         if (!text.empty() && text.front() == '-') {
@@ -14,13 +17,23 @@ bool leseGanzzahl(std::string_view text, std::int64_t& wert) {
     if (text.empty()) {
         return false;
     }
-    std::int64_t w = 0;
+    T w = 0;
     const auto [rest, fehler] = std::from_chars(text.data(), text.data() + text.size(), w);
     if (fehler != std::errc() || rest != text.data() + text.size()) {
         return false;
     }
     wert = w;
     return true;
+}
+
+} // namespace
+
+bool leseGanzzahl(std::string_view text, std::int64_t& wert) {
+    return lese(text, wert);
+}
+
+bool leseGanzzahl(std::string_view text, std::uint64_t& wert) {
+    return lese(text, wert);
 }
 
 } // namespace numora

@@ -6,7 +6,10 @@
 namespace numora {
 
 // Eine ganze Zahl als Text: optionales Vorzeichen (+ oder -), dann nur Dezimalziffern,
-// im 64-Bit-Bereich. Alles andere (Leerzeichen, Punkt, leerer Text) gilt nicht.
+// im Bereich des Zieltyps. Alles andere (Leerzeichen, Punkt, leerer Text) gilt nicht, und
+// wert bleibt dann unverändert.
 bool leseGanzzahl(std::string_view text, std::int64_t& wert);
+// Dasselbe ohne Minus, für Zahlen im ganzen vorzeichenlosen 64-Bit-Bereich.
+bool leseGanzzahl(std::string_view text, std::uint64_t& wert);
 
 } // namespace numora

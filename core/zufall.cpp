@@ -21,10 +21,6 @@ SkriptQuelle::SkriptQuelle(std::initializer_list<std::int64_t> werte) : werte_(w
 
 SkriptQuelle::SkriptQuelle(std::vector<std::int64_t> werte) : werte_(werte.begin(), werte.end()) {}
 
-void SkriptQuelle::anhaengen(std::initializer_list<std::int64_t> werte) {
-    werte_.insert(werte_.end(), werte);
-}
-
 std::int64_t SkriptQuelle::ziehe(std::int64_t von, std::int64_t bis) {
     const std::string bereich = std::to_string(von) + ".." + std::to_string(bis);
     if (werte_.empty()) {

@@ -36,7 +36,6 @@ class SkriptQuelle final : public Zufallsquelle {
     SkriptQuelle(std::initializer_list<std::int64_t> werte);
     explicit SkriptQuelle(std::vector<std::int64_t> werte);
     std::int64_t ziehe(std::int64_t von, std::int64_t bis) override;
-    void anhaengen(std::initializer_list<std::int64_t> werte);
     std::size_t uebrig() const { return werte_.size(); }
 
   private:

@@ -1,6 +1,6 @@
 // Die Datei der Ruhmeshalle: laden, speichern, wieder laden.
 
-#include "core/structuren.h"
+#include "core/themen.h"
 #include "fuzz/pruefen.h"
 #include "halloffame/halldatei.h"
 #include "halloffame/hallen.h"

@@ -2,14 +2,13 @@
 #include "game/hinweis.h"
 
 #include "core/bruch.h"
+#include "core/ganz128.h"
 
 #include <cstdint>
 
 namespace numora {
 
 namespace {
-
-__extension__ typedef __int128 i128;
 
 bool istZiffer(char c) {
     return c >= '0' && c <= '9';

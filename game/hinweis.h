@@ -4,7 +4,7 @@
 // Gezielte Hinweise zu falschen Antworten: erkennt typische Fehler (Vorzeichen, Kehrwert,
 // Dezimalpunkt, die andere Lösung ...) aus der Karte und dem getippten Text.
 
-#include "core/structuren.h"
+#include "core/karte.h"
 
 #include <optional>
 #include <string>

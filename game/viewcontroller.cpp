@@ -5,6 +5,7 @@
 #include "core/spielername.h"
 #include "core/stoppuhr.h"
 #include "core/zahltext.h"
+#include "game/hilfetexte.h"
 #include "generators/paket.h"
 #include "halloffame/halldatei.h"
 #include "halloffame/halltext.h"

@@ -10,13 +10,6 @@ namespace numora {
 
 namespace {
 
-// Koeffizient 1 wird vor x und x² nicht geschrieben.
-std::string mitVariable(std::int64_t koeff, const char* variable) {
-    return (koeff == 1 ? std::string() : zahlText(koeff)) + variable;
-}
-
-const std::string malT = " " + std::string(mal) + " ";
-
 // Quotient mit geklammertem negativem Divisor: "-18 / (-18)".
 std::string quotient(std::int64_t a, std::int64_t b) {
     return zahlText(a) + " / " + (b < 0 ? "(" + zahlText(b) + ")" : zahlText(b));
@@ -26,21 +19,22 @@ std::string quotient(std::int64_t a, std::int64_t b) {
 // mit der Lücke als Faktor) und das Glied mit der Lücke vergleichen.
 std::string lueckenHilfe(const Binom& b, std::int64_t leerBei) {
     const std::string l(blende);
-    const std::string px = mitVariable(b.p, "x");
+    const std::string px = koeff(b.p, "x");
     const std::string pxQuadrat = b.p == 1 ? "x²" : "(" + px + ")²";
     const std::string vz = b.q < 0 ? " - " : " + ";
     const std::string q = betragText(b.q);
     const std::string xGlieder = "\nVergleich der x-Glieder: ";
     switch (leerBei) {
     case 0:
-        return "(" + l + "x" + vz + q + ")² = (" + l + "x)²" + vz + "2" + malT + l + "x" + malT +
-               q + " + " + q + "²\n = " + l + "²x²" + vz + betragText(2 * b.q) + malT + l + "x + " +
-               zahlText(b.qq) + xGlieder + zahlText(2 * b.q) + malT + l + "x = " + zx(b.pq2) +
-               ", also " + l + " = " + quotient(b.pq2, 2 * b.q) + " = " + zahlText(b.p);
+        return "(" + l + "x" + vz + q + ")² = (" + l + "x)²" + vz + "2" + malT() + l + "x" +
+               malT() + q + " + " + q + "²\n = " + l + "²x²" + vz + betragText(2 * b.q) + malT() +
+               l + "x + " + zahlText(b.qq) + xGlieder + zahlText(2 * b.q) + malT() + l +
+               "x = " + zx(b.pq2) + ", also " + l + " = " + quotient(b.pq2, 2 * b.q) + " = " +
+               zahlText(b.p);
     case 1:
-        return "(" + px + " + " + l + ")² = " + pxQuadrat + " + 2" + malT + px + malT + l + " + " +
-               l + "²\n = " + mitVariable(b.pp, "x²") + " + " + zahlText(2 * b.p) + malT + l +
-               "x + " + l + "²" + xGlieder + zahlText(2 * b.p) + malT + l + "x = " + zx(b.pq2) +
+        return "(" + px + " + " + l + ")² = " + pxQuadrat + " + 2" + malT() + px + malT() + l +
+               " + " + l + "²\n = " + koeff(b.pp, "x²") + " + " + zahlText(2 * b.p) + malT() + l +
+               "x + " + l + "²" + xGlieder + zahlText(2 * b.p) + malT() + l + "x = " + zx(b.pq2) +
                ", also " + l + " = " + quotient(b.pq2, 2 * b.p) + " = " + zahlText(b.q);
     case 2:
     case 3:
@@ -49,12 +43,12 @@ std::string lueckenHilfe(const Binom& b, std::int64_t leerBei) {
     default:
         return {};
     }
-    std::string t = "(" + px + vz + q + ")² = " + pxQuadrat + vz + "2" + malT + px + malT + q +
-                    " + " + q + "²\n = " + mitVariable(b.pp, "x²") + vz + betragText(b.pq2) +
-                    "x + " + zahlText(b.qq) + "\n";
+    std::string t = "(" + px + vz + q + ")² = " + pxQuadrat + vz + "2" + malT() + px + malT() + q +
+                    " + " + q + "²\n = " + koeff(b.pp, "x²") + vz + betragText(b.pq2) + "x + " +
+                    zahlText(b.qq) + "\n";
     if (leerBei == 2) {
-        return t + "Vergleich der x²-Glieder: " + l + "x² = " + mitVariable(b.pp, "x²") +
-               ", also " + l + " = " + zahlText(b.pp);
+        return t + "Vergleich der x²-Glieder: " + l + "x² = " + koeff(b.pp, "x²") + ", also " + l +
+               " = " + zahlText(b.pp);
     }
     if (leerBei == 3) {
         return t + "Vergleich der x-Glieder: " + l + "x = " + zx(b.pq2) + ", also " + l + " = " +
@@ -67,11 +61,11 @@ std::string lueckenHilfe(const Binom& b, std::int64_t leerBei) {
 // ausmultiplizieren und das Glied mit der Lücke ablesen.
 std::string ergaenzungsHilfe(const Binom& b, std::int64_t luecke, std::int64_t mitte) {
     const std::string l(blende);
-    const std::string px = mitVariable(b.p, "x");
+    const std::string px = koeff(b.p, "x");
     const std::string r = betragText(b.q);
-    const std::string quadrat = mitVariable(b.pp, "x²");
+    const std::string quadrat = koeff(b.pp, "x²");
     const std::string quadratTeil = b.p == 1 ? "" : quadrat + " = (" + px + ")²";
-    const std::string mitteTeil = zahlText(mitte) + "x = 2" + malT + px + malT + r;
+    const std::string mitteTeil = zahlText(mitte) + "x = 2" + malT() + px + malT() + r;
     const std::string konstTeil = zahlText(b.qq) + " = " + r + "²";
     const auto und = [](const std::string& a, const std::string& c) {
         return a.empty() ? c : a + " und " + c;
@@ -111,8 +105,8 @@ Aufgabe genBinMitLeer(std::int64_t leerBei) {
     const Binom b = genBinomi1();
     const std::string luecke(blende);
     std::array<std::string, 5> teil = {
-        mitVariable(b.p, "x"),   (b.q < 0 ? " - " : " + ") + betragText(b.q),
-        mitVariable(b.pp, "x²"), (b.q < 0 ? " - " : " + ") + betragText(b.pq2) + "x",
+        koeff(b.p, "x"),        (b.q < 0 ? " - " : " + ") + betragText(b.q),
+        koeff(b.pp, "x²"),      (b.q < 0 ? " - " : " + ") + betragText(b.pq2) + "x",
         " + " + zahlText(b.qq),
     };
     // Die verdeckte Zahl ist der vorzeichenbehaftete Wert, der die Gleichung wahr macht;
@@ -152,7 +146,7 @@ Aufgabe binErgaenzung() {
     const std::string luecke(blende);
     // Das mittlere Glied wird immer addiert; das Vorzeichen von q bleibt unsichtbar.
     const std::int64_t mitte = b.pq2 < 0 ? -b.pq2 : b.pq2;
-    std::string quadrat = mitVariable(b.pp, "x²");
+    std::string quadrat = koeff(b.pp, "x²");
     std::string linear = " + " + zahlText(mitte) + "x";
     std::string konstante = " + " + zahlText(b.qq);
     std::int64_t verdeckt = 0;

@@ -1,5 +1,6 @@
 #include "generators/bruchaufgaben.h"
 
+#include "core/ganz128.h"
 #include "core/zufall.h"
 #include "generators/formatierung.h"
 
@@ -11,33 +12,10 @@ namespace numora {
 
 namespace {
 
-__extension__ typedef __int128 i128;
-__extension__ typedef unsigned __int128 u128;
-
 // Die Erklärung rechnet Zähler- und Nennerprodukte mit 128 Bit: Produkte zweier
 // 64-Bit-Zahlen passen immer, auch wenn jemand riesige Brüche übergibt.
 std::string zahl(i128 x) {
-    u128 b = x < 0 ? u128(0) - u128(x) : u128(x);
-    std::string r;
-    do {
-        r.insert(r.begin(), static_cast<char>('0' + static_cast<int>(b % 10)));
-        b /= 10;
-    } while (b != 0);
-    if (x < 0) {
-        r.insert(r.begin(), '-');
-    }
-    return r;
-}
-
-i128 ggT128(i128 p, i128 q) {
-    u128 a = p < 0 ? u128(0) - u128(p) : u128(p);
-    u128 b = q < 0 ? u128(0) - u128(q) : u128(q);
-    while (b != 0) {
-        const u128 r = a % b;
-        a = b;
-        b = r;
-    }
-    return static_cast<i128>(a);
+    return text128(x);
 }
 
 // Wie bruch2String, aber für ungekürzte Zwischenbrüche aus 128-Bit-Werten.
@@ -45,13 +23,19 @@ std::string bruchText(i128 z, i128 n) {
     return n != 1 ? zahl(z) + "/" + zahl(n) : zahl(z);
 }
 
-// " · " zwischen zwei Faktoren.
-std::string malT() {
-    return " " + std::string(mal) + " ";
+// Der Wert der Rechenart op ("*", "+", "-" oder ":") mit zwei Brüchen.
+Bruch ergebnis(std::string_view op, const Bruch& b1, const Bruch& b2) {
+    if (op == "+") {
+        return b1 + b2;
+    }
+    if (op == "-") {
+        return b1 - b2;
+    }
+    return op == ":" ? b1 * b2.kehrwert() : b1 * b2;
 }
 
 std::string kuerzung(i128 z, i128 n, const Bruch& ergebnis) {
-    const i128 g = ggT128(z, n);
+    const i128 g = static_cast<i128>(ggT128(z, n));
     if (g != 1) {
         return "Kürzen mit " + zahl(g) + " ergibt " + ergebnis.bruch2String();
     }
@@ -74,7 +58,7 @@ std::string summenHilfe(bool summe, const std::string& kopf, const Bruch& b1, co
         return s;
     }
     // Kleinstes gemeinsames Vielfaches; beide Quotienten gehen auf, weil g beide Nenner teilt.
-    const i128 k = d1 / ggT128(d1, d2) * d2;
+    const i128 k = d1 / static_cast<i128>(ggT128(d1, d2)) * d2;
     const i128 f1 = k / d1;
     const i128 f2 = k / d2;
     std::string s = "Das kleinste gemeinsame Vielfache der Nenner " + zahl(d1) + " und " +
@@ -152,20 +136,7 @@ BruchAufgabe genBruchaufgabe1(std::int64_t grad) {
     const std::string symbol = r == 0 ? std::string(mal) : std::string(ops[r]);
     BruchAufgabe a;
     a.text = b1.bruch2String() + " " + symbol + " " + b2.bruch2String();
-    switch (r) {
-    case 0:
-        a.loesung = b1 * b2;
-        break;
-    case 1:
-        a.loesung = b1 + b2;
-        break;
-    case 2:
-        a.loesung = b1 - b2;
-        break;
-    default:
-        a.loesung = b1 * b2.kehrwert();
-        break;
-    }
+    a.loesung = ergebnis(ops[r], b1, b2);
     a.hilfe = bruchHilf(ops[r], b1, b2);
     return a;
 }
@@ -180,22 +151,8 @@ BruchAufgabe genBruchaufgabe3() {
     const std::string symbol = r <= 1 ? std::string(mal) : std::string(ops[r]);
     BruchAufgabe a;
     a.text = "(" + a1.text + ") " + symbol + " (" + a2.text + ")";
-    switch (r) {
-    case 0:
-    case 1:
-        a.loesung = e1 * e2;
-        break;
-    case 2:
-        a.loesung = e1 + e2;
-        break;
-    case 3:
-        a.loesung = e1 - e2;
-        break;
-    default:
-        // e2 ist nie 0: Die beiden Brüche einer Differenz sind auf Grad 3 verschieden.
-        a.loesung = e1 * e2.kehrwert();
-        break;
-    }
+    // Geteilt wird nie durch 0: Die beiden Brüche einer Differenz sind auf Grad 3 verschieden.
+    a.loesung = ergebnis(ops[r], e1, e2);
     a.hilfe = " " + a1.hilfe + "\n" + a2.hilfe + "\n Zu berechnen ist also :\n " +
               e1.bruch2String() + " " + symbol + " " + e2.bruch2String() + " \n\n" +
               bruchHilf(ops[r], e1, e2);

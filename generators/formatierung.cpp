@@ -18,29 +18,25 @@ std::string plusZ(std::int64_t z) {
     return "- " + betragText(z);
 }
 
-namespace {
-
-std::string mitVariable(std::int64_t z, std::string_view v) {
-    if (z == 1) {
-        return std::string(v);
-    }
-    if (z == -1) {
-        return "-" + std::string(v);
-    }
-    if (z == 0) {
+std::string koeff(std::int64_t k, std::string_view v) {
+    if (k == 0) {
         return {};
     }
-    return std::to_string(z) + std::string(v);
+    if (k == 1) {
+        return std::string(v);
+    }
+    if (k == -1) {
+        return "-" + std::string(v);
+    }
+    return std::to_string(k) + std::string(v);
 }
 
-} // namespace
-
 std::string zx(std::int64_t z) {
-    return mitVariable(z, "x");
+    return koeff(z, "x");
 }
 
 std::string zy(std::int64_t z) {
-    return mitVariable(z, "y");
+    return koeff(z, "y");
 }
 
 std::string axPlusB(std::int64_t a, std::int64_t b) {

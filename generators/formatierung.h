@@ -12,6 +12,11 @@ namespace numora {
 // Das Malzeichen aller erzeugten Produkte (U+00B7).
 inline constexpr std::string_view mal = "·";
 
+// " · " zwischen zwei Faktoren.
+inline std::string malT() {
+    return " " + std::string(mal) + " ";
+}
+
 // Dezimaltext, kurz für lange Textverkettungen.
 inline std::string zahlText(std::int64_t z) {
     return std::to_string(z);
@@ -22,7 +27,9 @@ std::string betragText(std::int64_t z);
 
 // "+ 3", "- 3", oder leer für 0.
 std::string plusZ(std::int64_t z);
-// "x", "-x", leer für 0, sonst z gefolgt von x.
+// Ein Glied k·v ohne Malzeichen: v für 1, -v für -1, leer für 0, sonst k gefolgt von v.
+std::string koeff(std::int64_t k, std::string_view v);
+// koeff mit x und y.
 std::string zx(std::int64_t z);
 std::string zy(std::int64_t z);
 // zx(a), ein Leerzeichen, plusZ(b).

@@ -145,9 +145,8 @@ Aufgabe stufe3() {
                     "\nSchnitt mit der x-Achse (y = 0): 0 = " + zahlText(t) + "x - " + yAbschnitt +
                     ", also x = " + yAbschnitt + " / " + zahlText(t) + " = " + xAbschnitt +
                     "\nDie Katheten des rechtwinkligen Dreiecks sind also " + xAbschnitt + " und " +
-                    yAbschnitt + " lang.\nFlächeninhalt = 1/2 " + std::string(mal) + " " +
-                    xAbschnitt + " " + std::string(mal) + " " + yAbschnitt + " = " +
-                    zahlText(2 * t * f * f)};
+                    yAbschnitt + " lang.\nFlächeninhalt = 1/2" + malT() + xAbschnitt + malT() +
+                    yAbschnitt + " = " + zahlText(2 * t * f * f)};
     }
     }
 }
@@ -155,13 +154,7 @@ Aufgabe stufe3() {
 } // namespace
 
 Aufgabe geradenFrage(std::int64_t level) {
-    if (level == 1) {
-        return stufe1();
-    }
-    if (level == 2) {
-        return stufe2();
-    }
-    return stufe3();
+    return level == 1 ? stufe1() : level == 2 ? stufe2() : stufe3();
 }
 
 ZweiPunkteGerade gen2PunkteGerade() {
@@ -233,19 +226,6 @@ std::string gerade2String(std::int64_t m, std::int64_t b) {
         text += (steigung.empty() ? " " : " + ") + zahlText(b);
     }
     return text;
-}
-
-std::string koeff(std::int64_t k, std::string_view v) {
-    if (k == 0) {
-        return {};
-    }
-    if (k == 1) {
-        return std::string(v);
-    }
-    if (k == -1) {
-        return "-" + std::string(v);
-    }
-    return zahlText(k) + std::string(v);
 }
 
 std::string minus(std::int64_t n) {

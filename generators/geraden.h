@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace numora {
 
@@ -47,7 +46,6 @@ Gerade zufallsGeradeDurchPunkt(std::int64_t sx, std::int64_t sy);
 GeradenSchnitt geradenSchnitt();
 GeradenSchnittText geradenSchnitt2();
 std::string gerade2String(std::int64_t m, std::int64_t b);
-std::string koeff(std::int64_t k, std::string_view v);
 std::string minus(std::int64_t n);
 
 } // namespace numora

@@ -15,8 +15,6 @@ std::int64_t zZahl(std::int64_t bis) {
     return zufallszahl(2, bis);
 }
 
-const std::string malT = " " + std::string(mal) + " ";
-
 // Zehner und Einer getrennt addieren; zwei Einer werden über den Zehner ergänzt.
 std::string summenHilfe(std::int64_t a, std::int64_t b) {
     std::string t = zahlText(a) + " + " + zahlText(b);
@@ -77,7 +75,7 @@ Zerlegung zerlege(std::int64_t f) {
 }
 
 std::string produktHilfe(std::int64_t a, std::int64_t b) {
-    std::string t = zahlText(a) + malT + zahlText(b);
+    std::string t = zahlText(a) + malT() + zahlText(b);
     // Mal 10 ist selbst das bekannte Produkt.
     const bool malZehn = a == 10 || b == 10;
     if (!malZehn && (zerlegbar(b) || zerlegbar(a))) {
@@ -90,8 +88,8 @@ std::string produktHilfe(std::int64_t a, std::int64_t b) {
         const Zerlegung z = zerlege(zweiter ? b : a);
         const std::int64_t fest = zweiter ? a : b;
         const auto produkt = [&](std::int64_t k) {
-            return zweiter ? zahlText(fest) + malT + zahlText(k)
-                           : zahlText(k) + malT + zahlText(fest);
+            return zweiter ? zahlText(fest) + malT() + zahlText(k)
+                           : zahlText(k) + malT() + zahlText(fest);
         };
         const std::string op = z.rest < 0 ? " - " : " + ";
         const std::int64_t rest = z.rest < 0 ? -z.rest : z.rest;
@@ -110,7 +108,7 @@ std::string produktHilfe(std::int64_t a, std::int64_t b) {
 // Die Division über das passende Produkt des Einmaleins.
 std::string quotientenHilfe(std::int64_t m, std::int64_t b) {
     return zahlText(m) + " / " + zahlText(b) + ": Welche Zahl mal " + zahlText(b) + " ergibt " +
-           zahlText(m) + "?\n " + zahlText(m / b) + malT + zahlText(b) + " = " + zahlText(m) +
+           zahlText(m) + "?\n " + zahlText(m / b) + malT() + zahlText(b) + " = " + zahlText(m) +
            "\n also " + zahlText(m) + " / " + zahlText(b) + " = " + zahlText(m / b);
 }
 
@@ -203,13 +201,7 @@ Aufgabe stufe3(std::int64_t op) {
 
 Aufgabe grundRechenarten(std::int64_t level) {
     const std::int64_t op = zZahl(5);
-    if (level == 1) {
-        return stufe1(op);
-    }
-    if (level == 2) {
-        return stufe2(op);
-    }
-    return stufe3(op);
+    return level == 1 ? stufe1(op) : level == 2 ? stufe2(op) : stufe3(op);
 }
 
 } // namespace numora

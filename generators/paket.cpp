@@ -102,6 +102,11 @@ Karte karte(thema bereich, const Aufgabe& a, std::string frage) {
     return k;
 }
 
+// Die meisten Themen fragen mit dem Text ihrer Aufgabe.
+Karte karte(thema bereich, const Aufgabe& a) {
+    return karte(bereich, a, a.text);
+}
+
 Karte bruchKarte(const BruchAufgabe& a) {
     Karte k;
     k.bereich = thema::bruRe;
@@ -121,39 +126,22 @@ Karte einzelKarte(thema bereich, std::int64_t level) {
         const Aufgabe a = level == 1 ? genLing1() : level == 2 ? genLing2() : genLing3();
         return karte(bereich, a, level == 3 ? a.text : gleichungsVorspann + a.text);
     }
-    case thema::bruRe: {
-        if (level == 1) {
-            const Aufgabe a = genBruchaufgabe0();
-            return karte(bereich, a, a.text);
-        }
-        return bruchKarte(genBruchaufgabe(level));
-    }
-    case thema::binFo: {
-        const Aufgabe a = level == 1   ? binomLuecke()
-                          : level == 2 ? binomStufe2()
-                                       : extremwertAufgabe();
-        return karte(bereich, a, a.text);
-    }
-    case thema::geraden: {
-        const Aufgabe a = geradenFrage(level);
-        return karte(bereich, a, a.text);
-    }
-    case thema::quadGl: {
-        const Aufgabe a = genQGleichung(level);
-        return karte(bereich, a, a.text);
-    }
-    case thema::restKl: {
-        const Aufgabe a = genRestRechnen(level);
-        return karte(bereich, a, a.text);
-    }
-    case thema::wTag: {
-        const Aufgabe a = genWochentagRaten(level);
-        return karte(bereich, a, a.text);
-    }
-    case thema::prop: {
-        const Aufgabe a = genProp(level);
-        return karte(bereich, a, a.text);
-    }
+    case thema::bruRe:
+        return level == 1 ? karte(bereich, genBruchaufgabe0()) : bruchKarte(genBruchaufgabe(level));
+    case thema::binFo:
+        return karte(bereich, level == 1   ? binomLuecke()
+                              : level == 2 ? binomStufe2()
+                                           : extremwertAufgabe());
+    case thema::geraden:
+        return karte(bereich, geradenFrage(level));
+    case thema::quadGl:
+        return karte(bereich, genQGleichung(level));
+    case thema::restKl:
+        return karte(bereich, genRestRechnen(level));
+    case thema::wTag:
+        return karte(bereich, genWochentagRaten(level));
+    case thema::prop:
+        return karte(bereich, genProp(level));
     case thema::analysis:
         break;
     }

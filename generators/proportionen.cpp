@@ -154,13 +154,7 @@ Aufgabe maschinen() {
 } // namespace
 
 Aufgabe genProp(std::int64_t level) {
-    if (level == 1) {
-        return verhaeltnisgleichung();
-    }
-    if (level == 2) {
-        return farbeUndFlaeche();
-    }
-    return maschinen();
+    return level == 1 ? verhaeltnisgleichung() : level == 2 ? farbeUndFlaeche() : maschinen();
 }
 
 } // namespace numora

@@ -1,11 +1,11 @@
 #include "generators/wochentag.h"
 
 #include "core/uhr.h"
+#include "core/zahltext.h"
 #include "core/zufall.h"
 #include "generators/formatierung.h"
 #include "generators/restklassen.h"
 
-#include <charconv>
 #include <string>
 #include <tuple>
 
@@ -121,10 +121,7 @@ Datum stringFeld2Datum(const std::vector<std::string>& s) {
     }
     std::array<std::int64_t, 3> werte{};
     for (std::size_t i = 0; i < 3; ++i) {
-        const std::string& t = s[i];
-        const char* ende = t.data() + t.size();
-        const auto [ptr, fehler] = std::from_chars(t.data(), ende, werte[i]);
-        if (t.empty() || fehler != std::errc() || ptr != ende) {
+        if (!leseGanzzahl(s[i], werte[i])) {
             return {};
         }
     }

@@ -1,6 +1,6 @@
 #include "halloffame/halldatei.h"
 
-#include "core/structuren.h"
+#include "core/themen.h"
 #include "core/utf8.h"
 #include "core/zahltext.h"
 

@@ -1,6 +1,6 @@
 #include "halloffame/hallen.h"
 
-#include "core/structuren.h"
+#include "core/themen.h"
 
 #include <algorithm>
 #include <set>

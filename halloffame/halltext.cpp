@@ -1,6 +1,6 @@
 #include "halloffame/halltext.h"
 
-#include "core/structuren.h"
+#include "core/themen.h"
 
 namespace numora {
 

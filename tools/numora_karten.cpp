@@ -1,11 +1,11 @@
 // numora-karten: druckt die Karten erzeugter Pakete, zum Durchsehen der Fragen und zum
 // massenhaften Prüfen der Antworten.
 
-#include "core/structuren.h"
+#include "core/themen.h"
+#include "core/zahltext.h"
 #include "core/zufall.h"
 #include "generators/paket.h"
 
-#include <charconv>
 #include <cstdint>
 #include <iostream>
 #include <nlohmann/json.hpp>
@@ -28,8 +28,7 @@ const char* const aufruf = "Aufruf: numora-karten THEMA LEVEL [--anzahl N] [--se
 
 template <typename T> std::optional<T> zahl(std::string_view text) {
     T wert{};
-    const auto [rest, fehler] = std::from_chars(text.data(), text.data() + text.size(), wert);
-    if (text.empty() || fehler != std::errc() || rest != text.data() + text.size()) {
+    if (!numora::leseGanzzahl(text, wert)) {
         return std::nullopt;
     }
     return wert;

@@ -4,41 +4,29 @@
 // eigener exakter Bruchrechnung. Die Orakel der Generatortests rechnen damit nach.
 //
 // Versteht ganze Zahlen, x (mit gegebenem Wert), + - * · / : , Klammern, ² und das
-// stillschweigende Malnehmen wie in 3x oder 2(x + 1).
+// stillschweigende Malnehmen wie in 3x oder 2(x + 1). Die Zahlen der Fragen sind klein;
+// ein Überlauf fiele dem UBSan auf.
 
+#include <array>
 #include <cstdint>
+#include <numeric>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace numora::test {
 
-__extension__ typedef __int128 Ganz;
-
 struct Rational {
-    Ganz z = 0;
-    Ganz n = 1;
+    std::int64_t z = 0;
+    std::int64_t n = 1;
 
-    Rational() = default;
-    Rational(Ganz zaehler, Ganz nenner = 1) : z(zaehler), n(nenner) {
+    Rational(std::int64_t zaehler = 0, std::int64_t nenner = 1) : z(zaehler), n(nenner) {
         if (n == 0) {
             throw std::domain_error("Division durch 0");
         }
-        if (n < 0) {
-            z = -z;
-            n = -n;
-        }
-        Ganz a = z < 0 ? -z : z;
-        Ganz b = n;
-        while (b != 0) {
-            const Ganz r = a % b;
-            a = b;
-            b = r;
-        }
-        if (a > 1) {
-            z /= a;
-            n /= a;
-        }
+        const std::int64_t g = std::gcd(z, n) * (n < 0 ? -1 : 1);
+        z /= g;
+        n /= g;
     }
     friend Rational operator+(Rational a, Rational b) { return {a.z * b.n + b.z * a.n, a.n * b.n}; }
     friend Rational operator-(Rational a, Rational b) { return {a.z * b.n - b.z * a.n, a.n * b.n}; }
@@ -46,20 +34,7 @@ struct Rational {
     friend Rational operator/(Rational a, Rational b) { return {a.z * b.n, a.n * b.z}; }
     friend bool operator==(Rational a, Rational b) { return a.z == b.z && a.n == b.n; }
     friend bool operator<(Rational a, Rational b) { return a.z * b.n < b.z * a.n; }
-
-    std::string text() const {
-        const auto zahl = [](Ganz v) {
-            std::string s;
-            const bool negativ = v < 0;
-            do {
-                const int ziffer = static_cast<int>(v % 10);
-                s.insert(s.begin(), static_cast<char>('0' + (ziffer < 0 ? -ziffer : ziffer)));
-                v /= 10;
-            } while (v != 0);
-            return negativ ? "-" + s : s;
-        };
-        return n == 1 ? zahl(z) : zahl(z) + "/" + zahl(n);
-    }
+    std::string text() const { return std::to_string(z) + (n == 1 ? "" : "/" + std::to_string(n)); }
 };
 
 class Ausdruck {
@@ -67,108 +42,84 @@ class Ausdruck {
     static Rational wert(std::string_view text, Rational x = {}) {
         Ausdruck a(text, x);
         const Rational w = a.summe();
-        a.leer();
-        if (a.i_ != a.t_.size()) {
-            throw std::runtime_error("Rest im Term: " + std::string(a.t_.substr(a.i_)));
-        }
-        return w;
+        return a.nimm("") && a.i_ == text.size() ? w : a.fehler("Rest im Term");
     }
 
     // Ob beide Seiten der Gleichung für diesen Wert von x übereinstimmen.
     static bool erfuellt(std::string_view gleichung, Rational x) {
         const std::size_t gleich = gleichung.find('=');
-        if (gleich == std::string_view::npos) {
-            throw std::runtime_error("keine Gleichung: " + std::string(gleichung));
-        }
-        return wert(gleichung.substr(0, gleich), x) == wert(gleichung.substr(gleich + 1), x);
+        return gleich != gleichung.npos &&
+               wert(gleichung.substr(0, gleich), x) == wert(gleichung.substr(gleich + 1), x);
+    }
+
+    // a, b, c von a·x² + b·x + c = links - rechts (oder = Term) aus den Werten bei -1, 0, 1.
+    static std::array<std::int64_t, 3> koeffizienten(std::string_view text) {
+        const std::size_t gleich = text.find('=');
+        const auto f = [&](std::int64_t x) {
+            const Rational rechts = gleich == text.npos ? 0 : wert(text.substr(gleich + 1), x);
+            return (wert(text.substr(0, gleich), x) - rechts).z;
+        };
+        const std::int64_t c = f(0), plus = f(1), minus = f(-1);
+        return {(plus + minus) / 2 - c, (plus - minus) / 2, c};
     }
 
   private:
-    Ausdruck(std::string_view t, Rational x) : t_(t), x_(x) {}
+    std::string_view t_;
+    Rational x_;
+    std::size_t i_ = 0;
 
-    void leer() {
+    Ausdruck(std::string_view t, Rational x) : t_(t), x_(x) {}
+    Rational fehler(const std::string& was) const {
+        throw std::runtime_error(was + ": " + std::string(t_) + " bei " + std::to_string(i_));
+    }
+    // Überspringt Leerraum und nimmt das Zeichen, wenn es folgt.
+    bool nimm(std::string_view zeichen) {
         while (i_ < t_.size() && (t_[i_] == ' ' || t_[i_] == '\n')) {
             ++i_;
         }
+        const bool da = t_.substr(i_, zeichen.size()) == zeichen;
+        i_ += da ? zeichen.size() : 0;
+        return da;
     }
-    bool nimm(std::string_view zeichen) {
-        leer();
-        if (t_.substr(i_, zeichen.size()) == zeichen) {
-            i_ += zeichen.size();
-            return true;
-        }
-        return false;
-    }
-    bool vorAtom() {
-        leer();
-        return i_ < t_.size() && (t_[i_] == 'x' || t_[i_] == '(');
-    }
-
     Rational summe() {
         Rational w = produkt();
-        for (;;) {
-            if (nimm("+")) {
-                w = w + produkt();
-            } else if (nimm("-")) {
-                w = w - produkt();
-            } else {
-                return w;
-            }
+        for (bool plus; (plus = nimm("+")) || nimm("-");) {
+            w = plus ? w + produkt() : w - produkt();
         }
+        return w;
     }
+    // Vor x und vor einer Klammer wird stillschweigend malgenommen.
+    bool vorAtom() { return nimm("") && (t_.substr(i_, 1) == "x" || t_.substr(i_, 1) == "("); }
     Rational produkt() {
         Rational w = vorzeichen();
-        for (;;) {
-            if (nimm("*") || nimm("\u00b7")) {
-                w = w * vorzeichen();
-            } else if (nimm("/") || nimm(":")) {
-                w = w / vorzeichen();
-            } else if (vorAtom()) {
-                w = w * potenz();
-            } else {
-                return w;
-            }
+        for (bool mal; (mal = nimm("*") || nimm("·") || vorAtom()) || nimm("/") || nimm(":");) {
+            w = mal ? w * vorzeichen() : w / vorzeichen();
         }
+        return w;
     }
     Rational vorzeichen() {
         if (nimm("-")) {
             return Rational(0) - vorzeichen();
         }
-        if (nimm("+")) {
-            return vorzeichen();
-        }
-        return potenz();
+        return nimm("+") ? vorzeichen() : potenz();
     }
     Rational potenz() {
-        const Rational a = atom();
-        return nimm("\u00b2") ? a * a : a;
-    }
-    Rational atom() {
+        Rational a = x_;
         if (nimm("(")) {
-            const Rational w = summe();
+            a = summe();
             if (!nimm(")")) {
-                throw std::runtime_error("fehlende Klammer in " + std::string(t_));
+                fehler("Klammer fehlt");
             }
-            return w;
+        } else if (!nimm("x")) {
+            const std::size_t anfang = i_;
+            std::int64_t w = 0;
+            for (; i_ < t_.size() && t_[i_] >= '0' && t_[i_] <= '9'; ++i_) {
+                w = w * 10 + (t_[i_] - '0');
+            }
+            a = anfang < i_ ? w : fehler("Zahl erwartet");
         }
-        if (nimm("x")) {
-            return x_;
-        }
-        const std::size_t anfang = i_;
-        Ganz w = 0;
-        while (i_ < t_.size() && t_[i_] >= '0' && t_[i_] <= '9') {
-            w = w * 10 + (t_[i_] - '0');
-            ++i_;
-        }
-        if (anfang == i_) {
-            throw std::runtime_error("Zahl erwartet: " + std::string(t_.substr(anfang)));
-        }
-        return Rational(w);
+        return nimm("²") ? a * a : a;
     }
-
-    std::string_view t_;
-    Rational x_;
-    std::size_t i_ = 0;
 };
 
 } // namespace numora::test

@@ -1,54 +1,75 @@
 #pragma once
 
-// Wörtliche Kartentexte aus vorgegebenen Ziehungen: Jede der acht Karten eines Pakets entsteht
-// aus denselben Ziehungen und muss darum genau die erwartete Karte sein.
+// Gemeinsames Gerüst der Generatortests: wörtliche Kartentexte aus vorgegebenen Ziehungen
+// (Tabellen über die Testreihe Karten, eine Zeile je Frageart) und die Orakel, die jede
+// Karte vieler gesäter Pakete auf einem eigenen Weg nachrechnen.
 
+#include "core/uhr.h"
 #include "core/zufall.h"
 #include "generators/paket.h"
+#include "testuhr.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
+#include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
 namespace numora::test {
 
-inline void erwarteKarten(thema t, std::int64_t level,
-                          const std::vector<std::int64_t>& ziehungenJeKarte,
-                          const std::string& frage, const std::string& antwort,
-                          const std::string& hilfe) {
-    std::vector<std::int64_t> ziehungen;
-    for (std::int64_t karte = 0; karte < paketGroesse; ++karte) {
-        ziehungen.insert(ziehungen.end(), ziehungenJeKarte.begin(), ziehungenJeKarte.end());
-    }
-    SkriptQuelle skript(ziehungen);
-    ZufallsquelleErsetzen ersetzt(skript);
-    for (std::int64_t karte = 0; karte < paketGroesse; ++karte) {
-        const Karte k = genKarte(t, level);
-        ASSERT_EQ(k.frage, frage);
-        ASSERT_EQ(k.antwort, antwort);
-        ASSERT_EQ(k.hilfe, hilfe);
-    }
-    EXPECT_EQ(skript.uebrig(), 0u);
-}
+// Stellt die Uhr auf den Kalendertag aller Generatortests; davon hängt "war", "ist" oder
+// "wird" der Wochentagsfragen ab.
+struct Heute {
+    TestUhr uhr;
+    UhrErsetzen ersetzt{uhr};
+    Heute() { uhr.setzeKalender({2025, 6, 15, 23, 59}); }
+};
 
-// Eine Zeile einer Texttabelle mit ganzzahliger Antwort.
-struct Kartenkopf {
+// Acht Karten nacheinander aus genKarte entstehen aus denselben Ziehungen und müssen darum
+// genau diese Karte sein.
+struct Kartenfall {
+    thema t;
     const char* name;
     std::int64_t level;
     std::vector<std::int64_t> ziehungenJeKarte;
-    std::int64_t antwort;
-};
-
-struct Kartenfall {
-    Kartenkopf kopf;
+    std::string antwort;
     std::string frage;
     std::string hilfe;
 };
 
-inline void erwarteKarten(thema t, const Kartenfall& f) {
-    erwarteKarten(t, f.kopf.level, f.kopf.ziehungenJeKarte, f.frage, std::to_string(f.kopf.antwort),
-                  f.hilfe);
+inline void PrintTo(const Kartenfall& f, std::ostream* os) {
+    *os << f.name;
+}
+
+inline std::string fallName(const testing::TestParamInfo<Kartenfall>& i) {
+    return i.param.name;
+}
+
+class Karten : public testing::TestWithParam<Kartenfall> {};
+
+// Ruft pruefe(karte) für jede Karte aus 2000 gesäten Paketen, die aus acht verschiedenen
+// Fragen mit Erklärung bestehen müssen; der erste fatale Fehler beendet den Lauf.
+template <typename F> void fuerJedeKarte(thema t, std::int64_t level, F&& pruefe) {
+    const Heute heute;
+    for (std::uint64_t saat = 0; saat < 2000; ++saat) {
+        MersenneQuelle quelle(saat);
+        ZufallsquelleErsetzen ersetzt(quelle);
+        const std::vector<Karte> paket = genPaket(t, level);
+        std::set<std::string> fragen;
+        for (const Karte& k : paket) {
+            fragen.insert(k.frage);
+        }
+        ASSERT_EQ(fragen.size(), static_cast<std::size_t>(paketGroesse)) << "Startwert " << saat;
+        for (const Karte& k : paket) {
+            SCOPED_TRACE(k.frage + "\n" + k.hilfe);
+            ASSERT_TRUE(k.bereich == t && k.items.empty() && !k.multipel && !k.hilfe.empty());
+            pruefe(k);
+            if (testing::Test::HasFatalFailure()) {
+                return;
+            }
+        }
+    }
 }
 
 } // namespace numora::test

@@ -1,4 +1,5 @@
-#include "core/structuren.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/themen.h"
 
 namespace numora {
 
@@ -60,21 +61,5 @@ const std::array<thema, angebotAnzahl> angebotp = {
 std::int64_t levelzahl(thema t) {
     return t == thema::analysis ? 1 : 3;
 }
-
-const std::array<std::string_view, 59> alphabet = {
-    "A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M", "N", "O",
-    "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z", "Ä", "Ö", "Ü", "a",
-    "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n", "o", "p",
-    "q", "r", "s", "t", "u", "v", "w", "x", "y", "z", "ä", "ö", "ü", "ß",
-};
-
-const std::string_view infotext = "Willkommen bei Numora: Training mathematischer Grundtechniken  "
-                                  "(vom Numora-Team, 2026)";
-
-const std::string_view hilfeText =
-    "Eine ausführliche Beschreibung des Programms Numora und eine Bereitstellung der "
-    "mathematischen Grundlagen ist als pdf-Datei auf meiner Hompage "
-    "(noch im Aufbau; bis dahin beschreibt die README.md des Programms alle Themen)"
-    " unter THEMEN zu finden.";
 
 } // namespace numora

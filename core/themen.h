@@ -1,14 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Gemeinsames Vokabular des Quiz: Themen, Spielphasen, Angebotsliste, Fragekarte,
-// Buchstabenmenge der Spielernamen und die festen Texte.
+// Die Themen, die Spielphasen und die Angebotsliste, über die der Spieler ein Thema wählt.
 
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace numora {
 
@@ -54,28 +52,5 @@ extern const std::array<std::string_view, angebotAnzahl> angebot;
 extern const std::array<thema, angebotAnzahl> angebotp;
 
 std::int64_t levelzahl(thema t);
-
-struct Karte {
-    thema bereich = thema::grundR;
-    std::string frage;
-    std::vector<std::string> items;
-    std::string antwort;
-    std::string hilfe;
-    bool multipel = false;
-    // Was ein Hinweis zu einer falschen Antwort braucht, ohne den Fragetext zu zerlegen:
-    // der Wert, nach dem gerade nicht gefragt ist (die andere Lösung einer quadratischen
-    // Gleichung, die andere Unbekannte eines Gleichungssystems) ...
-    std::optional<std::int64_t> andererWert = std::nullopt;
-    // ... und der Modul, wenn die Antwort ein Rest von 0 bis modul - 1 ist (sonst 0).
-    std::int64_t modul = 0;
-
-    friend bool operator==(const Karte&, const Karte&) = default;
-};
-
-// Die 59 Buchstaben, die in Spielernamen zählen.
-extern const std::array<std::string_view, 59> alphabet;
-
-extern const std::string_view infotext;
-extern const std::string_view hilfeText;
 
 } // namespace numora
