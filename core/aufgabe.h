@@ -1,10 +1,11 @@
 #pragma once
 
-// Was ein Fragengenerator liefert: Fragetext, Lösung und (meist) eine Erklärung.
+// Was ein Fragengenerator liefert: Fragetext, Lösung und eine Erklärung.
 
 #include "core/bruch.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace numora {
@@ -13,6 +14,9 @@ struct Aufgabe {
     std::string text;
     std::int64_t loesung = 0;
     std::string hilfe;
+    // Für Hinweise zu falschen Antworten, wie in Karte.
+    std::optional<std::int64_t> andererWert = std::nullopt;
+    std::int64_t modul = 0;
 
     friend bool operator==(const Aufgabe&, const Aufgabe&) = default;
 };

@@ -3,6 +3,8 @@
 
 #include "core/themen.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,12 @@ struct Karte {
     std::string antwort;
     std::string hilfe;
     bool multipel = false;
+    // Was ein Hinweis zu einer falschen Antwort braucht, ohne den Fragetext zu zerlegen:
+    // der Wert, nach dem gerade nicht gefragt ist (die andere Lösung einer quadratischen
+    // Gleichung, die andere Unbekannte eines Gleichungssystems) ...
+    std::optional<std::int64_t> andererWert = std::nullopt;
+    // ... und der Modul, wenn die Antwort ein Rest von 0 bis modul - 1 ist (sonst 0).
+    std::int64_t modul = 0;
 
     friend bool operator==(const Karte&, const Karte&) = default;
 };

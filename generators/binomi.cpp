@@ -8,6 +8,84 @@
 
 namespace numora {
 
+namespace {
+
+// Quotient mit geklammertem negativem Divisor: "-18 / (-18)".
+std::string quotient(std::int64_t a, std::int64_t b) {
+    return zahlText(a) + " / " + (b < 0 ? "(" + zahlText(b) + ")" : zahlText(b));
+}
+
+// Rechenweg zur Gleichung mit Lücke: das Quadrat ausmultiplizieren (steht die Lücke im Binom,
+// mit der Lücke als Faktor) und das Glied mit der Lücke vergleichen.
+std::string lueckenHilfe(const Binom& b, std::int64_t leerBei) {
+    const std::string l(blende);
+    const std::string px = koeff(b.p, "x");
+    const std::string pxQuadrat = b.p == 1 ? "x²" : "(" + px + ")²";
+    const std::string vz = b.q < 0 ? " - " : " + ";
+    const std::string q = betragText(b.q);
+    const std::string xGlieder = "\nVergleich der x-Glieder: ";
+    switch (leerBei) {
+    case 0:
+        return "(" + l + "x" + vz + q + ")² = (" + l + "x)²" + vz + "2" + malT() + l + "x" +
+               malT() + q + " + " + q + "²\n = " + l + "²x²" + vz + betragText(2 * b.q) + malT() +
+               l + "x + " + zahlText(b.qq) + xGlieder + zahlText(2 * b.q) + malT() + l +
+               "x = " + zx(b.pq2) + ", also " + l + " = " + quotient(b.pq2, 2 * b.q) + " = " +
+               zahlText(b.p);
+    case 1:
+        return "(" + px + " + " + l + ")² = " + pxQuadrat + " + 2" + malT() + px + malT() + l +
+               " + " + l + "²\n = " + koeff(b.pp, "x²") + " + " + zahlText(2 * b.p) + malT() + l +
+               "x + " + l + "²" + xGlieder + zahlText(2 * b.p) + malT() + l + "x = " + zx(b.pq2) +
+               ", also " + l + " = " + quotient(b.pq2, 2 * b.p) + " = " + zahlText(b.q);
+    case 2:
+    case 3:
+    case 4:
+        break;
+    default:
+        return {};
+    }
+    std::string t = "(" + px + vz + q + ")² = " + pxQuadrat + vz + "2" + malT() + px + malT() + q +
+                    " + " + q + "²\n = " + koeff(b.pp, "x²") + vz + betragText(b.pq2) + "x + " +
+                    zahlText(b.qq) + "\n";
+    if (leerBei == 2) {
+        return t + "Vergleich der x²-Glieder: " + l + "x² = " + koeff(b.pp, "x²") + ", also " + l +
+               " = " + zahlText(b.pp);
+    }
+    if (leerBei == 3) {
+        return t + "Vergleich der x-Glieder: " + l + "x = " + zx(b.pq2) + ", also " + l + " = " +
+               zahlText(b.pq2);
+    }
+    return t + "Vergleich der Zahlglieder: " + l + " = " + zahlText(b.qq);
+}
+
+// Rechenweg zur Ergänzung: aus den beiden sichtbaren Gliedern das Binom erkennen,
+// ausmultiplizieren und das Glied mit der Lücke ablesen.
+std::string ergaenzungsHilfe(const Binom& b, std::int64_t luecke, std::int64_t mitte) {
+    const std::string l(blende);
+    const std::string px = koeff(b.p, "x");
+    const std::string r = betragText(b.q);
+    const std::string quadrat = koeff(b.pp, "x²");
+    const std::string quadratTeil = b.p == 1 ? "" : quadrat + " = (" + px + ")²";
+    const std::string mitteTeil = zahlText(mitte) + "x = 2" + malT() + px + malT() + r;
+    const std::string konstTeil = zahlText(b.qq) + " = " + r + "²";
+    const auto und = [](const std::string& a, const std::string& c) {
+        return a.empty() ? c : a + " und " + c;
+    };
+    const std::string quadratZeile = "\n(" + px + " + " + r + ")² = " + quadrat + " + " +
+                                     zahlText(mitte) + "x + " + zahlText(b.qq) + "\n";
+    if (luecke == 0) {
+        return und(konstTeil, mitteTeil) + quadratZeile + "Vergleich der x²-Glieder: " + l +
+               "x² = " + quadrat + ", also " + l + " = " + zahlText(b.pp);
+    }
+    if (luecke == 1) {
+        return und(quadratTeil, konstTeil) + quadratZeile + "Vergleich der x-Glieder: " + l +
+               "x = " + zahlText(mitte) + "x, also " + l + " = " + zahlText(mitte);
+    }
+    return und(quadratTeil, mitteTeil) + quadratZeile + "Vergleich der Zahlglieder: " + l + " = " +
+           zahlText(b.qq);
+}
+
+} // namespace
+
 std::int64_t zufallUngl0() {
     // Endet: von den 19 Werten wird nur die 0 verworfen.
     return zufallszahlStern(-9, 9);
@@ -58,7 +136,8 @@ Aufgabe genBinMitLeer(std::int64_t leerBei) {
     default:
         break;
     }
-    return {teil[2] + teil[3] + teil[4] + " = (" + teil[0] + teil[1] + ")²", verdeckt, ""};
+    return {teil[2] + teil[3] + teil[4] + " = (" + teil[0] + teil[1] + ")²", verdeckt,
+            lueckenHilfe(b, leerBei)};
 }
 
 Aufgabe binErgaenzung() {
@@ -81,7 +160,7 @@ Aufgabe binErgaenzung() {
         konstante = " + " + luecke;
         verdeckt = b.qq;
     }
-    return {quadrat + linear + konstante, verdeckt, ""};
+    return {quadrat + linear + konstante, verdeckt, ergaenzungsHilfe(b, r, mitte)};
 }
 
 } // namespace numora

@@ -24,10 +24,10 @@ struct Binom {
 // Nicht 0, im Bereich -9..9.
 std::int64_t zufallUngl0();
 Binom genBinomi1();
-// Gleichung mit der Lücke an Position leerBei (0 bis 4; sonst ohne Lücke und mit loesung 0);
-// loesung ist die verdeckte Zahl, hilfe bleibt leer.
+// Gleichung mit der Lücke an Position leerBei (0 bis 4; sonst ohne Lücke, mit loesung 0 und
+// ohne Erklärung); loesung ist die verdeckte Zahl.
 Aufgabe genBinMitLeer(std::int64_t leerBei);
-// Term, der zu einem vollständigen Quadrat zu ergänzen ist; hilfe bleibt leer.
+// Term, der zu einem vollständigen Quadrat zu ergänzen ist.
 Aufgabe binErgaenzung();
 
 } // namespace numora

@@ -23,11 +23,6 @@ std::string bruchText(i128 z, i128 n) {
     return n != 1 ? zahl(z) + "/" + zahl(n) : zahl(z);
 }
 
-// " · " zwischen zwei Faktoren.
-std::string malT() {
-    return " " + std::string(mal) + " ";
-}
-
 // Der Wert der Rechenart op ("*", "+", "-" oder ":") mit zwei Brüchen.
 Bruch ergebnis(std::string_view op, const Bruch& b1, const Bruch& b2) {
     if (op == "+") {
@@ -66,7 +61,7 @@ std::string summenHilfe(bool summe, const std::string& kopf, const Bruch& b1, co
     const i128 k = d1 / static_cast<i128>(ggT128(d1, d2)) * d2;
     const i128 f1 = k / d1;
     const i128 f2 = k / d2;
-    std::string s = "Das kleinste gemeinschaftliche Vielfache der Nenner " + zahl(d1) + " und " +
+    std::string s = "Das kleinste gemeinsame Vielfache der Nenner " + zahl(d1) + " und " +
                     zahl(d2) + " ist " + zahl(k) +
                     " . Die Brüche werden durch Erweitern gleichnamig gemacht: \n";
     if (k != d1) {

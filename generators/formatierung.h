@@ -12,6 +12,11 @@ namespace numora {
 // Das Malzeichen aller erzeugten Produkte (U+00B7).
 inline constexpr std::string_view mal = "·";
 
+// " · " zwischen zwei Faktoren.
+inline std::string malT() {
+    return " " + std::string(mal) + " ";
+}
+
 // Dezimaltext, kurz für lange Textverkettungen.
 inline std::string zahlText(std::int64_t z) {
     return std::to_string(z);

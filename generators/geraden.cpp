@@ -78,10 +78,11 @@ Aufgabe stufe2() {
     const std::string frage = "Die Geraden mit den Gleichungen \n " + g.g1 + " und " + g.g2 +
                               "\n schneiden sich in einem Punkt (a;b). Berechne ";
     if (art == 1) {
-        return {frage + "a", g.sx,
-                "Durch Gleichsetzen der Terme für y, Ordnen un Zuasmmenfassen und Dividieren durch "
-                "den Koeffizienten von x erhält man x = " +
-                    zahlText(g.sx) + "."};
+        return {
+            frage + "a", g.sx,
+            "Durch Gleichsetzen der Terme für y, Ordnen und Zusammenfassen und Dividieren durch "
+            "den Koeffizienten von x erhält man x = " +
+                zahlText(g.sx) + "."};
     }
     return {frage + "b", g.sy,
             "Durch Gleichsetzen der Terme für y erhält man zunächst x = " + zahlText(g.sx) +
@@ -94,13 +95,12 @@ Aufgabe stufe3() {
     switch (art) {
     case 4: {
         const ZweiPunkteGerade g = gen2PunkteGerade();
-        // Die offene Klammer vor der y-Differenz gehört zum festen Wortlaut.
         return {"Eine Gerade g verläuft durch die Punkte A" + punkt(g.x1, g.y1) + " und B" +
                     punkt(g.x2, g.y2) + "\n An welcher Stelle schneidet sie die y-Achse?",
                 g.b,
                 "Die Steigung m errechnet sich als Quotient aus Differenz der y-Werte und "
                 "Differenz der x-Werte, also als \n m = (" +
-                    zahlText(g.y2) + " " + minus(g.y1) + " / (" + zahlText(g.x2) + " " +
+                    zahlText(g.y2) + " " + minus(g.y1) + ") / (" + zahlText(g.x2) + " " +
                     minus(g.x1) + ") = " + zahlText(g.m) +
                     ". Einsetzen der Koordinaten eines der gegebenen Punkte in die "
                     "Geradengleichung y = " +
@@ -134,10 +134,19 @@ Aufgabe stufe3() {
     default: {
         const std::int64_t t = zufallszahl(2, 5);
         const std::int64_t f = zufallszahl(1, 5);
-        return {"Die Gerade mit der Gleichung  y = " + zahlText(t) + "x - " + zahlText(2 * t * f) +
+        // Die Achsenabschnitte 2f und 2tf sind die Katheten des rechtwinkligen Dreiecks.
+        const std::string yAbschnitt = zahlText(2 * t * f);
+        const std::string xAbschnitt = zahlText(2 * f);
+        return {"Die Gerade mit der Gleichung  y = " + zahlText(t) + "x - " + yAbschnitt +
                     " \n berandet zusammen mit den Koordinatenachsen ein Dreieck.\n Wie groß ist "
                     "sein Flächeninhalt?",
-                2 * t * f * f, ""};
+                2 * t * f * f,
+                "Schnitt mit der y-Achse (x = 0): y = -" + yAbschnitt +
+                    "\nSchnitt mit der x-Achse (y = 0): 0 = " + zahlText(t) + "x - " + yAbschnitt +
+                    ", also x = " + yAbschnitt + " / " + zahlText(t) + " = " + xAbschnitt +
+                    "\nDie Katheten des rechtwinkligen Dreiecks sind also " + xAbschnitt + " und " +
+                    yAbschnitt + " lang.\nFlächeninhalt = 1/2" + malT() + xAbschnitt + malT() +
+                    yAbschnitt + " = " + zahlText(2 * t * f * f)};
     }
     }
 }

@@ -119,7 +119,8 @@ Aufgabe genLing3() {
     const bool fragtX = zufallszahl(1, 2) == 1;
     text += std::string(16, ' ') + (fragtX ? "Berechne x" : "Berechne y");
     const std::string kennung = std::string(plus ? "+" : "-") + (fragtX ? "x" : "y");
-    return {text, fragtX ? x : y, linGLHilfe(kennung, k.a1, k.b1, c1, k.a2, k.b2, c2, x, y)};
+    return {text, fragtX ? x : y, linGLHilfe(kennung, k.a1, k.b1, c1, k.a2, k.b2, c2, x, y),
+            fragtX ? y : x};
 }
 
 std::string linGLHilfe(std::string_view kennung, std::int64_t a1, std::int64_t b1, std::int64_t c1,

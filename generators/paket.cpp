@@ -12,7 +12,9 @@
 #include "generators/restklassen.h"
 #include "generators/wochentag.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 namespace numora {
 
@@ -69,7 +71,7 @@ Aufgabe extremwertAufgabe() {
                 a,
                 A2 + "x - x² + " + B + " \n = 2 * " + A + "x - x² - " + AA + " + " + AA + " + " +
                     B + "  \n = -(x² - 2 * " + A + "x + " + AA + ") + " + AA + " + " + B +
-                    " \n = -(x - " + A + ")² + " + AAB + " \n Der Wert ist also hächstens " + AAB +
+                    " \n = -(x - " + A + ")² + " + AAB + " \n Der Wert ist also höchstens " + AAB +
                     " und beträgt " + AAB + " für x = " + A};
     case 3:
         return {"   Was ist der größte Wert, den der Ausdruck " + A2 + "x - x² + " + B +
@@ -77,7 +79,7 @@ Aufgabe extremwertAufgabe() {
                 a * a + b,
                 A2 + "x - x² + " + B + " \n = " + A2 + "x - x²  - " + AA + " + " + AA + " + " + B +
                     "\n = -(x² - 2 * " + A + "x + " + AA + ") + " + AA + " + " + B +
-                    " \n = -(x - " + A + ")² + " + AAB + " \n Der Wert ist also hächstens " + AAB +
+                    " \n = -(x - " + A + ")² + " + AAB + " \n Der Wert ist also höchstens " + AAB +
                     " und beträgt " + AAB + " für x = " + A};
     default:
         return {"   Was ist der kleinste Wert, den der Ausdruck x² - " + A2 + "x + " + AAB +
@@ -95,6 +97,8 @@ Karte karte(thema bereich, const Aufgabe& a, std::string frage) {
     k.frage = std::move(frage);
     k.antwort = std::to_string(a.loesung);
     k.hilfe = a.hilfe;
+    k.andererWert = a.andererWert;
+    k.modul = a.modul;
     return k;
 }
 
@@ -146,13 +150,30 @@ Karte einzelKarte(thema bereich, std::int64_t level) {
 
 } // namespace
 
+Karte genKarte(thema bereich, std::int64_t level) {
+    if (bereich == thema::analysis || level < 1 || level > 3) {
+        return {};
+    }
+    return einzelKarte(bereich, level);
+}
+
 std::vector<Karte> genPaket(thema bereich, std::int64_t level) {
     std::vector<Karte> paket;
     if (bereich == thema::analysis || level < 1 || level > 3) {
         return paket;
     }
+    const auto schonGestellt = [&paket](const Karte& k) {
+        return std::any_of(paket.begin(), paket.end(),
+                           [&k](const Karte& p) { return p.frage == k.frage; });
+    };
     for (std::int64_t durchgang = 1; durchgang <= paketGroesse; ++durchgang) {
-        paket.push_back(einzelKarte(bereich, level));
+        Karte k = einzelKarte(bereich, level);
+        // Dieselbe Frage zweimal in einer Runde wäre eine geschenkte Antwort. Die Grenze sorgt
+        // dafür, dass auch ein Thema mit wenigen verschiedenen Fragen ein Paket bekommt.
+        for (int versuch = 0; versuch < hoechsteNeuziehungen && schonGestellt(k); ++versuch) {
+            k = einzelKarte(bereich, level);
+        }
+        paket.push_back(std::move(k));
     }
     return paket;
 }

@@ -58,8 +58,12 @@ std::string dezimalText(double wert) {
         return {};
     }
     std::string text(puffer, ende);
-    if (std::isfinite(wert) && text.find('.') == std::string::npos) {
-        text += ".0";
+    // Mit Dezimalkomma, wie der Spieler es tippen muss: "2.5" läse das Programm als 25.
+    const std::size_t punkt = text.find('.');
+    if (punkt != std::string::npos) {
+        text[punkt] = ',';
+    } else if (std::isfinite(wert)) {
+        text += ",0";
     }
     return text;
 }
@@ -117,7 +121,8 @@ Aufgabe genQGleichung(std::int64_t grad) {
                  " = " + zahlText(antwort);
     }
 
-    return {vorspann + "\n\n" + std::string(31, ' ') + gleichung, antwort, hilfe};
+    return {vorspann + "\n\n" + std::string(31, ' ') + gleichung, antwort, hilfe,
+            antwort == x1 ? x2 : x1};
 }
 
 } // namespace numora

@@ -11,8 +11,8 @@ namespace numora {
 
 Aufgabe genQGleichung(std::int64_t grad);
 
-// Kürzeste Dezimaldarstellung, die den Wert genau wiedergibt, mit mindestens einer
-// Nachkommastelle: 6.25, 2.5, 3.0, -0.0.
+// Kürzeste Dezimaldarstellung, die den Wert genau wiedergibt, mit Dezimalkomma und mindestens
+// einer Nachkommastelle: 6,25, 2,5, 3,0, -0,0.
 std::string dezimalText(double wert);
 
 } // namespace numora

@@ -33,12 +33,12 @@ Aufgabe divisionMitRest() {
         zahlText(n) + " = " + zahlText(q) + " * " + zahlText(d) + " + " + zahlText(r);
     if (art == 1) {
         return {"Welchen Rest lässt " + zahlText(n) + " bei Division durch " + zahlText(d) + "?", r,
-                zerlegung + "\nDer gesuchte Rest ist daher " + zahlText(r) + "."};
+                zerlegung + "\nDer gesuchte Rest ist daher " + zahlText(r) + ".", std::nullopt, d};
     }
     return {"Was ist der ganzzahlige Bestandteil des Quotienten " + zahlText(n) + " / " +
                 zahlText(d) + " ?",
             n / d,
-            zerlegung + "\nDer gesuchte ganzzzahlige Bestandteil von " + zahlText(n) + " / " +
+            zerlegung + "\nDer gesuchte ganzzahlige Bestandteil von " + zahlText(n) + " / " +
                 zahlText(d) + " ist daher " + zahlText(q) + "."};
 }
 
@@ -130,7 +130,7 @@ Aufgabe moduloRechnen(std::int64_t level, std::int64_t m) {
         t = division(a, b, m);
         break;
     }
-    return {vorspann + t.frage, t.loesung, t.hilfe};
+    return {vorspann + t.frage, t.loesung, t.hilfe, std::nullopt, m};
 }
 
 } // namespace

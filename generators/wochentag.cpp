@@ -163,7 +163,9 @@ Aufgabe genWochentagRaten(std::int64_t level) {
     const std::int64_t antwort = wochentag(tag, monat, jahr);
     const std::string datum = zahlText(tag) + "." + zahlText(monat) + "." + zahlText(jahr);
     const Zeitvergleich relation = zeitvergleich(datum);
-    return {frageText(relation.relation, datum), antwort, erklaerung(tag, monat, jahr, antwort)};
+    // Die Kennzahl ist ein Rest modulo 7.
+    return {frageText(relation.relation, datum), antwort, erklaerung(tag, monat, jahr, antwort),
+            std::nullopt, 7};
 }
 
 } // namespace numora

@@ -3,6 +3,7 @@
 #include "attrappen.h"
 
 #include <chrono>
+#include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -15,18 +16,23 @@ using numora::test::Spiel;
 using testing::HasSubstr;
 using testing::StartsWith;
 
-// Achtmal dieselben Ziehungen.
-numora::SkriptQuelle achtMal(const std::vector<std::int64_t>& karte) {
+// Die Ziehungen von runden Paketen zu acht Karten; Karte i bekommt ziehungen(i). Jede Frage
+// muss sich von den anderen unterscheiden, sonst zieht das Paket neu.
+numora::SkriptQuelle pakete(int runden,
+                            const std::function<std::vector<std::int64_t>(int)>& karte) {
     std::vector<std::int64_t> z;
-    for (int i = 0; i < 8; ++i) {
-        z.insert(z.end(), karte.begin(), karte.end());
+    for (int r = 0; r < runden; ++r) {
+        for (int i = 0; i < 8; ++i) {
+            const auto k = karte(i);
+            z.insert(z.end(), k.begin(), k.end());
+        }
     }
     return numora::SkriptQuelle(z);
 }
 
 TEST(Ablauf, EineGanzeRunde) {
     Spiel s;
-    auto zufall = achtMal({2, 7, 7, 2, 7, 7}); // 7 + 7, für zwei Runden
+    auto zufall = pakete(2, [](int i) { return std::vector<std::int64_t>{2, 7 + i, 7}; });
     numora::ZufallsquelleErsetzen ersetzt(zufall);
     auto& f = s.fenster;
     s.vc.viewDidLoad();
@@ -58,16 +64,16 @@ TEST(Ablauf, EineGanzeRunde) {
     s.uhr.weiter(60s); // die Pause zählt nicht
     s.vc.flagsChanged(false);
     s.vc.weiterB();
-    EXPECT_EQ(f.mitte, "2)    Berechne     7 + 7");
+    EXPECT_EQ(f.mitte, "2)    Berechne     8 + 7");
     s.uhr.weiter(1s);
     s.tippe("x = 8");
-    EXPECT_THAT(f.antwort, StartsWith("\n 8 ist leider falsch! Die richtige Antwort war 14\n\n Die "
-                                      "Stoppuhr wurde beim Stand 4 Sekunden"));
+    EXPECT_THAT(f.antwort, StartsWith("\n 8 ist leider falsch! Die richtige Antwort war 15"));
+    EXPECT_THAT(f.antwort, HasSubstr("\n\n Die Stoppuhr wurde beim Stand 4 Sekunden"));
     s.tippe(""); // Return in der Pause: nächste Frage, nichts bewertet
     s.tippe("keine Ahnung");
     EXPECT_THAT(f.antwort, StartsWith("\n \U0001F914 ist leider falsch!"));
     EXPECT_EQ(f.piepser, 2);
-    for (const char* antwort : {"28/2", "14", "14", "14", "14"}) {
+    for (const char* antwort : {"34/2", "18", "19", "20", "21"}) {
         s.vc.weiterB();
         s.tippe(antwort);
     }
@@ -89,7 +95,8 @@ TEST(Ablauf, EineGanzeRunde) {
 
 TEST(Ablauf, WarumUndEineRundeOhneRichtige) {
     Spiel s;
-    auto zufall = achtMal({2, 10, 3, 4, 5}); // Level 3: 10 + 4 · (3 + 5)
+    auto zufall = pakete(1, [](int i) { return std::vector<std::int64_t>{2, 10 + i, 3, 4, 5}; });
+    // Level 3, zuerst 10 + 4 · (3 + 5)
     numora::ZufallsquelleErsetzen ersetzt(zufall);
     s.vc.viewDidLoad();
     s.tippe("Anna");

@@ -11,7 +11,7 @@ namespace {
 
 constexpr auto B = thema::bruRe;
 const std::string vorn = "Welcher Bruch ist der Wert des Rechenausdrucks ";
-const std::string kgvSatz = "Das kleinste gemeinschaftliche Vielfache der Nenner ";
+const std::string kgvSatz = "Das kleinste gemeinsame Vielfache der Nenner ";
 const std::string gleichnamig = " . Die Brüche werden durch Erweitern gleichnamig gemacht: \n";
 
 // Ziehungen: Zähler, Nenner (neu bis teilerfremd) je Bruch; Operator; auf Level 3 zweimal

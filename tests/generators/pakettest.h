@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -25,8 +26,8 @@ struct Heute {
     Heute() { uhr.setzeKalender({2025, 6, 15, 23, 59}); }
 };
 
-// Jede der acht Karten eines Pakets entsteht aus denselben Ziehungen und muss darum genau
-// diese Karte sein.
+// Acht Karten nacheinander aus genKarte entstehen aus denselben Ziehungen und müssen darum
+// genau diese Karte sein.
 struct Kartenfall {
     thema t;
     const char* name;
@@ -47,18 +48,22 @@ inline std::string fallName(const testing::TestParamInfo<Kartenfall>& i) {
 
 class Karten : public testing::TestWithParam<Kartenfall> {};
 
-// Ruft pruefe(karte) für jede Karte aus 2000 gesäten Paketen; der erste fatale Fehler
-// beendet den Lauf.
+// Ruft pruefe(karte) für jede Karte aus 2000 gesäten Paketen, die aus acht verschiedenen
+// Fragen mit Erklärung bestehen müssen; der erste fatale Fehler beendet den Lauf.
 template <typename F> void fuerJedeKarte(thema t, std::int64_t level, F&& pruefe) {
     const Heute heute;
     for (std::uint64_t saat = 0; saat < 2000; ++saat) {
         MersenneQuelle quelle(saat);
         ZufallsquelleErsetzen ersetzt(quelle);
         const std::vector<Karte> paket = genPaket(t, level);
-        ASSERT_EQ(paket.size(), static_cast<std::size_t>(paketGroesse));
+        std::set<std::string> fragen;
+        for (const Karte& k : paket) {
+            fragen.insert(k.frage);
+        }
+        ASSERT_EQ(fragen.size(), static_cast<std::size_t>(paketGroesse)) << "Startwert " << saat;
         for (const Karte& k : paket) {
             SCOPED_TRACE(k.frage + "\n" + k.hilfe);
-            ASSERT_TRUE(k.bereich == t && k.items.empty() && !k.multipel);
+            ASSERT_TRUE(k.bereich == t && k.items.empty() && !k.multipel && !k.hilfe.empty());
             pruefe(k);
             if (testing::Test::HasFatalFailure()) {
                 return;

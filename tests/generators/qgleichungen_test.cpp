@@ -24,17 +24,19 @@ INSTANTIATE_TEST_SUITE_P(
                    normalform +
                        "-5 und q = 4. Falls man nicht x1 und x2 mit x1 + x2 = 5 und x1 "
                        "* x2 = 4 " +
-                       schema + "2.25, die gesuchte größere Lösung also -p/2 + √D = 2.5 + 1.5 = 4"),
+                       schema + "2,25, die gesuchte größere Lösung also -p/2 + √D = 2,5 + 1,5 = 4"),
         Kartenfall(Q, "KleinereMitLeitfaktor", 3, {-4, 6, 2, 1}, "-4", kleinere + "2x² - 4x = 48",
                    normalform +
                        "-2 und q = -24. Falls man nicht x1 und x2 mit x1 + x2 = 2 und "
                        "x1 * x2 = -24 " +
                        schema +
-                       "25.0, die gesuchte kleinere Lösung also -p/2 - √D = 1.0 - 5.0 = -4")),
+                       "25,0, die gesuchte kleinere Lösung also -p/2 - √D = 1,0 - 5,0 = -4")),
     fallName);
 
-// Die Lösungen durch Probieren im Bereich des Levels.
+// Die Lösungen durch Probieren im Bereich des Levels. Die Erklärung schreibt Dezimalkommas wie
+// die Eingabe: "2.5" läse das Programm als 25.
 TEST(QGleichungOrakel, AntwortIstDieGefragteDerZweiLoesungenImBereich) {
+    const std::regex dezimalpunkt("[0-9][.][0-9]");
     for (std::int64_t level = 1; level <= 3; ++level) {
         fuerJedeKarte(Q, level, [&](const Karte& k) {
             const bool nachKleinerer = k.frage.starts_with(kleinere);
@@ -50,6 +52,7 @@ TEST(QGleichungOrakel, AntwortIstDieGefragteDerZweiLoesungenImBereich) {
             ASSERT_TRUE(x[1] <= (level == 3 ? 16 : 10) && x[0] >= (level == 2 ? -10 : -16));
             ASSERT_EQ(k.antwort, std::to_string(nachKleinerer ? x[0] : x[1]));
             ASSERT_TRUE(k.hilfe.ends_with(" = " + k.antwort) && (a == 1 || level == 3));
+            ASSERT_FALSE(std::regex_search(k.hilfe, dezimalpunkt));
         });
     }
 }

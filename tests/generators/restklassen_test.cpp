@@ -27,7 +27,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "19 = 4 * 4 + 3\nDer gesuchte Rest ist daher 3."),
         Kartenfall(R, "Quotient", 1, {2, 2, 99, 2}, "14",
                    "Was ist der ganzzahlige Bestandteil des Quotienten 99 / 7 ?",
-                   "99 = 14 * 7 + 1\nDer gesuchte ganzzzahlige Bestandteil von 99 / 7 ist daher "
+                   "99 = 14 * 7 + 1\nDer gesuchte ganzzahlige Bestandteil von 99 / 7 ist daher "
                    "14."),
         Kartenfall(R, "Summe", 2, {1, 0, 3, 4, 1}, "0", mod7 + "3 + 4",
                    "3 + 4 = 7 \n = 1·7 + 0\n Ergebnis: 0"),

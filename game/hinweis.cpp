@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/hinweis.h"
+
+#include "core/bruch.h"
+#include "core/ganz128.h"
+
+#include <cstdint>
+
+namespace numora {
+
+namespace {
+
+bool istZiffer(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// "2.5": ein Punkt zwischen zwei Ziffern, den der Antwortparser verschluckt.
+bool hatDezimalpunkt(std::string_view s) {
+    for (std::size_t i = 1; i + 1 < s.size(); ++i) {
+        if (s[i] == '.' && istZiffer(s[i - 1]) && istZiffer(s[i + 1])) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Mit 128 Bit: Zähler und Nenner der getippten Antwort dürfen beliebige 64-Bit-Zahlen sein.
+bool istNegativVon(const Bruch& a, const Bruch& b) {
+    return static_cast<i128>(a.zl) * b.nn == -(static_cast<i128>(b.zl) * a.nn);
+}
+
+bool istKehrwertVon(const Bruch& a, const Bruch& b) {
+    return b.zl != 0 && static_cast<i128>(a.zl) * b.zl == static_cast<i128>(a.nn) * b.nn;
+}
+
+std::optional<std::int64_t> ganzzahl(const Bruch& b) {
+    const Bruch r = b.redux();
+    if (r.nn != 1) {
+        return std::nullopt;
+    }
+    return r.zl;
+}
+
+// Rest in 0..m-1, auch für negative Zahlen.
+std::int64_t restVon(std::int64_t a, std::int64_t m) {
+    const std::int64_t r = a % m;
+    return r < 0 ? r + m : r;
+}
+
+std::optional<Hinweis> themenHinweis(const Karte& karte, std::int64_t richtig,
+                                     std::int64_t getippt) {
+    if (karte.andererWert && getippt == *karte.andererWert) {
+        if (karte.bereich == thema::quadGl) {
+            const bool gefragtKleinere = richtig < getippt;
+            return Hinweis{HinweisArt::andereLoesung,
+                           std::string("Das ist die ") +
+                               (gefragtKleinere ? "größere" : "kleinere") +
+                               " der beiden Lösungen, gefragt ist die " +
+                               (gefragtKleinere ? "kleinere." : "größere.")};
+        }
+        if (karte.bereich == thema::linGl) {
+            return Hinweis{HinweisArt::andereUnbekannte,
+                           "Das ist der Wert der anderen Unbekannten, nicht der gefragten."};
+        }
+    }
+    // Mo = 1 … Sa = 6 und So = 7 (oder 0) liegt jeweils eins unter der Kennzahl.
+    if (karte.bereich == thema::wTag && getippt >= 0 && getippt <= 7 &&
+        restVon(getippt + 1, 7) == restVon(richtig, 7)) {
+        return Hinweis{HinweisArt::wochentagZaehlung,
+                       "So zählt man ab Montag = 1, hier gilt aber So = 1, Mo = 2, Di = 3, Mi = 4, "
+                       "Do = 5, Fr = 6, Sa = 0."};
+    }
+    const std::int64_t m = karte.modul;
+    if (m > 0 && (getippt < 0 || getippt >= m) && restVon(getippt, m) == restVon(richtig, m)) {
+        return Hinweis{HinweisArt::restklasse, "Das stimmt modulo " + std::to_string(m) +
+                                                   ", gesucht ist aber der Rest von 0 bis " +
+                                                   std::to_string(m - 1) + "."};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string_view hinweisKennung(HinweisArt art) {
+    switch (art) {
+    case HinweisArt::vorzeichen:
+        return "vorzeichen";
+    case HinweisArt::kehrwert:
+        return "kehrwert";
+    case HinweisArt::dezimalpunkt:
+        return "dezimalpunkt";
+    case HinweisArt::andereLoesung:
+        return "andereLoesung";
+    case HinweisArt::andereUnbekannte:
+        return "andereUnbekannte";
+    case HinweisArt::restklasse:
+        return "restklasse";
+    case HinweisArt::wochentagZaehlung:
+        return "wochentagZaehlung";
+    }
+    return "unbekannt";
+}
+
+std::optional<Hinweis> hinweis(const Karte& karte, std::string_view getippt) {
+    const BruchLesung a = string2Bruch(getippt);
+    const BruchLesung r = string2Bruch(karte.antwort);
+    // Wie beim Urteil: unlesbar oder Nenner 0 ist nie richtig, wertgleich ist richtig.
+    if (!a.ok || a.bruch.nn == 0 || !r.ok || r.bruch.nn == 0 || a.bruch.istGleich(r.bruch)) {
+        return std::nullopt;
+    }
+    // Zuerst der Punkt: Der gelesene Wert ist dann ein Zufallsprodukt des Parsers.
+    if (hatDezimalpunkt(getippt)) {
+        return Hinweis{HinweisArt::dezimalpunkt,
+                       "Ein Punkt trennt keine Dezimalstellen („2.5“ zählt als 25): Schreibe ein "
+                       "Dezimalkomma wie in 2,5 oder einen Bruch wie 5/2."};
+    }
+    const auto ganzA = ganzzahl(a.bruch);
+    const auto ganzR = ganzzahl(r.bruch);
+    if (ganzA && ganzR) {
+        if (auto h = themenHinweis(karte, *ganzR, *ganzA)) {
+            return h;
+        }
+    }
+    if (istNegativVon(a.bruch, r.bruch)) {
+        return Hinweis{HinweisArt::vorzeichen, "Der Betrag stimmt, aber das Vorzeichen nicht."};
+    }
+    if (istKehrwertVon(a.bruch, r.bruch)) {
+        return Hinweis{HinweisArt::kehrwert,
+                       "Das ist der Kehrwert des Ergebnisses, Zähler und Nenner sind vertauscht."};
+    }
+    return std::nullopt;
+}
+
+} // namespace numora

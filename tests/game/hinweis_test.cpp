@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/bruch.h"
+#include "core/zufall.h"
+#include "game/hinweis.h"
+#include "generators/paket.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using numora::thema;
+
+struct Fall {
+    thema t;
+    const char* antwort;
+    std::optional<std::int64_t> andererWert;
+    std::int64_t modul;
+    const char* getippt;
+    std::string erwartet; // Kennung und Satz; leer: kein Hinweis
+};
+
+TEST(Hinweis, PasstZumFehler) {
+    const std::string vz = "vorzeichen: Der Betrag stimmt, aber das Vorzeichen nicht.";
+    const std::string kw =
+        "kehrwert: Das ist der Kehrwert des Ergebnisses, Zähler und Nenner sind vertauscht.";
+    const std::string tag = "wochentagZaehlung: So zählt man ab Montag = 1, hier gilt aber So = 1, "
+                            "Mo = 2, Di = 3, Mi = 4, Do = 5, Fr = 6, Sa = 0.";
+    const std::string rest =
+        "restklasse: Das stimmt modulo 7, gesucht ist aber der Rest von 0 bis 6.";
+    const std::string punkt =
+        "dezimalpunkt: Ein Punkt trennt keine Dezimalstellen („2.5“ zählt als "
+        "25): Schreibe ein Dezimalkomma wie in 2,5 oder einen Bruch wie 5/2.";
+    const std::vector<Fall> faelle = {
+        {thema::grundR, "7", {}, 0, "sieben", ""},
+        {thema::bruRe, "3/4", {}, 0, "3/0", ""},
+        {thema::grundR, "7", {}, 0, "8", ""},
+        {thema::grundR, "7", {}, 0, "-7", vz},
+        {thema::bruRe, "-3/4", {}, 0, "6/8", vz},
+        {thema::bruRe, "3/4", {}, 0, "4/3", kw},
+        {thema::grundR, "4", {}, 0, "1/4", kw},
+        {thema::bruRe, "5/2", {}, 0, "2.5", punkt},
+        {thema::quadGl, "-3", 5, 0, "5",
+         "andereLoesung: Das ist die größere der beiden Lösungen, gefragt ist die kleinere."},
+        // Bei ±3 ist die andere Lösung die genauere Auskunft als das Vorzeichen.
+        {thema::quadGl, "3", -3, 0, "-3",
+         "andereLoesung: Das ist die kleinere der beiden Lösungen, gefragt ist die größere."},
+        {thema::linGl, "-5", 2, 0, "2",
+         "andereUnbekannte: Das ist der Wert der anderen Unbekannten, nicht der gefragten."},
+        {thema::restKl, "4", {}, 7, "11", rest},
+        {thema::restKl, "4", {}, 7, "-3", rest},
+        {thema::restKl, "4", {}, 7, "-9223372036854775808", ""},
+        {thema::wTag, "1", {}, 7, "7", tag}, // Sonntag
+        {thema::wTag, "2", {}, 7, "1", tag}, // Montag
+        {thema::wTag, "0", {}, 7, "6", tag}, // Samstag
+        {thema::wTag, "0", {}, 7, "7", rest},
+    };
+    for (const Fall& f : faelle) {
+        numora::Karte k;
+        k.bereich = f.t;
+        k.antwort = f.antwort;
+        k.andererWert = f.andererWert;
+        k.modul = f.modul;
+        const auto h = numora::hinweis(k, f.getippt);
+        EXPECT_EQ(h ? std::string(numora::hinweisKennung(h->art)) + ": " + h->satz : "", f.erwartet)
+            << f.getippt << " statt " << f.antwort;
+    }
+}
+
+TEST(Hinweis, NieFuerDieRichtigeAntwortOderEinenWertgleichenBruch) {
+    std::int64_t karten = 0;
+    for (std::uint64_t saat = 0; karten < 100'000; ++saat) {
+        numora::MersenneQuelle quelle(saat);
+        numora::ZufallsquelleErsetzen ersetzt(quelle);
+        for (std::size_t i = 0; i <= numora::hoechsterAngebotIndex; ++i) {
+            for (std::int64_t level = 1; level <= 3; ++level) {
+                for (const numora::Karte& k : numora::genPaket(numora::angebotp[i], level)) {
+                    ++karten;
+                    const numora::Bruch b = numora::string2Bruch(k.antwort).bruch;
+                    const std::string erweitert =
+                        std::to_string(3 * b.zl) + "/" + std::to_string(3 * b.nn);
+                    ASSERT_EQ(numora::hinweis(k, k.antwort), std::nullopt) << k.frage;
+                    ASSERT_EQ(numora::hinweis(k, erweitert), std::nullopt) << k.frage;
+                }
+            }
+        }
+    }
+}
+
+} // namespace
