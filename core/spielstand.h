@@ -9,6 +9,18 @@
 
 namespace numora {
 
+// Eine beantwortete Frage der laufenden Runde, für die Durchsicht der Fehler und den Verlauf.
+struct Antwortnotiz {
+    std::int64_t nummer = 0; // 1 bis 8
+    std::string eingabe;     // wie getippt
+    bool richtig = false;
+    std::int64_t sekunden = 0;
+    std::string hinweisArt; // leer: kein Hinweis
+    std::string hinweis;
+
+    friend bool operator==(const Antwortnotiz&, const Antwortnotiz&) = default;
+};
+
 // Der Zustand eines laufenden Spiels. Jedes Spiel (und jeder Test) beginnt mit einem
 // frischen Objekt; berührt wird er nur aus dem Thread der Oberfläche.
 struct Spielstand {
@@ -24,6 +36,9 @@ struct Spielstand {
     std::string richtigeAntwort;
     std::int64_t aktuellesZeitkonto = 0;
     Uhr::Zeitpunkt startzeit = uhr().monoton();
+    // Die Antworten der laufenden Runde und wann sie begann.
+    std::vector<Antwortnotiz> antworten;
+    Kalenderzeit rundenBeginn;
     bool tonAn = true;
 };
 

@@ -6,6 +6,7 @@
 #include "core/stoppuhr.h"
 #include "core/zahltext.h"
 #include "game/hilfetexte.h"
+#include "game/hinweis.h"
 #include "generators/paket.h"
 
 #include <utility>
@@ -133,9 +134,8 @@ void ViewController::fertigB() {
             weitermachen();
             break;
         }
-        stoppuhrAnhalten(stand_);
         weiterStattPruefen();
-        auswertung();
+        auswertung(stoppuhrAnhalten(stand_));
         break;
     case phase::auswerten:
         rundenBilanz();
@@ -226,6 +226,8 @@ void ViewController::weitermachen() {
         stand_.aktName = stand_.neuerName;
         schreibeAntwortfeld("");
         stand_.aktuellesZeitkonto = 0;
+        stand_.antworten.clear();
+        stand_.rundenBeginn = uhr().lokal();
         frageText(" 1) " + paket.front().frage);
         stoppuhrStarten(stand_);
         stand_.status = phase::raten;
@@ -298,7 +300,7 @@ void ViewController::hilfe() {
 
 // ---- Bewertung -----------------------------------------------------------------------
 
-void ViewController::auswertung() {
+void ViewController::auswertung(std::int64_t sekunden) {
     const auto nummer = static_cast<std::size_t>(stand_.aktNummer);
     if (nummer >= stand_.aktuellesPaket.size()) {
         return;
@@ -308,9 +310,11 @@ void ViewController::auswertung() {
     const Karte& karte = stand_.aktuellesPaket[nummer];
     stand_.richtigeAntwort = karte.antwort;
 
+    Antwortnotiz notiz{stand_.aktNummer + 1, bildschirm_.eingabe(), false, sekunden, {}, {}};
     std::string urteil;
     if (istGleich(antwort, karte.antwort)) {
         ++stand_.richtigBeantwortet;
+        notiz.richtig = true;
         urteil = karte.antwort + " ist die richtige Antwort!";
     } else {
         urteil = "\n " + antwort + " ist leider falsch! Die richtige Antwort war " + karte.antwort;
@@ -319,8 +323,15 @@ void ViewController::auswertung() {
                 std::string(21, ' ') + "Zur Erklärung roten 'Warum'-Button rechts anklicken! ";
             warumSetzen(true);
         }
+        // Der gezielte Hinweis kommt als eigene Zeile hinter das Urteil.
+        if (const auto h = hinweis(karte, notiz.eingabe)) {
+            notiz.hinweisArt = std::string(hinweisKennung(h->art));
+            notiz.hinweis = h->satz;
+            urteil += "\n " + h->satz;
+        }
         piepen();
     }
+    stand_.antworten.push_back(std::move(notiz));
     eingabeFeldLoeschen();
     ++stand_.aktNummer;
 

@@ -62,7 +62,8 @@ class ViewController {
     void nochmal();
     void angebotZeigen();
     void statusAnpassung();
-    void auswertung();
+    // sekunden: die Zeit dieser einen Frage
+    void auswertung(std::int64_t sekunden);
     void rundenBilanz();
     void verlassen();
     void piepen();

@@ -103,12 +103,12 @@ TEST(Ablauf, WarumUndEineRundeOhneRichtige) {
     s.antworte({"3"});
     s.tippe("0");
     s.vc.weiterB();
-    s.tippe("41");
+    s.tippe("-42");
     EXPECT_THAT(s.fenster.antwort,
-                StartsWith("\n 41 ist leider falsch! Die richtige Antwort war 42" +
+                StartsWith("\n -42 ist leider falsch! Die richtige Antwort war 42" +
                            std::string(21, ' ') +
-                           "Zur Erklärung roten 'Warum'-Button rechts "
-                           "anklicken! \n\n"));
+                           "Zur Erklärung roten 'Warum'-Button rechts anklicken! \n Der Betrag "
+                           "stimmt, aber das Vorzeichen nicht.\n\n"));
     s.vc.warumB();
     EXPECT_EQ(s.letzterDialog().frage, "   10 + 4 · (3 + 5)\n =  10 + 4 · 8\n =  10 + 32\n = 42 ");
     EXPECT_THAT(s.fenster.mitte, StartsWith("2)    Berechne  "));
@@ -121,6 +121,10 @@ TEST(Ablauf, WarumUndEineRundeOhneRichtige) {
     EXPECT_EQ(s.fenster.mitte,
               "Auswertung\n\nVon den 8 Fragen hat ANNA keine richtig beantwortet. ");
     EXPECT_FALSE(s.vc.hof().hfdatenChanged);
+    ASSERT_EQ(s.vc.stand().antworten.size(), 8u);
+    EXPECT_EQ(s.vc.stand().antworten[0],
+              (numora::Antwortnotiz{1, "-42", false, 0, "vorzeichen",
+                                    "Der Betrag stimmt, aber das Vorzeichen nicht."}));
     EXPECT_EQ(s.fenster.gezeigt.size(), 2u);
     EXPECT_EQ(s.fenster.piepser, 8);
     s.antworte({"Wieder die Themanauswahl anbieten"});
