@@ -82,9 +82,12 @@ Hauptfenster::Hauptfenster(numora::Dateiablage& ablage, QWidget* eltern)
     connect(ui_->warumF, &QPushButton::clicked, this, [this] { steuerung_.warumB(); });
     connect(ui_->adeF, &QPushButton::clicked, this, [this] { steuerung_.undTschuess(); });
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& sitzung) {
-        // Beim Abmelden vom Desktop wie beim Beenden fragen, damit Ergebnisse bleiben.
+        // Beim Abmelden vom Desktop wie beim Beenden fragen, damit Ergebnisse bleiben; wer im
+        // Programm bleibt, hält das Abmelden auf (cancel vor release, sonst gilt es nicht).
         if (sitzung.allowsInteraction()) {
-            steuerung_.quit();
+            if (!steuerung_.quit()) {
+                sitzung.cancel();
+            }
             sitzung.release();
         }
     });

@@ -1,5 +1,6 @@
 #include "qtdialoge.h"
 
+#include "anleitung.h"
 #include "anzeige.h"
 #include "piepton.h"
 
@@ -56,4 +57,8 @@ std::string QtDialoge::waehle(const std::string& frage, const std::vector<std::s
 
 void QtDialoge::piep() {
     ton_.spielen();
+}
+
+void QtDialoge::anleitungZeigen() {
+    ::anleitungZeigen(eltern_);
 }

@@ -7,7 +7,7 @@
 class QWidget;
 class Piepton;
 
-// Die Auswahldialoge als anwendungsmodale QMessageBox.
+// Die Auswahldialoge als anwendungsmodale QMessageBox, dazu Warnton und Anleitung.
 class QtDialoge final : public numora::Dialoge {
   public:
     // nachDialog läuft nach jedem Dialog, etwa um den Fokus ins Eingabefeld zurückzugeben.
@@ -15,6 +15,7 @@ class QtDialoge final : public numora::Dialoge {
 
     std::string waehle(const std::string& frage, const std::vector<std::string>& optionen) override;
     void piep() override;
+    void anleitungZeigen() override;
 
   private:
     QWidget* eltern_;

@@ -29,7 +29,7 @@ class Bildschirm {
     virtual bool istKnopfSichtbar(Knopf k) const = 0;
 };
 
-// Modale Dialoge und der Warnton.
+// Modale Dialoge, der Warnton und die Anleitung.
 class Dialoge {
   public:
     virtual ~Dialoge() = default;
@@ -38,6 +38,8 @@ class Dialoge {
     virtual std::string waehle(const std::string& frage,
                                const std::vector<std::string>& optionen) = 0;
     virtual void piep() = 0;
+    // Öffnet die eingebaute Anleitung in einem eigenen Fenster und kehrt sofort zurück.
+    virtual void anleitungZeigen() = 0;
 };
 
 // Ganze Dateien im Dokumente-Ordner. Gelesen und ersetzt werden nur gewöhnliche Dateien, auch

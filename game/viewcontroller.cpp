@@ -24,6 +24,8 @@ const std::string weiterImProgramm = "Weiter im Programm";
 const std::string endgueltigVerlassen = "Numora endgültig verlassen";
 const std::string tonEin = "EINgeschaltet";
 const std::string tonAus = "AUSgeschaltet";
+const std::string gelesen = "Hab ich gelesen";
+const std::string anleitungOeffnen = "Anleitung öffnen";
 
 std::string angebotText(std::int64_t i) {
     return std::string(angebot[static_cast<std::size_t>(i)]);
@@ -74,7 +76,7 @@ std::int64_t ViewController::levelWahl(const std::string& frage,
 }
 
 void ViewController::meldung(const std::string& text) {
-    auswahl(text, {"Hab ich gelesen", ""});
+    auswahl(text, {gelesen, ""});
 }
 
 // Der Ton folgt der Einstellung der akustischen Begleitung.
@@ -294,8 +296,11 @@ void ViewController::nochmal() {
     weitermachen();
 }
 
+// Der kurze Hilfetext bietet die ausführliche Anleitung an.
 void ViewController::hilfe() {
-    meldung(std::string(hilfeText));
+    if (auswahl(std::string(hilfeText), {gelesen, anleitungOeffnen}) == anleitungOeffnen) {
+        dialoge_.anleitungZeigen();
+    }
 }
 
 // ---- Bewertung -----------------------------------------------------------------------
@@ -401,17 +406,17 @@ void ViewController::undTschuess() {
     verlassen();
 }
 
-void ViewController::quit() {
+bool ViewController::quit() {
     if (hof_.hfdatenChanged) {
-        verlassen();
-    } else {
-        ende_.beenden();
+        return verlassen();
     }
+    ende_.beenden();
+    return true;
 }
 
 void ViewController::testB() {}
 
-void ViewController::verlassen() {
+bool ViewController::verlassen() {
     const std::string erste =
         stand_.aktThema == 0 ? "Neuer Start mit Grundrechenarten?" : gleichesGebiet;
     const std::string r =
@@ -421,13 +426,15 @@ void ViewController::verlassen() {
     } else if (r == abbrechen) {
         neueRunde();
     } else if (r == weiterImProgramm) {
-        return;
+        return false;
     } else {
         if (hof_.hfdatenChanged) {
             speichern();
         }
         ende_.beenden();
+        return true;
     }
+    return false;
 }
 
 } // namespace numora

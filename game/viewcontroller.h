@@ -45,7 +45,8 @@ class ViewController {
     void audioWahl();
     void meinName();
     void undTschuess();
-    void quit();
+    // true, wenn das Programm nun endet; sonst bleibt der Spieler (wichtig fürs Abmelden).
+    bool quit();
     void testB();
     void prepareHofZeigen(std::int64_t thema);
     void prepareHofNeu(std::int64_t thema);
@@ -65,7 +66,8 @@ class ViewController {
     // sekunden: die Zeit dieser einen Frage
     void auswertung(std::int64_t sekunden);
     void rundenBilanz();
-    void verlassen();
+    // true, wenn der Spieler Numora endgültig verlässt.
+    bool verlassen();
     void piepen();
 
     // Felder

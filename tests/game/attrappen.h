@@ -34,6 +34,7 @@ class TestFenster final : public Bildschirm, public Dialoge, public Programmende
     std::vector<Dialog> gezeigt;
     std::deque<std::string> antworten; // ohne vorbereitete Antwort der erste Knopf
     int piepser = 0;
+    int anleitungen = 0;
     int beendet = 0;
 
     void kopfText(const std::string& s) override { kopf = s; }
@@ -57,6 +58,7 @@ class TestFenster final : public Bildschirm, public Dialoge, public Programmende
         return a;
     }
     void piep() override { ++piepser; }
+    void anleitungZeigen() override { ++anleitungen; }
     void beenden() override { ++beendet; }
 };
 
