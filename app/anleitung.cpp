@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "anleitung.h"
 
+#include "zugaenglichkeit.h"
+
 #include <QAction>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -29,8 +31,9 @@ const QUrl inhaltsverzeichnis(QStringLiteral("qrc:/anleitung/anleitung.html#inha
 constexpr int wunschBreite = 860;
 constexpr int wunschHoehe = 720;
 
-QToolButton* knopf(QWidget* eltern, QAction* aktion) {
+QToolButton* knopf(QWidget* eltern, const char* name, QAction* aktion) {
     auto* k = new QToolButton(eltern);
+    k->setObjectName(QLatin1String(name));
     k->setDefaultAction(aktion);
     k->setToolButtonStyle(Qt::ToolButtonTextOnly);
     return k;
@@ -43,10 +46,9 @@ Anleitungsfenster::Anleitungsfenster(QWidget* eltern)
       suchfeld_(new QLineEdit(suchleiste_)), suchmeldung_(new QLabel(suchleiste_)) {
     ressourcenLaden();
     setWindowTitle(QStringLiteral("Numora – Anleitung"));
-    setAccessibleName(QStringLiteral("Anleitung"));
 
+    text_->setObjectName(QStringLiteral("anleitungstext"));
     text_->setOpenExternalLinks(true);
-    text_->setAccessibleName(QStringLiteral("Text der Anleitung"));
     text_->setSource(quelle);
 
     const auto aktion = [this](const QString& titel, const QKeySequence& kurz, auto&& befehl) {
@@ -80,9 +82,10 @@ Anleitungsfenster::Anleitungsfenster(QWidget* eltern)
     });
 
     auto* leiste = new QHBoxLayout;
-    for (QAction* a : {inhalt, zurueck, suche, druck}) {
-        leiste->addWidget(knopf(this, a));
-    }
+    leiste->addWidget(knopf(this, "inhalt", inhalt));
+    leiste->addWidget(knopf(this, "zurueck", zurueck));
+    leiste->addWidget(knopf(this, "suche", suche));
+    leiste->addWidget(knopf(this, "druck", druck));
     leiste->addStretch();
 
     // Die Suchleiste unten, wie in Browsern: Return sucht weiter, Shift+Return zurück.
@@ -90,10 +93,13 @@ Anleitungsfenster::Anleitungsfenster(QWidget* eltern)
     suchzeile->setContentsMargins(0, 0, 0, 0);
     auto* suchtitel = new QLabel(QStringLiteral("&Suchen:"), suchleiste_);
     suchtitel->setBuddy(suchfeld_);
-    suchfeld_->setAccessibleName(QStringLiteral("Suchbegriff"));
+    suchfeld_->setObjectName(QStringLiteral("suchbegriff"));
     suchfeld_->setClearButtonEnabled(true);
     auto* vor = new QPushButton(QStringLiteral("&Nächster"), suchleiste_);
     auto* rueck = new QPushButton(QStringLiteral("&Voriger"), suchleiste_);
+    vor->setObjectName(QStringLiteral("naechster"));
+    rueck->setObjectName(QStringLiteral("voriger"));
+    suchmeldung_->setObjectName(QStringLiteral("suchmeldung"));
     for (QPushButton* k : {vor, rueck}) {
         k->setAutoDefault(false);
     }
@@ -128,6 +134,7 @@ Anleitungsfenster::Anleitungsfenster(QWidget* eltern)
     }
     resize(groesse);
     text_->setFocus();
+    beschriften(this);
 }
 
 bool Anleitungsfenster::suchen(const QString& wort, bool rueckwaerts) {
@@ -171,6 +178,13 @@ void Anleitungsfenster::drucken() {
     if (dialog.exec() == QDialog::Accepted) {
         text_->print(&drucker);
     }
+}
+
+void Anleitungsfenster::closeEvent(QCloseEvent* ereignis) {
+    if (QWidget* spiel = parentWidget()) {
+        spiel->activateWindow();
+    }
+    QWidget::closeEvent(ereignis);
 }
 
 void anleitungZeigen(QWidget* eltern) {

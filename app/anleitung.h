@@ -19,6 +19,10 @@ class Anleitungsfenster : public QWidget {
     void suchleisteZeigen();
     void drucken();
 
+  protected:
+    // Zurück ins Spiel: Ohne Fenstermanager bekäme sonst kein Fenster den Fokus.
+    void closeEvent(QCloseEvent* ereignis) override;
+
   private:
     void suchleisteSchliessen();
 

@@ -4,6 +4,7 @@
 #include "blatt/blattdatei.h"
 #include "blatt/blattsatz.h"
 #include "core/themen.h"
+#include "zugaenglichkeit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -74,6 +75,7 @@ ArbeitsblattDialog::ArbeitsblattDialog(QWidget* eltern)
     titel_->setMaxLength(80);
 
     auto* wuerfeln = new QPushButton(QStringLiteral("&Neu"), this);
+    wuerfeln->setObjectName(QStringLiteral("wuerfeln"));
     wuerfeln->setToolTip(QStringLiteral("Einen neuen zufälligen Startwert wählen"));
     connect(wuerfeln, &QPushButton::clicked, this,
             [this] { startwert_->setText(QString::number(zufaelligerStartwert())); });
@@ -98,7 +100,9 @@ ArbeitsblattDialog::ArbeitsblattDialog(QWidget* eltern)
         knoepfe->addButton(QStringLiteral("S&peichern…"), QDialogButtonBox::ActionRole);
     QPushButton* druckenKnopf =
         knoepfe->addButton(QStringLiteral("&Drucken…"), QDialogButtonBox::ActionRole);
-    knoepfe->addButton(QDialogButtonBox::Close);
+    speichernKnopf->setObjectName(QStringLiteral("blattSpeichern"));
+    druckenKnopf->setObjectName(QStringLiteral("blattDrucken"));
+    knoepfe->addButton(QDialogButtonBox::Close)->setObjectName(QStringLiteral("blattSchliessen"));
     speichernKnopf->setDefault(true);
     connect(speichernKnopf, &QPushButton::clicked, this, &ArbeitsblattDialog::speichern);
     connect(druckenKnopf, &QPushButton::clicked, this, &ArbeitsblattDialog::drucken);
@@ -109,8 +113,10 @@ ArbeitsblattDialog::ArbeitsblattDialog(QWidget* eltern)
             "Jede Variante hat andere Zahlen. Derselbe Startwert ergibt dasselbe "
             "Blatt; Variante k nimmt den Startwert + k − 1, beide stehen auf dem Blatt."),
         this);
+    hinweis->setObjectName(QStringLiteral("erlaeuterung"));
     hinweis->setWordWrap(true);
     hinweis->setForegroundRole(QPalette::PlaceholderText);
+    zustand_->setObjectName(QStringLiteral("zustand"));
     zustand_->setWordWrap(true);
     zustand_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     zustand_->hide();
@@ -119,6 +125,7 @@ ArbeitsblattDialog::ArbeitsblattDialog(QWidget* eltern)
     spalte->addWidget(hinweis);
     spalte->addWidget(zustand_);
     spalte->addWidget(knoepfe);
+    beschriften(this);
 
     dateiWaehlen = [this](const QString& vorschlag) {
         return QFileDialog::getSaveFileName(this, QStringLiteral("Arbeitsblatt speichern"),

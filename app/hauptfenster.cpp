@@ -3,7 +3,9 @@
 #include "anzeige.h"
 #include "arbeitsblattdialog.h"
 #include "core/themen.h"
+#include "farben.h"
 #include "ui_hauptfenster.h"
+#include "zugaenglichkeit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,19 +23,6 @@ constexpr int fensterHoehe = 720;
 constexpr int rechteSpalte = 230;
 constexpr int knopfHoehe = 34;
 
-// Farben über die Palette statt per Stylesheet: Das hält den Start schlank.
-const QColor eingabeGruen(0xc9, 0xef, 0xc4);
-const QColor eingabeGesperrt(0xe4, 0xef, 0xe2);
-const QColor warumRot(0xc9, 0x30, 0x2c);
-const QColor papier(0xfb, 0xfb, 0xf7);
-const QColor kopfBlau(0x1d, 0x3f, 0x5e);
-
-void faerben(QWidget* w, QPalette::ColorRole rolle, const QColor& farbe) {
-    QPalette p = w->palette();
-    p.setColor(rolle, farbe);
-    w->setPalette(p);
-}
-
 } // namespace
 
 Hauptfenster::Hauptfenster(numora::Dateiablage& ablage, QWidget* eltern)
@@ -50,13 +39,11 @@ Hauptfenster::Hauptfenster(numora::Dateiablage& ablage, QWidget* eltern)
                    Qt::WindowMinimizeButtonHint);
     setFixedSize(fensterBreite, fensterHoehe);
 
-    faerben(ui_->EingabeF, QPalette::Base, eingabeGruen);
-    faerben(ui_->warumF, QPalette::Button, warumRot);
-    faerben(ui_->warumF, QPalette::ButtonText, Qt::white);
-    faerben(ui_->MittelZ, QPalette::Window, papier);
-    faerben(ui_->Antw0, QPalette::Base, papier);
-    faerben(ui_->KopfZ, QPalette::WindowText, kopfBlau);
-    faerben(ui_->spielerName, QPalette::WindowText, kopfBlau);
+    spielfarbenSetzen(this);
+    // Für Screenreader und Tastatur: Namen, Ansagen, Blättern im Antwortfeld.
+    beschriften(this);
+    blaetternMit(ui_->EingabeF, ui_->Antw0);
+    ansage_ = new Ansage(ui_->EingabeF);
 
     const QFont schrift = spielSchrift();
     for (QWidget* feld : std::initializer_list<QWidget*>{ui_->KopfZ, ui_->MittelZ, ui_->Antw0,
@@ -167,6 +154,7 @@ void Hauptfenster::kopfText(const std::string& s) {
 }
 void Hauptfenster::frageText(const std::string& s) {
     ui_->MittelZ->setText(anzeigeText(s));
+    ansage_->melden(Ansage::Feld::frage, ui_->MittelZ->text());
 }
 void Hauptfenster::schreibeAntwortfeld(const std::string& s) {
     const QString text = anzeigeText(s);
@@ -176,6 +164,7 @@ void Hauptfenster::schreibeAntwortfeld(const std::string& s) {
                                     ? QTextOption::WrapAnywhere
                                     : QTextOption::WrapAtWordBoundaryOrAnywhere);
     ui_->Antw0->setPlainText(text);
+    ansage_->melden(Ansage::Feld::antwort, text);
 }
 std::string Hauptfenster::eingabe() const {
     return ui_->EingabeF->text().toStdString();
@@ -185,10 +174,7 @@ void Hauptfenster::setzeEingabe(const std::string& s) {
 }
 void Hauptfenster::eingabeEditierbar(bool ja) {
     ui_->EingabeF->setReadOnly(!ja);
-    // Gesperrt ist das grüne Feld blasser.
-    QPalette p = ui_->EingabeF->palette();
-    p.setColor(QPalette::Base, ja ? eingabeGruen : eingabeGesperrt);
-    ui_->EingabeF->setPalette(p);
+    eingabeFaerben(ui_->EingabeF, ja);
 }
 void Hauptfenster::spielerName(const std::string& s) {
     ui_->spielerName->setText(QString::fromStdString(s));
@@ -211,6 +197,14 @@ bool Hauptfenster::istKnopfSichtbar(numora::Knopf k) const {
 
 void Hauptfenster::beenden() {
     emit beendet();
+}
+
+void Hauptfenster::changeEvent(QEvent* ereignis) {
+    // Wechselt der Desktop die Palette (etwa auf dunkel), bleibt die Schrift lesbar.
+    if (ereignis->type() == QEvent::PaletteChange) {
+        spielfarbenSetzen(this);
+    }
+    QMainWindow::changeEvent(ereignis);
 }
 
 void Hauptfenster::closeEvent(QCloseEvent* ereignis) {

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <memory>
 
+class Ansage;
 class QPushButton;
 
 namespace Ui {
@@ -46,6 +47,7 @@ class Hauptfenster final : public QMainWindow,
     void beendet();
 
   protected:
+    void changeEvent(QEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
@@ -57,4 +59,5 @@ class Hauptfenster final : public QMainWindow,
     Piepton ton_;
     QtDialoge dialoge_;
     numora::ViewController steuerung_;
+    Ansage* ansage_ = nullptr; // gehört dem Eingabefeld
 };
