@@ -24,6 +24,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QVBoxLayout>
+#include <array>
 #include <limits>
 
 namespace {
@@ -125,6 +126,13 @@ ArbeitsblattDialog::ArbeitsblattDialog(QWidget* eltern)
     spalte->addWidget(hinweis);
     spalte->addWidget(zustand_);
     spalte->addWidget(knoepfe);
+    // Tab geht die Zeilen des Formulars hinab, nicht die Reihenfolge des Anlegens.
+    const std::array<QWidget*, 9> folge = {thema_,     level_,      fragen_,
+                                           varianten_, schluessel_, erklaerungen_,
+                                           startwert_, wuerfeln,    titel_};
+    for (std::size_t i = 1; i < folge.size(); ++i) {
+        QWidget::setTabOrder(folge[i - 1], folge[i]);
+    }
     beschriften(this);
 
     dateiWaehlen = [this](const QString& vorschlag) {

@@ -177,6 +177,22 @@ class ZugangTest : public QObject {
         QCOMPARE(leiste->value(), 0);
     }
 
+    void tabGehtDieZeilenDesArbeitsblattsHinab() {
+        ArbeitsblattDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.findChild<QWidget*>("thema")->setFocus();
+        QStringList folge;
+        for (int i = 0; i < 13; ++i) {
+            folge << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(folge, QStringLiteral("thema level fragen varianten loesungen erklaerungen "
+                                       "startwert wuerfeln titel blattSpeichern blattDrucken "
+                                       "blattSchliessen thema")
+                            .split(QLatin1Char(' ')));
+    }
+
     // F1, "Anleitung öffnen", Escape: Danach tippt man wieder im Eingabefeld, ebenso nach dem
     // Dialog für Arbeitsblätter.
     void anleitungAusDerHilfeUndZurueckZumEingabefeld() {
