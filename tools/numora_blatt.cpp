@@ -65,6 +65,10 @@ int main(int argc, char** argv) {
             std::cout << aufruf;
             return 0;
         }
+        if (a == "--version") {
+            std::cout << "numora-blatt " NUMORA_VERSION "\n";
+            return 0;
+        }
         if (a == "--erklaerungen") {
             blatt.erklaerungen = true;
         } else if (a == "--schluessel-am-ende") {

@@ -63,6 +63,10 @@ int main(int argc, char** argv) {
             std::cout << aufruf;
             return 0;
         }
+        if (a == "--version") {
+            std::cout << "numora-verlauf " NUMORA_VERSION "\n";
+            return 0;
+        }
         if (a == "--antworten") {
             antworten = true;
         } else if (a == "--csv" || a == "--spieler" || a == "--datenbank") {
