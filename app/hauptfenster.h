@@ -9,6 +9,7 @@
 #include <memory>
 
 class QPushButton;
+class Fortschrittsanzeige;
 
 namespace Ui {
 class Hauptfenster;
@@ -26,6 +27,11 @@ class Hauptfenster final : public QMainWindow,
     ~Hauptfenster() override;
 
     numora::ViewController& steuerung() { return steuerung_; }
+
+    // Verlauf und "Mein Fortschritt": Ohne Verlauf (die Vorgabe) speichert das Spiel keine
+    // Runden. Der Verlauf muss das Fenster überleben.
+    void verlaufSetzen(numora::Verlauf* verlauf);
+    void fortschrittZeigen();
 
     void kopfText(const std::string& s) override;
     void frageText(const std::string& s) override;
@@ -57,4 +63,6 @@ class Hauptfenster final : public QMainWindow,
     Piepton ton_;
     QtDialoge dialoge_;
     numora::ViewController steuerung_;
+    numora::Verlauf* verlauf_ = nullptr;
+    Fortschrittsanzeige* fortschritt_ = nullptr; // gehört als Kindfenster diesem Fenster
 };

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Was "Mein Fortschritt" zeigt, ohne Fenster: Tabellenzeilen, Kurve, Namen und Dateiname.
+
+#include "fortschritt/fortschrittsdaten.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace numora;
+
+TEST(Fortschrittsdaten, TabellenzeilenAuchOhneNormaleRunde) {
+    const std::vector<FortschrittZeile> zeilen = {
+        {0, 1, 7, 2, 8, 41, 6.4499, {2026, 7, 3, 9, 5}},
+        {8, 3, 0, 1, std::nullopt, std::nullopt, std::nullopt, {2027, 12, 31, 23, 59}},
+        {12, 2, 1, 0, 0, 99, 0.0, {2026, 1, 2, 0, 0}}};
+    const std::vector<TabellenZeile> erwartet = {
+        {0, 1, {"Grundrechenarten", "1", "7 + 2 Übungen", "8 richtig in 41 s", "6,4", "3.7.2026"}},
+        {8, 3, {"Proportions-Rechnen", "3", "0 + 1 Übung", "–", "–", "31.12.2027"}},
+        {12, 2, {"Thema 12", "2", "1", "0 richtig in 99 s", "0,0", "2.1.2026"}}};
+    EXPECT_EQ(tabelle(zeilen), erwartet);
+}
+
+TEST(Fortschrittsdaten, KurveZaehltDieRundenUndNenntIhrenZeitraum) {
+    const Kalenderzeit juli{2026, 7, 3, 9, 5};
+    const Kalenderzeit august{2026, 8, 1, 10, 0};
+    struct Fall {
+        std::vector<KurvenPunkt> punkte;
+        std::string achse;
+        std::vector<std::pair<std::int64_t, std::int64_t>> erwartet;
+    };
+    for (const Fall& f :
+         std::vector<Fall>{{{}, "Runde", {}},
+                           {{{juli, 3}, {juli, 5}}, "Runde (am 3.7.2026)", {{1, 3}, {2, 5}}},
+                           {{{juli, 8}, {august, 0}, {august, 4}},
+                            "Runde (vom 3.7.2026 bis 1.8.2026)",
+                            {{1, 8}, {2, 0}, {3, 4}}}}) {
+        const Kurve k = kurve(5, 2, f.punkte);
+        EXPECT_EQ(k.titel, "Quadratische Gleichungen, Level 2: Richtige je Runde");
+        EXPECT_EQ(k.achse, f.achse);
+        EXPECT_EQ(k.punkte, f.erwartet);
+    }
+}
+
+TEST(Fortschrittsdaten, AktuellerSpielerStehtAuchOhneRundeZurWahl) {
+    using Namen = std::vector<std::string>;
+    EXPECT_EQ(namensAuswahl({"ANNA", "CARLA"}, "BERND"), (Namen{"ANNA", "BERND", "CARLA"}));
+    EXPECT_EQ(namensAuswahl({"ANNA", "CARLA"}, "CARLA"), (Namen{"ANNA", "CARLA"}));
+    EXPECT_EQ(namensAuswahl({}, ""), Namen{});
+    EXPECT_EQ(csvVorschlag(std::nullopt), "numora-verlauf.csv");
+    EXPECT_EQ(csvVorschlag("JÜRGEN"), "numora-verlauf-JÜRGEN.csv");
+    EXPECT_EQ(csvVorschlag("../A B\n:C"), "numora-verlauf-___A_B__C.csv");
+}
+
+} // namespace
