@@ -32,6 +32,23 @@ std::string rechtsGekuerzt(std::string text) {
     return text;
 }
 
+// Das Spiel rückt Fragen mit Leerzeichen und Leerzeilen in seinem breiten Feld zurecht; in
+// der Liste zählt nur der Text, Zeile für Zeile.
+std::string ohneEinrueckung(const std::string& frage) {
+    std::string text;
+    std::size_t anfang = 0;
+    while (anfang <= frage.size()) {
+        const std::size_t ende = std::min(frage.find('\n', anfang), frage.size());
+        const std::string zeile = frage.substr(anfang, ende - anfang);
+        const std::size_t erstes = zeile.find_first_not_of(" \t\r");
+        if (erstes != std::string::npos) {
+            text += (text.empty() ? "" : "\n") + rechtsGekuerzt(zeile.substr(erstes));
+        }
+        anfang = ende + 1;
+    }
+    return text;
+}
+
 } // namespace
 
 std::vector<TabellenZeile> tabelle(const std::vector<FortschrittZeile>& zeilen) {
@@ -76,7 +93,7 @@ std::string fehlerText(const std::vector<HaeufigerFehler>& fehler) {
         if (!text.empty()) {
             text += "\n\n";
         }
-        text += std::to_string(f.anzahl) + "-mal falsch:\n" + rechtsGekuerzt(f.frage) +
+        text += std::to_string(f.anzahl) + "-mal falsch:\n" + ohneEinrueckung(f.frage) +
                 "\nRichtige Antwort: " + f.richtigeAntwort;
         if (const std::string weg = rechtsGekuerzt(f.hilfe); !weg.empty()) {
             text += "\nRechenweg:\n" + weg;

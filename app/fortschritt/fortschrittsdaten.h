@@ -39,7 +39,8 @@ struct Kurve {
 
 Kurve kurve(std::int64_t thema, std::int64_t level, const std::vector<KurvenPunkt>& punkte);
 
-// Die häufigsten Fehler mit richtiger Antwort und Rechenweg, Zeilenumbrüche wie gespeichert.
+// Die häufigsten Fehler mit richtiger Antwort und Rechenweg. Der Rechenweg bleibt, wie er
+// gespeichert ist; die Frage verliert Einrückung und Leerzeilen, die nur dem Spielfeld dienen.
 std::string fehlerText(const std::vector<HaeufigerFehler>& fehler);
 
 // Die Namen des Verlaufs, dazu der aktuelle Spieler, auch wenn er noch keine Runde hat.

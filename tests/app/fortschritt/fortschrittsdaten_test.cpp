@@ -42,6 +42,17 @@ TEST(Fortschrittsdaten, KurveZaehltDieRundenUndNenntIhrenZeitraum) {
     }
 }
 
+TEST(Fortschrittsdaten, FehlerlisteOhneEinrueckungDerFrageMitRechenwegWieGespeichert) {
+    const std::vector<HaeufigerFehler> fehler = {
+        {"Bestimme die Lösung der Gleichung \n \n          -7x + 8 = -20", "4",
+         "Addition von -8: \n -7x = -28 \n x = 4\n", 3},
+        {"   Berechne     9 * 2 ", "18", "", 1}};
+    EXPECT_EQ(fehlerText(fehler),
+              "3-mal falsch:\nBestimme die Lösung der Gleichung\n-7x + 8 = -20\n"
+              "Richtige Antwort: 4\nRechenweg:\nAddition von -8: \n -7x = -28 \n"
+              " x = 4\n\n1-mal falsch:\nBerechne     9 * 2\nRichtige Antwort: 18");
+}
+
 TEST(Fortschrittsdaten, AktuellerSpielerStehtAuchOhneRundeZurWahl) {
     using Namen = std::vector<std::string>;
     EXPECT_EQ(namensAuswahl({"ANNA", "CARLA"}, "BERND"), (Namen{"ANNA", "BERND", "CARLA"}));
