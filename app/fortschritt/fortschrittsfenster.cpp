@@ -3,9 +3,9 @@
 // seiner Richtigen und die häufigsten Fehler, dazu der CSV-Export für Lehrkräfte. Was
 // angezeigt wird, rechnet fortschrittsdaten.h ohne Qt aus; hier steht nur das Fenster.
 
-#include "fortschritt/fortschrittsdaten.h"
 #include "fortschrittsanzeige.h"
 #include "verlauf/csv.h"
+#include "verlauf/fortschrittsdaten.h"
 
 #include <QChart>
 #include <QChartView>

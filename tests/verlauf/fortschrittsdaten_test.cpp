@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Was "Mein Fortschritt" zeigt, ohne Fenster: Tabellenzeilen, Kurve, Namen und Dateiname.
 
-#include "fortschritt/fortschrittsdaten.h"
+#include "verlauf/fortschrittsdaten.h"
 
 #include <gtest/gtest.h>
 

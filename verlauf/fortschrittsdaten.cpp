@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fortschritt/fortschrittsdaten.h"
+#include "verlauf/fortschrittsdaten.h"
 
 #include "core/themen.h"
 #include "core/uhr.h"

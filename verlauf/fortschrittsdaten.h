@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Was das Fenster "Mein Fortschritt" zeigt, als schlichte Texte und Zahlen aus dem Verlauf:
-// ohne Qt, damit es sich ohne Fenster und ohne Qt Charts prüfen lässt.
+// Was das Fenster "Mein Fortschritt" (app/fortschritt) zeigt, als schlichte Texte und Zahlen
+// aus dem Verlauf: ohne Qt, damit es sich ohne Fenster und ohne Qt Charts prüfen lässt.
 
 #include "verlauf/verlauf.h"
 
