@@ -31,7 +31,8 @@ const char* const aufruf =
     "  --erklaerungen         Erklärungen zu den Lösungen\n"
     "  --schluessel-am-ende   alle Lösungen am Ende statt nach jeder Variante\n"
     "  --titel TEXT           Überschrift (Vorgabe \"Arbeitsblatt\")\n"
-    "  -o DATEI.pdf           die PDF-Datei, die entsteht\n";
+    "  -o DATEI.pdf           die PDF-Datei, die entsteht\n"
+    "  --version              die Version ausgeben\n";
 
 int abbruch(const QString& meldung) {
     std::cerr << "numora-blatt: " << meldung.toStdString() << '\n';
@@ -63,6 +64,10 @@ int main(int argc, char** argv) {
         const std::string_view a = argumente[i];
         if (a == "--hilfe" || a == "--help" || a == "-h") {
             std::cout << aufruf;
+            return 0;
+        }
+        if (a == "--version") {
+            std::cout << "numora-blatt " NUMORA_VERSION "\n";
             return 0;
         }
         if (a == "--erklaerungen") {

@@ -27,7 +27,8 @@ const char* const aufruf =
     "  --datenbank PFAD  Verlaufsdatei; Vorgabe ist die des Spiels:\n"
     "                    $XDG_DATA_HOME/Numora/verlauf.sqlite\n"
     "                    (ohne XDG_DATA_HOME ~/.local/share/Numora/verlauf.sqlite)\n"
-    "  --antworten       eine Zeile je Antwort statt einer je Runde\n";
+    "  --antworten       eine Zeile je Antwort statt einer je Runde\n"
+    "  --version         die Version ausgeben\n";
 
 int abbruch(const std::string& meldung, int code = fehlerCode) {
     std::cerr << "numora-verlauf: " << meldung << '\n';
@@ -61,6 +62,10 @@ int main(int argc, char** argv) {
         const std::string_view a = argumente[i];
         if (a == "--hilfe" || a == "--help" || a == "-h") {
             std::cout << aufruf;
+            return 0;
+        }
+        if (a == "--version") {
+            std::cout << "numora-verlauf " NUMORA_VERSION "\n";
             return 0;
         }
         if (a == "--antworten") {

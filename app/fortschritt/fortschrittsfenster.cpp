@@ -131,9 +131,12 @@ class Fortschrittsfenster final : public QWidget, public Fortschrittsanzeige {
     }
 
   protected:
-    // Zurück im Fenster, etwa nach einer Runde im Spiel: die Zahlen neu lesen.
+    // Zurück im Fenster, etwa nach einer Runde im Spiel: die Zahlen neu lesen. Ändern kann
+    // sich der Verlauf nur, während ein anderes Fenster vorn ist.
     bool event(QEvent* e) override {
-        if (e->type() == QEvent::WindowActivate && isVisible()) {
+        if (e->type() == QEvent::WindowDeactivate) {
+            aktuell_ = false;
+        } else if (e->type() == QEvent::WindowActivate && isVisible() && !aktuell_) {
             namenLaden(aktuellerSpieler());
         }
         return QWidget::event(e);
@@ -161,6 +164,7 @@ class Fortschrittsfenster final : public QWidget, public Fortschrittsanzeige {
     // Die Tabelle des gewählten Spielers; die Auswahl bleibt auf Thema und Level, sonst
     // kommt das zuletzt gespielte.
     void neuLaden() {
+        aktuell_ = true;
         const std::string spieler = aktuellerSpieler();
         setWindowTitle(spieler.empty() ? QStringLiteral("Mein Fortschritt")
                                        : QStringLiteral("Mein Fortschritt – ") + text(spieler));
@@ -319,6 +323,7 @@ class Fortschrittsfenster final : public QWidget, public Fortschrittsanzeige {
     std::optional<std::pair<std::int64_t, std::int64_t>> gewaehlt_; // Thema, Level
     QString meldung_;       // warum der Verlauf nicht gelesen werden kann, einmal erfahren
     QString exportHinweis_; // wohin der letzte Export ging
+    bool aktuell_ = false;
 };
 
 } // namespace
