@@ -19,14 +19,6 @@ using numora::test::Spiel;
 using numora::test::TempOrdner;
 namespace fs = std::filesystem;
 
-std::vector<RundenEintrag> alleRunden(Verlaufsdatenbank& v) {
-    std::vector<RundenEintrag> runden;
-    EXPECT_TRUE(v.rundenDurchgehen(std::nullopt, true, [&](const RundenEintrag& r) {
-                     runden.push_back(r);
-                 }).ok);
-    return runden;
-}
-
 TEST(SpielMitVerlauf, AusgewerteteRundeKommtMitAllenAntwortenInDieDatei) {
     TempOrdner t;
     Verlaufsdatenbank v(t / "Numora/verlauf.sqlite");
@@ -40,33 +32,24 @@ TEST(SpielMitVerlauf, AusgewerteteRundeKommtMitAllenAntwortenInDieDatei) {
     s.spieleRunde([&](int i) {
         waehrendFrage.push_back(s.vc.fortschrittMoeglich());
         s.uhr.weiter(std::chrono::seconds(i + 1));
-        if (i == 7) {
-            s.uhr.setzeKalender({2026, 7, 3, 9, 6});
-        }
+        s.uhr.setzeKalender({2026, 7, 3, 9, 5 + i / 7}); // die letzte Antwort um 9:06
     });
     EXPECT_EQ(waehrendFrage, std::vector<bool>(8, false));
     EXPECT_TRUE(s.vc.fortschrittMoeglich());
     EXPECT_EQ(s.vc.fortschrittSpieler(), "ANNA");
 
-    const auto runden = alleRunden(v);
-    ASSERT_EQ(runden.size(), 1u);
-    const RundenEintrag& r = runden[0];
-    EXPECT_EQ(std::tie(r.spieler, r.thema, r.level, r.sekunden, r.richtige, r.uebung),
-              std::make_tuple("ANNA", 0, 1, 36, 1, false));
-    EXPECT_TRUE(r.beginn == (numora::Kalenderzeit{2026, 7, 3, 9, 5}));
-    EXPECT_TRUE(r.ende == (numora::Kalenderzeit{2026, 7, 3, 9, 6}));
-    const auto& paket = s.vc.stand().aktuellesPaket;
-    ASSERT_EQ(r.antworten.size(), 8u);
-    for (std::size_t i = 0; i < 8; ++i) {
-        const auto& a = r.antworten[i];
-        EXPECT_EQ(std::tie(a.nummer, a.frage, a.richtigeAntwort, a.hilfe, a.sekunden),
-                  std::tie(s.vc.stand().antworten[i].nummer, paket[i].frage, paket[i].antwort,
-                           paket[i].hilfe, s.vc.stand().antworten[i].sekunden));
-        EXPECT_EQ(a.sekunden, static_cast<std::int64_t>(i) + 1);
-        EXPECT_EQ(a.richtig, i == 0);
-        EXPECT_EQ(a.eingabe, i == 0 ? paket[0].antwort : "-1");
-        EXPECT_EQ(a.hinweisArt, s.vc.stand().antworten[i].hinweisArt);
+    RundenEintrag erwartet{"ANNA", 0, 1, {2026, 7, 3, 9, 5}, {2026, 7, 3, 9, 6}, 36, 1, false, {}};
+    for (std::int64_t i = 0; i < 8; ++i) {
+        const auto& k = s.vc.stand().aktuellesPaket[static_cast<std::size_t>(i)];
+        erwartet.antworten.push_back(
+            {i + 1, k.frage, i == 0 ? k.antwort : "-1", k.antwort, k.hilfe, i == 0, i + 1,
+             s.vc.stand().antworten[static_cast<std::size_t>(i)].hinweisArt});
     }
+    std::vector<RundenEintrag> gelesen;
+    EXPECT_TRUE(v.rundenDurchgehen(std::nullopt, true, [&](const RundenEintrag& r) {
+                     gelesen.push_back(r);
+                 }).ok);
+    EXPECT_EQ(gelesen, std::vector{erwartet});
     EXPECT_EQ(s.fenster.gezeigt.size(), 1u); // nur der Level-Dialog, keine Meldung
 }
 
@@ -88,12 +71,12 @@ TEST(SpielMitVerlauf, ScheiternMeldetSichEinmalUndDasSpielGehtWeiter) {
     for (const auto& d : s.fenster.gezeigt) {
         if (d.frage.find("Fortschritt") != std::string::npos) {
             meldungen.push_back(d.frage);
-            EXPECT_EQ(d.optionen, (std::vector<std::string>{"Hab ich gelesen", ""}));
         }
     }
-    ASSERT_EQ(meldungen.size(), 1u);
-    EXPECT_EQ(meldungen[0], "Dein Fortschritt wird nicht gespeichert. Der Ordner " +
-                                (t / "datei").string() + " lässt sich nicht anlegen.");
+    EXPECT_EQ(meldungen,
+              std::vector<std::string>{"Dein Fortschritt wird nicht gespeichert. Der "
+                                       "Ordner " +
+                                       (t / "datei").string() + " lässt sich nicht anlegen."});
 }
 
 TEST(SpielMitVerlauf, LevelDialogNenntDieEmpfehlungHinterDerFrage) {
