@@ -2,7 +2,7 @@
 #include "hauptfenster.h"
 #include "qtdateiablage.h"
 #include "start.h"
-#include "verlauf/verlaufsdatenbank.h"
+#include "verlaufsdatei.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     }
     QtDateiablage ablage;
     // Die Datei wird erst beim ersten Gebrauch geöffnet, nicht beim Start.
-    std::optional<numora::Verlaufsdatenbank> verlauf;
+    std::optional<Verlaufsdatei> verlauf;
     if (const auto datei = verlaufsDatei(); !datei.empty()) {
         verlauf.emplace(datei);
     }

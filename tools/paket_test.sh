@@ -117,11 +117,15 @@ fortschritt=$(grep -m1 '/libnumora_fortschritt\.so$' "$arbeit/dateien") ||
   fehler "das Paket enthält kein Modul „Mein Fortschritt“"
 [ "$(dirname "$fortschritt")" = "$(dirname "$modul")" ] ||
   fehler "das Modul „Mein Fortschritt“ liegt nicht neben dem Tonmodul"
-# Qt Charts kommt nur mit dem Modul, nie schon beim Start des Programms.
-grep -q 'libQt6Charts' <<<"$(ldd "$wurzel$programm")" && fehler "das Programm hängt selbst an Qt Charts"
-fehlend=$(ldd "$wurzel$fortschritt" | grep 'not found' || true)
-[ -z "$fehlend" ] || fehler "dem Modul „Mein Fortschritt“ fehlen Bibliotheken: $fehlend"
-ok "das Modul „Mein Fortschritt“ liegt daneben; Qt Charts lädt erst mit ihm"
+grep -qx "$(dirname "$modul")/libnumora_verlaufsdb.so" "$arbeit/dateien" ||
+  fehler "das Modul der Verlaufsdatenbank liegt nicht neben dem Tonmodul"
+# Qt Charts und SQLite kommen nur mit ihren Modulen, nie schon beim Start des Programms.
+grep -qE 'libQt6Charts|libsqlite3' <<<"$(ldd "$wurzel$programm")" &&
+  fehler "das Programm hängt selbst an Qt Charts oder SQLite"
+fehlend=$(ldd "$wurzel$fortschritt" "$wurzel$(dirname "$modul")/libnumora_verlaufsdb.so" |
+  grep 'not found' || true)
+[ -z "$fehlend" ] || fehler "den Modulen fehlen Bibliotheken: $fehlend"
+ok "Fortschrittsfenster und Verlaufsdatenbank liegen als Module daneben und laden erst bei Bedarf"
 
 # Start wie beim Benutzer, mit leerem Heimatordner unter einem X-Server.
 heim="$arbeit/heim"

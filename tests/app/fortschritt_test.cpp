@@ -5,6 +5,7 @@
 #include "fortschrittsanzeige.h"
 #include "verlauf/verlaufsdatenbank.h"
 #include "verlauf/verlauftest.h"
+#include "verlaufsdatei.h"
 
 #include <QChartView>
 #include <QComboBox>
@@ -88,6 +89,20 @@ class FortschrittTest : public QObject {
         QCOMPARE(teil<QLabel>(a, "zustand")->text(),
                  QStringLiteral("Von CARLA ist noch keine Runde gespeichert."));
         QVERIFY(kurve(a).isEmpty());
+    }
+
+    // Ohne das Datenbankmodul (neben diesem Test liegt keines) spielt das Spiel ohne Verlauf
+    // und erfährt einmal, warum.
+    void ohneDatenbankmodulEineMeldung() {
+        numora::test::TempOrdner t;
+        Verlaufsdatei v(t / "verlauf.sqlite");
+        QVERIFY(!v.meldungFuerSpieler()); // nichts geladen, nichts zu sagen
+        QVERIFY(!v.rundeSpeichern(runde("ANNA", 0, 1, 5)).ok);
+        QVERIFY(v.spielerNamen().empty() && !v.levelEmpfehlung("ANNA", 0));
+        QCOMPARE(v.meldungFuerSpieler().value_or(""),
+                 "Dein Fortschritt wird nicht gespeichert. Das Modul libnumora_verlaufsdb fehlt "
+                 "in dieser Installation.");
+        QVERIFY(!v.meldungFuerSpieler());
     }
 };
 
