@@ -4,6 +4,8 @@
 #include "arbeitsblattdialog.h"
 #include "core/themen.h"
 #include "farben.h"
+#include "fortschrittsanzeige.h"
+#include "modul.h"
 #include "ui_hauptfenster.h"
 #include "zugaenglichkeit.h"
 
@@ -112,6 +114,10 @@ void Hauptfenster::aktionenAnlegen() {
            [this] { steuerung_.meinName(); });
     aktion(spiel, QStringLiteral("Arbeitsblatt &erstellen…"), "arbeitsblatt",
            [this] { ArbeitsblattDialog::zeigen(this); });
+    // Verlauf: Mein Fortschritt
+    aktion(
+        spiel, QStringLiteral("Mein &Fortschritt"), "fortschritt", [this] { fortschrittZeigen(); },
+        QKeySequence(Qt::CTRL | Qt::Key_M));
     spiel->addSeparator();
     aktion(spiel, QStringLiteral("&Verlassen …"), "undTschuess",
            [this] { steuerung_.undTschuess(); });
@@ -133,6 +139,37 @@ void Hauptfenster::aktionenAnlegen() {
     aktion(
         hilfe, QStringLiteral("&Hilfe zu Numora"), "hilfe", [this] { steuerung_.hilfe(); },
         QKeySequence::HelpContents);
+}
+
+void Hauptfenster::verlaufSetzen(numora::Verlauf* verlauf) {
+    verlauf_ = verlauf;
+    steuerung_.verlaufSetzen(verlauf);
+}
+
+// Das Modul mit Qt Charts wird erst hier geladen; das Fenster entsteht einmal und wird danach
+// nur neu gefüllt.
+void Hauptfenster::fortschrittZeigen() {
+    if (!steuerung_.fortschrittMoeglich()) {
+        return;
+    }
+    if (verlauf_ == nullptr) {
+        dialoge_.waehle("Numora führt keinen Verlauf: Es gibt keinen Ordner für Programmdaten.",
+                        {"Hab ich gelesen", ""});
+        return;
+    }
+    if (fortschritt_ == nullptr) {
+        if (auto fabrik = reinterpret_cast<FortschrittFabrik>(
+                modulFunktion(QStringLiteral("libnumora_fortschritt"), fortschrittFabrik))) {
+            fortschritt_ = fabrik(this, *verlauf_);
+        }
+    }
+    if (fortschritt_ == nullptr) {
+        dialoge_.waehle("Das Fenster „Mein Fortschritt“ fehlt in dieser Installation "
+                        "(libnumora_fortschritt).",
+                        {"Hab ich gelesen", ""});
+        return;
+    }
+    fortschritt_->zeigen(steuerung_.fortschrittSpieler());
 }
 
 QPushButton* Hauptfenster::knopf(numora::Knopf k) const {

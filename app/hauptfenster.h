@@ -10,6 +10,7 @@
 
 class Ansage;
 class QPushButton;
+class Fortschrittsanzeige;
 
 namespace Ui {
 class Hauptfenster;
@@ -27,6 +28,11 @@ class Hauptfenster final : public QMainWindow,
     ~Hauptfenster() override;
 
     numora::ViewController& steuerung() { return steuerung_; }
+
+    // Verlauf und "Mein Fortschritt": Ohne Verlauf (die Vorgabe) speichert das Spiel keine
+    // Runden. Der Verlauf muss das Fenster überleben.
+    void verlaufSetzen(numora::Verlauf* verlauf);
+    void fortschrittZeigen();
 
     void kopfText(const std::string& s) override;
     void frageText(const std::string& s) override;
@@ -60,4 +66,6 @@ class Hauptfenster final : public QMainWindow,
     QtDialoge dialoge_;
     numora::ViewController steuerung_;
     Ansage* ansage_ = nullptr; // gehört dem Eingabefeld
+    numora::Verlauf* verlauf_ = nullptr;
+    Fortschrittsanzeige* fortschritt_ = nullptr; // gehört als Kindfenster diesem Fenster
 };

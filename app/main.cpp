@@ -2,6 +2,7 @@
 #include "hauptfenster.h"
 #include "qtdateiablage.h"
 #include "start.h"
+#include "verlaufsdatei.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -28,7 +29,13 @@ int main(int argc, char** argv) {
         ersetzt.emplace(quelle.emplace(startwert));
     }
     QtDateiablage ablage;
+    // Die Datei wird erst beim ersten Gebrauch geöffnet, nicht beim Start.
+    std::optional<Verlaufsdatei> verlauf;
+    if (const auto datei = verlaufsDatei(); !datei.empty()) {
+        verlauf.emplace(datei);
+    }
     Hauptfenster fenster(ablage);
+    fenster.verlaufSetzen(verlauf ? &*verlauf : nullptr);
     QObject::connect(&fenster, &Hauptfenster::beendet, &app, [] { QApplication::exit(0); });
     fenster.show();
     // Für die Startzeitmessung: gleich nach dem ersten Zeichnen beenden.

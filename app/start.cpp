@@ -4,14 +4,16 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTranslator>
 
 void anwendungEinrichten(QApplication& app) {
     // Die Ressourcen liegen in einer statischen Bibliothek und werden darum ausdrücklich geladen.
     Q_INIT_RESOURCE(numora);
 
+    // Ohne Organisationsnamen: Der Ordner für Programmdaten heißt dann nur Numora
+    // (~/.local/share/Numora), nicht Numora/Numora. numora-verlauf sucht dort.
     QApplication::setApplicationName(QStringLiteral("Numora"));
-    QApplication::setOrganizationName(QStringLiteral("Numora"));
     QApplication::setApplicationDisplayName(QStringLiteral("Numora"));
     QApplication::setApplicationVersion(QStringLiteral(NUMORA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.numora.Numora"));
@@ -24,4 +26,12 @@ void anwendungEinrichten(QApplication& app) {
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(qtTexte);
     }
+}
+
+std::filesystem::path verlaufsDatei() {
+    const QString ordner = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (ordner.isEmpty()) {
+        return {};
+    }
+    return std::filesystem::path(ordner.toStdString()) / "verlauf.sqlite";
 }

@@ -1,6 +1,12 @@
 #pragma once
 
+#include <filesystem>
+
 class QApplication;
 
-// Name, Organisation, Symbol und die deutschen Qt-Übersetzungen der Anwendung.
+// Name, Symbol und die deutschen Qt-Übersetzungen der Anwendung.
 void anwendungEinrichten(QApplication& app);
+
+// Die Verlaufsdatei im Ordner für Programmdaten (unter Linux ~/.local/share/Numora); leer,
+// wenn es keinen gibt. Nach anwendungEinrichten, denn der Ordner trägt den Programmnamen.
+std::filesystem::path verlaufsDatei();

@@ -172,9 +172,10 @@ void ViewController::themaWaehlen() {
     const std::string name = angebotText(nummer);
     kopfText("Gewähltes Thema: " + name);
     if (levelzahl(angebotThema(nummer)) > 1) {
-        const std::int64_t level = levelWahl("Auf welchen Level sollen die Aufgaben zum Thema \n " +
-                                                 name + " \ngewählt werden?",
-                                             {"1", "2", "3"});
+        const std::int64_t level =
+            levelWahl("Auf welchen Level sollen die Aufgaben zum Thema \n " + name +
+                          " \ngewählt werden?" + empfehlungsZeile(nummer),
+                      {"1", "2", "3"});
         stand_.aktLevel = level >= 1 && level <= levelzahl(angebotThema(nummer)) ? level : 1;
         kopfText("Gewähltes Thema:    " + name + ",    Level " + std::to_string(stand_.aktLevel));
     }
@@ -373,6 +374,7 @@ void ViewController::rundenBilanz() {
     bildschirm_.knopfSichtbar(Knopf::fertigF, true);
     bildschirm_.knopfTitel(Knopf::fertigF, "Weiter");
     bildschirm_.knopfSichtbar(Knopf::weiterF, false);
+    rundeAufzeichnen(false);
 }
 
 // ---- Menübefehle ---------------------------------------------------------------------

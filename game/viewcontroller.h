@@ -25,6 +25,8 @@ struct HofAktion {
 };
 extern const std::array<HofAktion, 18> hofAktionen;
 
+class Verlauf;
+
 class ViewController {
   public:
     ViewController(Bildschirm& bildschirm, Dialoge& dialoge, Dateiablage& ablage,
@@ -55,6 +57,14 @@ class ViewController {
     const Spielstand& stand() const { return stand_; }
     const HallOfFame& hof() const { return hof_; }
 
+    // Verlauf und "Mein Fortschritt", in verlaufsbefehle.cpp. Ohne Verlauf (nullptr, so in
+    // den meisten Tests) wird nichts gespeichert und nichts empfohlen.
+    void verlaufSetzen(Verlauf* verlauf) { verlauf_ = verlauf; }
+    // Leer, solange noch niemand einen Namen eingetragen hat.
+    std::string fortschrittSpieler() const;
+    // Nicht bei offener Frage: Die häufigsten Fehler nennen ihre richtigen Antworten.
+    bool fortschrittMoeglich() const;
+
   private:
     // Ablauf
     void themaWaehlen();
@@ -66,6 +76,10 @@ class ViewController {
     // sekunden: die Zeit dieser einen Frage
     void auswertung(std::int64_t sekunden);
     void rundenBilanz();
+    // Speichert die ausgewertete Runde im Verlauf; auch das Ende einer Übungsrunde.
+    void rundeAufzeichnen(bool uebung);
+    // "\n\nEmpfehlung: Level n" für den Level-Dialog, leer ohne Empfehlung.
+    std::string empfehlungsZeile(std::int64_t thema);
     // true, wenn der Spieler Numora endgültig verlässt.
     bool verlassen();
     void piepen();
@@ -98,6 +112,7 @@ class ViewController {
     Spielstand stand_;
     HallOfFame hof_;
     std::string ladeHinweis_;
+    Verlauf* verlauf_ = nullptr;
 };
 
 } // namespace numora

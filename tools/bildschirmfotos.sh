@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Spielt unter Xvfb eine Runde und legt Bildschirmfotos jeder Phase in docs/ ab.
+# Spielt unter Xvfb eine Runde und legt Bildschirmfotos jeder Phase in docs/ ab, dazu nach zwei
+# weiteren Runden eines von "Mein Fortschritt".
 # Aufruf: tools/bildschirmfotos.sh [BAUORDNER]   (Vorgabe: build/release)
 # Braucht xvfb, xdotool, openbox und ImageMagick (tools/pakete.sh fotos).
 set -euo pipefail
@@ -15,7 +16,7 @@ fi
 
 heim=$(mktemp -d)
 trap 'rm -rf "$heim"' EXIT
-mapfile -t antworten < <("$bau/tools/numora-karten" $thema 1 --seed $startwert --json |
+mapfile -t antworten < <("$bau/tools/numora-karten" $thema 1 --seed $startwert --anzahl 3 --json |
   python3 -c 'import json,sys; [print(json.loads(z)["antwort"]) for z in sys.stdin]')
 
 openbox >/dev/null 2>&1 &
@@ -37,4 +38,18 @@ for i in 1 2 3 4 5 6 7; do
   xdotool key Return; sleep 0.3 # Return in der Pause: weiter
 done
 foto 6-auswertung
+
+# Zwei weitere Runden (5 und 8 Richtige), dann "Mein Fortschritt" mit Kurve und Fehlern.
+for runde in 1 2; do
+  xdotool key Return; sleep 0.5; xdotool key Return; sleep 0.5 # zurück zur Themenwahl
+  tippe "$thema"; xdotool key Return; sleep 0.7; xdotool key Return # Level 1
+  xdotool key shift; sleep 0.3
+  for i in 0 1 2 3 4 5 6 7; do
+    if [ "$runde" = 2 ] || [ "$i" -lt 5 ]; then tippe "${antworten[$((runde * 8 + i))]}"; else tippe "0"; fi
+    xdotool key Return; sleep 0.3
+    xdotool key Return; sleep 0.3
+  done
+done
+xdotool key ctrl+m; sleep 1.5
+foto fortschritt
 kill %2 2>/dev/null || true

@@ -31,7 +31,8 @@ const char* const aufruf =
     "  --erklaerungen         Erklärungen zu den Lösungen\n"
     "  --schluessel-am-ende   alle Lösungen am Ende statt nach jeder Variante\n"
     "  --titel TEXT           Überschrift (Vorgabe \"Arbeitsblatt\")\n"
-    "  -o DATEI.pdf           die PDF-Datei, die entsteht\n";
+    "  -o DATEI.pdf           die PDF-Datei, die entsteht\n"
+    "  --version              die Version ausgeben\n";
 
 int abbruch(const QString& meldung) {
     std::cerr << "numora-blatt: " << meldung.toStdString() << '\n';

@@ -25,17 +25,18 @@ const char* const aufruf =
     "  --csv DATEI       Ziel der CSV-Datei (UTF-8, Semikolon); - schreibt auf die Ausgabe\n"
     "  --spieler NAME    nur die Runden dieses Spielers\n"
     "  --datenbank PFAD  Verlaufsdatei; Vorgabe ist die des Spiels:\n"
-    "                    $XDG_DATA_HOME/Numora/Numora/verlauf.sqlite\n"
-    "                    (ohne XDG_DATA_HOME ~/.local/share/Numora/Numora/verlauf.sqlite)\n"
-    "  --antworten       eine Zeile je Antwort statt einer je Runde\n";
+    "                    $XDG_DATA_HOME/Numora/verlauf.sqlite\n"
+    "                    (ohne XDG_DATA_HOME ~/.local/share/Numora/verlauf.sqlite)\n"
+    "  --antworten       eine Zeile je Antwort statt einer je Runde\n"
+    "  --version         die Version ausgeben\n";
 
 int abbruch(const std::string& meldung, int code = fehlerCode) {
     std::cerr << "numora-verlauf: " << meldung << '\n';
     return code;
 }
 
-// Derselbe Ort wie QStandardPaths::AppDataLocation des Spiels (Organisation und Programm
-// heißen beide Numora).
+// Derselbe Ort wie QStandardPaths::AppDataLocation des Spiels (Programm Numora, ohne
+// Organisationsnamen).
 std::optional<std::filesystem::path> vorgabeDatenbank() {
     const char* xdg = std::getenv("XDG_DATA_HOME");
     std::filesystem::path daten;
@@ -48,7 +49,7 @@ std::optional<std::filesystem::path> vorgabeDatenbank() {
         }
         daten = std::filesystem::path(heim) / ".local" / "share";
     }
-    return daten / "Numora" / "Numora" / "verlauf.sqlite";
+    return daten / "Numora" / "verlauf.sqlite";
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Prüft das Debian-Paket so, wie ein Benutzer es bekommt: bauen (make deb) oder ein gegebenes
 # nehmen, installieren (als root mit dpkg -i, sonst mit dpkg -x in einen Ordner), starten, den
-# Ort des Tonmoduls und die Desktop-Daten prüfen und wieder entfernen.
+# Ort der Module und die Desktop-Daten prüfen und wieder entfernen.
 # Aufruf: tools/paket_test.sh [PAKET.deb]
 # Ende mit 77 (übersprungen), wenn ein Werkzeug fehlt, und unter ctest mit NUMORA_PAKETTEST=0.
 set -euo pipefail
@@ -113,6 +113,19 @@ done
 weg=$(realpath -m --relative-to="$(dirname "$programm")" "$(dirname "$modul")")
 grep -qaF "/$weg" "$wurzel$programm" || fehler "das Programm sucht sein Tonmodul nicht unter $weg"
 ok "das Tonmodul liegt dort, wo das Programm sucht: $(dirname "$programm")/$weg"
+fortschritt=$(grep -m1 '/libnumora_fortschritt\.so$' "$arbeit/dateien") ||
+  fehler "das Paket enthält kein Modul „Mein Fortschritt“"
+[ "$(dirname "$fortschritt")" = "$(dirname "$modul")" ] ||
+  fehler "das Modul „Mein Fortschritt“ liegt nicht neben dem Tonmodul"
+grep -qx "$(dirname "$modul")/libnumora_verlaufsdb.so" "$arbeit/dateien" ||
+  fehler "das Modul der Verlaufsdatenbank liegt nicht neben dem Tonmodul"
+# Qt Charts und SQLite kommen nur mit ihren Modulen, nie schon beim Start des Programms.
+grep -qE 'libQt6Charts|libsqlite3' <<<"$(ldd "$wurzel$programm")" &&
+  fehler "das Programm hängt selbst an Qt Charts oder SQLite"
+fehlend=$(ldd "$wurzel$fortschritt" "$wurzel$(dirname "$modul")/libnumora_verlaufsdb.so" |
+  grep 'not found' || true)
+[ -z "$fehlend" ] || fehler "den Modulen fehlen Bibliotheken: $fehlend"
+ok "Fortschrittsfenster und Verlaufsdatenbank liegen als Module daneben und laden erst bei Bedarf"
 
 # Start wie beim Benutzer, mit leerem Heimatordner unter einem X-Server.
 heim="$arbeit/heim"

@@ -5,6 +5,8 @@ set -euo pipefail
 
 basis=(cmake make g++ pkg-config
        qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-translations-l10n
+       # Qt Charts für "Mein Fortschritt"; seine CMake-Dateien brauchen die von Qt OpenGL
+       qt6-charts-dev libqt6opengl6-dev
        libicu-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
        libsqlitecpp-dev appstream desktop-file-utils
        # Schrift mit ², √ und □ für die Arbeitsblätter, pdftotext für deren Tests

@@ -124,6 +124,18 @@ class FensterTest : public QObject {
         }
     }
 
+    // Jedes Tastenkürzel gehört genau einem Befehl; sonst löst Qt keinen von beiden aus.
+    void kuerzelEindeutig() {
+        QMap<QKeySequence, QString> belegt;
+        for (const QAction* a : fenster->findChildren<QAction*>()) {
+            for (const QKeySequence& k : a->shortcuts()) {
+                QVERIFY2(!belegt.contains(k), qPrintable(k.toString()));
+                belegt.insert(k, a->objectName());
+            }
+        }
+        QCOMPARE(belegt.value(QKeySequence(Qt::CTRL | Qt::Key_M)), QStringLiteral("fortschritt"));
+    }
+
     // Ein Wort von 512 KB im Antwortfeld bräuchte mit Umbruch an Wortgrenzen Minuten.
     void langeZeileFriertNichtEin() {
         QElapsedTimer uhr;

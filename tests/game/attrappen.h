@@ -9,6 +9,7 @@
 #include "testuhr.h"
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -137,13 +138,17 @@ template <typename Ablage> struct SpielMit {
         fenster.antworten.insert(fenster.antworten.end(), a);
     }
     const Dialog& letzterDialog() const { return fenster.gezeigt.at(fenster.gezeigt.size() - 1); }
-    // Anna spielt Grundrechenarten, Level 1; nur die erste Antwort ist richtig.
-    void spieleRunde() {
+    // Anna spielt Grundrechenarten, Level 1; nur die erste Antwort ist richtig. jeFrage(i)
+    // läuft, während Frage i offen ist, etwa um die Uhr weiterzustellen.
+    void spieleRunde(const std::function<void(int)>& jeFrage = {}) {
         tippe("Anna");
         antworte({"1"});
         tippe("0");
         for (int i = 0; i < 8; ++i) {
             vc.weiterB();
+            if (jeFrage) {
+                jeFrage(i);
+            }
             tippe(i == 0 ? vc.stand().aktuellesPaket[0].antwort : "-1");
         }
         vc.weiterB();

@@ -11,7 +11,7 @@ using namespace numora::test;
 
 TEST(NumoraVerlauf, SchreibtDieRundenEinesSpielersUndWeistFalschenAufrufAb) {
     TempOrdner t;
-    const fs::path datei = t / "daten/Numora/Numora/verlauf.sqlite"; // der Ort des Spiels
+    const fs::path datei = t / "daten/Numora/verlauf.sqlite"; // der Ort des Spiels
     for (const std::string name : {"ANNA", "BERND"}) {
         ASSERT_TRUE(numora::Verlaufsdatenbank(datei).rundeSpeichern(runde(name, 0, 1, 5)).ok);
     }

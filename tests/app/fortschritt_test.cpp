@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Das Modul "Mein Fortschritt" offscreen, aus einer gefüllten Verlaufsdatei: Es lädt, zeigt die
+// Tabelle des Spielers, Kurve und Fehler der gewählten Zeile und wechselt zu anderen Namen.
+
+#include "fortschrittsanzeige.h"
+#include "verlauf/verlaufsdatenbank.h"
+#include "verlauf/verlauftest.h"
+#include "verlaufsdatei.h"
+
+#include <QChartView>
+#include <QComboBox>
+#include <QLabel>
+#include <QLibrary>
+#include <QLineSeries>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+
+using numora::test::runde;
+
+class FortschrittTest : public QObject {
+    Q_OBJECT
+
+    template <typename T> T* teil(Fortschrittsanzeige& a, const char* name) {
+        return a.fenster()->findChild<T*>(QString::fromLatin1(name));
+    }
+    static QStringList zeile(QTableWidget* t, int r) {
+        QStringList z;
+        for (int s = 0; s < t->columnCount(); ++s) {
+            z << t->item(r, s)->text();
+        }
+        return z;
+    }
+    QList<QPointF> kurve(Fortschrittsanzeige& a) {
+        const auto serien = teil<QChartView>(a, "kurve")->chart()->series();
+        return serien.size() == 1 ? qobject_cast<QLineSeries*>(serien[0])->points()
+                                  : QList<QPointF>{};
+    }
+
+  private slots:
+    void tabelleKurveFehlerUndNamenswechsel() {
+        numora::test::TempOrdner t;
+        numora::Verlaufsdatenbank v(t / "verlauf.sqlite");
+        for (const auto& r :
+             {runde("ANNA", 0, 1, 4, 1), runde("ANNA", 0, 1, 6, 2), runde("ANNA", 2, 3, 8, 3),
+              runde("BERND", 5, 2, 3, 4), runde("BERND", 5, 2, 1, 5, true)}) {
+            QVERIFY(v.rundeSpeichern(r).ok);
+        }
+        QLibrary modul(QStringLiteral(NUMORA_FORTSCHRITT_MODUL));
+        const auto fabrik = reinterpret_cast<FortschrittFabrik>(modul.resolve(fortschrittFabrik));
+        QVERIFY2(fabrik != nullptr, qPrintable(modul.errorString()));
+        QWidget eltern;
+        Fortschrittsanzeige& a = *fabrik(&eltern, v);
+        a.zeigen("ANNA");
+        QVERIFY(QTest::qWaitForWindowExposed(a.fenster()));
+        QCOMPARE(a.fenster()->windowTitle(), QStringLiteral("Mein Fortschritt – ANNA"));
+
+        auto* tabelle = teil<QTableWidget>(a, "tabelle");
+        QCOMPARE(tabelle->rowCount(), 2);
+        QCOMPARE(zeile(tabelle, 0), (QStringList{"Grundrechenarten", "1", "2", "6 richtig in 54 s",
+                                                 "5,0", "3.7.2026"}));
+        QCOMPARE(zeile(tabelle, 1),
+                 (QStringList{"Bruchrechnung", "3", "1", "8 richtig in 52 s", "8,0", "3.7.2026"}));
+        // Gewählt ist die zuletzt gespielte Zeile.
+        QCOMPARE(tabelle->currentRow(), 1);
+        QCOMPARE(kurve(a), (QList<QPointF>{{1, 8}}));
+        tabelle->selectRow(0);
+        QCOMPARE(kurve(a), (QList<QPointF>{{1, 4}, {2, 6}}));
+        QVERIFY(teil<QPlainTextEdit>(a, "fehler")
+                    ->toPlainText()
+                    .startsWith("2-mal falsch:\nFrage 7\nRichtige Antwort: 1\nRechenweg:\nWeil "
+                                "7\n\n2-mal falsch:\n"
+                                "Frage 8"));
+
+        auto* spieler = teil<QComboBox>(a, "spieler");
+        spieler->setCurrentText(QStringLiteral("BERND"));
+        QCOMPARE(tabelle->rowCount(), 1);
+        QCOMPARE(zeile(tabelle, 0), (QStringList{"Quadratische Gleichungen", "2", "1 + 1 Übung",
+                                                 "3 richtig in 57 s", "3,0", "3.7.2026"}));
+        QCOMPARE(kurve(a), (QList<QPointF>{{1, 3}})); // ohne die Übungsrunde
+
+        // Ein Name ohne Runde steht zur Wahl und sagt, dass es noch nichts gibt.
+        a.zeigen("CARLA");
+        QCOMPARE(spieler->currentText(), QStringLiteral("CARLA"));
+        QCOMPARE(spieler->count(), 3);
+        QCOMPARE(tabelle->rowCount(), 0);
+        QCOMPARE(teil<QLabel>(a, "zustand")->text(),
+                 QStringLiteral("Von CARLA ist noch keine Runde gespeichert."));
+        QVERIFY(kurve(a).isEmpty());
+    }
+
+    // Ohne das Datenbankmodul (neben diesem Test liegt keines) spielt das Spiel ohne Verlauf
+    // und erfährt einmal, warum.
+    void ohneDatenbankmodulEineMeldung() {
+        numora::test::TempOrdner t;
+        Verlaufsdatei v(t / "verlauf.sqlite");
+        QVERIFY(!v.meldungFuerSpieler()); // nichts geladen, nichts zu sagen
+        QVERIFY(!v.rundeSpeichern(runde("ANNA", 0, 1, 5)).ok);
+        QVERIFY(v.spielerNamen().empty() && !v.levelEmpfehlung("ANNA", 0));
+        QCOMPARE(v.meldungFuerSpieler().value_or(""),
+                 "Dein Fortschritt wird nicht gespeichert. Das Modul libnumora_verlaufsdb fehlt "
+                 "in dieser Installation.");
+        QVERIFY(!v.meldungFuerSpieler());
+    }
+};
+
+} // namespace
+
+QTEST_MAIN(FortschrittTest)
+#include "fortschritt_test.moc"

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Das Spiel mit seinem Verlauf in einer echten Datei: Jede ausgewertete Runde kommt hinein,
+// ein Scheitern hält das Spiel nicht auf, und der Level-Dialog nennt die Empfehlung.
+
+#include "attrappen.h"
+#include "verlauf/verlaufsdatenbank.h"
+#include "verlauf/verlauftest.h"
+
+#include <chrono>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+using numora::phase;
+using numora::RundenEintrag;
+using numora::Verlaufsdatenbank;
+using numora::test::Spiel;
+using numora::test::TempOrdner;
+namespace fs = std::filesystem;
+
+TEST(SpielMitVerlauf, AusgewerteteRundeKommtMitAllenAntwortenInDieDatei) {
+    TempOrdner t;
+    Verlaufsdatenbank v(t / "Numora/verlauf.sqlite");
+    Spiel s;
+    s.vc.verlaufSetzen(&v);
+    s.vc.viewDidLoad();
+    s.vc.viewDidAppear();
+    EXPECT_FALSE(fs::exists(t / "Numora")); // der Start öffnet nichts
+    EXPECT_EQ(s.vc.fortschrittSpieler(), "");
+    std::vector<bool> waehrendFrage;
+    s.spieleRunde([&](int i) {
+        waehrendFrage.push_back(s.vc.fortschrittMoeglich());
+        s.uhr.weiter(std::chrono::seconds(i + 1));
+        s.uhr.setzeKalender({2026, 7, 3, 9, 5 + i / 7}); // die letzte Antwort um 9:06
+    });
+    EXPECT_EQ(waehrendFrage, std::vector<bool>(8, false));
+    EXPECT_TRUE(s.vc.fortschrittMoeglich());
+    EXPECT_EQ(s.vc.fortschrittSpieler(), "ANNA");
+
+    RundenEintrag erwartet{"ANNA", 0, 1, {2026, 7, 3, 9, 5}, {2026, 7, 3, 9, 6}, 36, 1, false, {}};
+    for (std::int64_t i = 0; i < 8; ++i) {
+        const auto& k = s.vc.stand().aktuellesPaket[static_cast<std::size_t>(i)];
+        erwartet.antworten.push_back(
+            {i + 1, k.frage, i == 0 ? k.antwort : "-1", k.antwort, k.hilfe, i == 0, i + 1,
+             s.vc.stand().antworten[static_cast<std::size_t>(i)].hinweisArt});
+    }
+    std::vector<RundenEintrag> gelesen;
+    EXPECT_TRUE(v.rundenDurchgehen(std::nullopt, true, [&](const RundenEintrag& r) {
+                     gelesen.push_back(r);
+                 }).ok);
+    EXPECT_EQ(gelesen, std::vector{erwartet});
+    EXPECT_EQ(s.fenster.gezeigt.size(), 1u); // nur der Level-Dialog, keine Meldung
+}
+
+TEST(SpielMitVerlauf, ScheiternMeldetSichEinmalUndDasSpielGehtWeiter) {
+    TempOrdner t;
+    std::ofstream(t / "datei") << "kein Ordner";
+    Verlaufsdatenbank v(t / "datei/verlauf.sqlite");
+    Spiel s;
+    s.vc.verlaufSetzen(&v);
+    s.vc.viewDidLoad();
+    for (int runde = 1; runde <= 3; ++runde) {
+        s.spieleRunde();
+        EXPECT_EQ(s.vc.stand().status, phase::abgeschlossen) << runde;
+        EXPECT_THAT(s.fenster.mitte,
+                    testing::StartsWith("Auswertung\n\nVon den 8 Fragen hat ANNA"));
+        EXPECT_THAT(s.fenster.antwort, testing::HasSubstr("ANNA am 3.7.2026")); // die Halle
+    }
+    std::vector<std::string> meldungen;
+    for (const auto& d : s.fenster.gezeigt) {
+        if (d.frage.find("Fortschritt") != std::string::npos) {
+            meldungen.push_back(d.frage);
+        }
+    }
+    EXPECT_EQ(meldungen,
+              std::vector<std::string>{"Dein Fortschritt wird nicht gespeichert. Der "
+                                       "Ordner " +
+                                       (t / "datei").string() + " lässt sich nicht anlegen."});
+}
+
+TEST(SpielMitVerlauf, LevelDialogNenntDieEmpfehlungHinterDerFrage) {
+    TempOrdner t;
+    Verlaufsdatenbank v(t / "verlauf.sqlite");
+    for (const std::int64_t richtige : {8, 7}) {
+        ASSERT_TRUE(v.rundeSpeichern(numora::test::runde("ANNA", 0, 1, richtige)).ok);
+    }
+    Spiel s;
+    s.vc.verlaufSetzen(&v);
+    s.vc.viewDidLoad();
+    s.tippe("anna");
+    s.antworte({"2"});
+    s.tippe("0");
+    EXPECT_EQ(s.letzterDialog().frage, "Auf welchen Level sollen die Aufgaben zum Thema \n "
+                                       "Grundrechenarten \ngewählt werden?\n\nEmpfehlung: Level 2");
+    EXPECT_EQ(s.letzterDialog().optionen, (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ(s.vc.stand().aktLevel, 2);
+    s.antworte({"Diese Runde abbrechen"});
+    s.vc.undTschuess();
+    s.tippe("1"); // Lineare Gleichungen: noch nie gespielt, also keine Empfehlung
+    EXPECT_EQ(s.letzterDialog().frage, "Auf welchen Level sollen die Aufgaben zum Thema \n "
+                                       "Lineare Gleichungen \ngewählt werden?");
+}
+
+} // namespace

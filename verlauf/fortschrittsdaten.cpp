@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "verlauf/fortschrittsdaten.h"
+
+#include "core/themen.h"
+#include "core/uhr.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace numora {
+
+namespace {
+
+std::string themaName(std::int64_t thema) {
+    if (thema >= 0 && thema <= hoechsterAngebotIndex) {
+        return std::string(angebot[static_cast<std::size_t>(thema)]);
+    }
+    return "Thema " + std::to_string(thema);
+}
+
+// Eine Nachkommastelle mit deutschem Komma: 6,4
+std::string kommazahl(double wert) {
+    std::array<char, 32> puffer{};
+    std::snprintf(puffer.data(), puffer.size(), "%.1f", wert);
+    std::string text = puffer.data();
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
+std::string rechtsGekuerzt(std::string text) {
+    text.erase(text.find_last_not_of(" \t\r\n") + 1);
+    return text;
+}
+
+// Das Spiel rückt Fragen mit Leerzeichen und Leerzeilen in seinem breiten Feld zurecht; in
+// der Liste zählt nur der Text, Zeile für Zeile.
+std::string ohneEinrueckung(const std::string& frage) {
+    std::string text;
+    std::size_t anfang = 0;
+    while (anfang <= frage.size()) {
+        const std::size_t ende = std::min(frage.find('\n', anfang), frage.size());
+        const std::string zeile = frage.substr(anfang, ende - anfang);
+        const std::size_t erstes = zeile.find_first_not_of(" \t\r");
+        if (erstes != std::string::npos) {
+            text += (text.empty() ? "" : "\n") + rechtsGekuerzt(zeile.substr(erstes));
+        }
+        anfang = ende + 1;
+    }
+    return text;
+}
+
+} // namespace
+
+std::vector<TabellenZeile> tabelle(const std::vector<FortschrittZeile>& zeilen) {
+    const std::string fehlt = "–";
+    std::vector<TabellenZeile> ergebnis;
+    for (const FortschrittZeile& z : zeilen) {
+        std::string runden = std::to_string(z.runden);
+        if (z.uebungsrunden > 0) {
+            runden += " + " + std::to_string(z.uebungsrunden) +
+                      (z.uebungsrunden == 1 ? " Übung" : " Übungen");
+        }
+        const std::string bestes = z.besteRichtige
+                                       ? std::to_string(*z.besteRichtige) + " richtig in " +
+                                             std::to_string(z.besteSekunden.value_or(0)) + " s"
+                                       : fehlt;
+        ergebnis.push_back({z.thema,
+                            z.level,
+                            {themaName(z.thema), std::to_string(z.level), runden, bestes,
+                             z.schnittLetzteFuenf ? kommazahl(*z.schnittLetzteFuenf) : fehlt,
+                             datumText(z.zuletzt)}});
+    }
+    return ergebnis;
+}
+
+Kurve kurve(std::int64_t thema, std::int64_t level, const std::vector<KurvenPunkt>& punkte) {
+    Kurve k{
+        themaName(thema) + ", Level " + std::to_string(level) + ": Richtige je Runde", "Runde", {}};
+    for (std::size_t i = 0; i < punkte.size(); ++i) {
+        k.punkte.emplace_back(static_cast<std::int64_t>(i) + 1, punkte[i].richtige);
+    }
+    if (!punkte.empty()) {
+        const std::string von = datumText(punkte.front().ende);
+        const std::string bis = datumText(punkte.back().ende);
+        k.achse += von == bis ? " (am " + von + ")" : " (vom " + von + " bis " + bis + ")";
+    }
+    return k;
+}
+
+std::string fehlerText(const std::vector<HaeufigerFehler>& fehler) {
+    std::string text;
+    for (const HaeufigerFehler& f : fehler) {
+        if (!text.empty()) {
+            text += "\n\n";
+        }
+        text += std::to_string(f.anzahl) + "-mal falsch:\n" + ohneEinrueckung(f.frage) +
+                "\nRichtige Antwort: " + f.richtigeAntwort;
+        if (const std::string weg = rechtsGekuerzt(f.hilfe); !weg.empty()) {
+            text += "\nRechenweg:\n" + weg;
+        }
+    }
+    return text;
+}
+
+std::vector<std::string> namensAuswahl(std::vector<std::string> namen,
+                                       const std::string& aktueller) {
+    if (!aktueller.empty() && std::find(namen.begin(), namen.end(), aktueller) == namen.end()) {
+        namen.insert(std::upper_bound(namen.begin(), namen.end(), aktueller), aktueller);
+    }
+    return namen;
+}
+
+std::string csvVorschlag(const std::optional<std::string>& spieler) {
+    std::string name = "numora-verlauf";
+    if (spieler) {
+        name += "-";
+        for (const char c : *spieler) {
+            const bool stoert = static_cast<unsigned char>(c) < 0x20 ||
+                                std::string_view("/\\:*?\"<>| .").find(c) != std::string_view::npos;
+            name += stoert ? '_' : c;
+        }
+    }
+    return name + ".csv";
+}
+
+} // namespace numora
