@@ -1,6 +1,7 @@
 #include "qtdialoge.h"
 
 #include "anzeige.h"
+#include "fehlerdurchsicht.h"
 #include "piepton.h"
 
 #include <QLabel>
@@ -56,4 +57,12 @@ std::string QtDialoge::waehle(const std::string& frage, const std::vector<std::s
 
 void QtDialoge::piep() {
     ton_.spielen();
+}
+
+bool QtDialoge::fehlerZeigen(const std::string& text) {
+    const bool ueben = Fehlerdurchsicht::zeigen(eltern_, anzeigeText(text));
+    if (nachDialog_) {
+        nachDialog_();
+    }
+    return ueben;
 }

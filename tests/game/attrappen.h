@@ -33,6 +33,8 @@ class TestFenster final : public Bildschirm, public Dialoge, public Programmende
     std::map<Knopf, bool> sichtbar{{Knopf::fertigF, true}};
     std::vector<Dialog> gezeigt;
     std::deque<std::string> antworten; // ohne vorbereitete Antwort der erste Knopf
+    std::vector<std::string> durchsichten;
+    std::deque<bool> ueben; // die Wahl in der Durchsicht, ohne vorbereitete: nicht üben
     int piepser = 0;
     int beendet = 0;
 
@@ -57,6 +59,14 @@ class TestFenster final : public Bildschirm, public Dialoge, public Programmende
         return a;
     }
     void piep() override { ++piepser; }
+    bool fehlerZeigen(const std::string& text) override {
+        durchsichten.push_back(text);
+        const bool u = !ueben.empty() && ueben.front();
+        if (!ueben.empty()) {
+            ueben.pop_front();
+        }
+        return u;
+    }
     void beenden() override { ++beendet; }
 };
 
