@@ -76,11 +76,6 @@ Fehlerdurchsicht::Fehlerdurchsicht(QWidget* eltern)
         groesse = groesse.boundedTo(s->availableGeometry().size() * 9 / 10);
     }
     resize(groesse);
-
-    dateiWaehlen = [this](const QString& vorschlag) {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Fehler als PDF speichern"),
-                                            vorschlag, QStringLiteral("PDF-Dateien (*.pdf)"));
-    };
 }
 
 bool Fehlerdurchsicht::zeigen(QWidget* eltern, const QString& text) {
@@ -101,7 +96,10 @@ void Fehlerdurchsicht::setzeText(const QString& text) {
 
 void Fehlerdurchsicht::speichern() {
     const QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString pfad = dateiWaehlen(QDir(ordner).filePath(QStringLiteral("Numora Fehler.pdf")));
+    QString pfad =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Fehler als PDF speichern"),
+                                     QDir(ordner).filePath(QStringLiteral("Numora Fehler.pdf")),
+                                     QStringLiteral("PDF-Dateien (*.pdf)"));
     if (pfad.isEmpty()) {
         return;
     }

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
 #include <optional>
 
 class QLabel;
@@ -23,13 +22,11 @@ class Fehlerdurchsicht final : public QDialog {
     static bool zeigen(QWidget* eltern, const QString& text);
 
     void setzeText(const QString& text);
-    // Fragt nach dem Dateinamen; austauschbar für Tests.
-    std::function<QString(const QString& vorschlag)> dateiWaehlen;
 
+  private:
     void speichern();
     void drucken();
 
-  private:
     QPlainTextEdit* text_;
     QLabel* zustand_;
 };

@@ -34,7 +34,7 @@ class TestFenster final : public Bildschirm, public Dialoge, public Programmende
     std::vector<Dialog> gezeigt;
     std::deque<std::string> antworten; // ohne vorbereitete Antwort der erste Knopf
     std::vector<std::string> durchsichten;
-    std::deque<bool> ueben; // die Wahl in der Durchsicht, ohne vorbereitete: nicht üben
+    std::vector<bool> ueben; // je Durchsicht die Wahl; ohne Eintrag: nicht üben
     int piepser = 0;
     int beendet = 0;
 
@@ -61,11 +61,7 @@ class TestFenster final : public Bildschirm, public Dialoge, public Programmende
     void piep() override { ++piepser; }
     bool fehlerZeigen(const std::string& text) override {
         durchsichten.push_back(text);
-        const bool u = !ueben.empty() && ueben.front();
-        if (!ueben.empty()) {
-            ueben.pop_front();
-        }
-        return u;
+        return durchsichten.size() <= ueben.size() && ueben[durchsichten.size() - 1];
     }
     void beenden() override { ++beendet; }
 };
