@@ -52,16 +52,17 @@ Hauptfenster::Hauptfenster(numora::Dateiablage& ablage, QWidget* eltern)
                                                          ui_->EingabeF, ui_->spielerName}) {
         feld->setFont(schrift);
     }
-    for (QWidget* spalte : std::initializer_list<QWidget*>{
-             ui_->EingabeF, ui_->fertigF, ui_->weiterF, ui_->warumF, ui_->adeF, ui_->spielerName}) {
+    for (QWidget* spalte :
+         std::initializer_list<QWidget*>{ui_->EingabeF, ui_->fertigF, ui_->weiterF, ui_->fehlerF,
+                                         ui_->warumF, ui_->adeF, ui_->spielerName}) {
         spalte->setFixedWidth(rechteSpalte);
         spalte->setMinimumHeight(knopfHoehe);
     }
 
     // Ausgangslage vor der ersten Eingabe
     ui_->fertigF->setText(QStringLiteral("Wer spielt?"));
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{ui_->weiterF, ui_->warumF, ui_->adeF, ui_->spielerName}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{ui_->weiterF, ui_->fehlerF, ui_->warumF,
+                                                      ui_->adeF, ui_->spielerName}) {
         w->hide();
     }
 
@@ -69,6 +70,7 @@ Hauptfenster::Hauptfenster(numora::Dateiablage& ablage, QWidget* eltern)
     connect(ui_->fertigF, &QPushButton::clicked, this, [this] { steuerung_.fertigB(); });
     connect(ui_->weiterF, &QPushButton::clicked, this, [this] { steuerung_.weiterB(); });
     connect(ui_->warumF, &QPushButton::clicked, this, [this] { steuerung_.warumB(); });
+    connect(ui_->fehlerF, &QPushButton::clicked, this, [this] { steuerung_.fehlerAnsehen(); });
     connect(ui_->adeF, &QPushButton::clicked, this, [this] { steuerung_.undTschuess(); });
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& sitzung) {
         // Beim Abmelden vom Desktop wie beim Beenden fragen, damit Ergebnisse bleiben; wer im
@@ -118,6 +120,13 @@ void Hauptfenster::aktionenAnlegen() {
     aktion(
         spiel, QStringLiteral("Mein &Fortschritt"), "fortschritt", [this] { fortschrittZeigen(); },
         QKeySequence(Qt::CTRL | Qt::Key_M));
+
+    // Die Fehler der beendeten Runde: Durchsicht, von dort die Übung. Nicht Strg+E: Das bringt
+    // unter X11 den Cursor des Eingabefelds ans Zeilenende, und das Feld hat immer den Fokus.
+    aktion(
+        spiel, QStringLiteral("&Fehler ansehen …"), "fehlerAnsehen",
+        [this] { steuerung_.fehlerAnsehen(); }, QKeySequence(Qt::CTRL | Qt::Key_R));
+
     spiel->addSeparator();
     aktion(spiel, QStringLiteral("&Verlassen …"), "undTschuess",
            [this] { steuerung_.undTschuess(); });
@@ -182,6 +191,8 @@ QPushButton* Hauptfenster::knopf(numora::Knopf k) const {
         return ui_->warumF;
     case numora::Knopf::adeF:
         return ui_->adeF;
+    case numora::Knopf::fehlerF:
+        return ui_->fehlerF;
     }
     return ui_->fertigF;
 }

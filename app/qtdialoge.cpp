@@ -2,6 +2,7 @@
 
 #include "anleitung.h"
 #include "anzeige.h"
+#include "fehlerdurchsicht.h"
 #include "piepton.h"
 
 #include <QLabel>
@@ -61,4 +62,12 @@ void QtDialoge::piep() {
 
 void QtDialoge::anleitungZeigen() {
     ::anleitungZeigen(eltern_);
+}
+
+bool QtDialoge::fehlerZeigen(const std::string& text) {
+    const bool ueben = Fehlerdurchsicht::zeigen(eltern_, anzeigeText(text));
+    if (nachDialog_) {
+        nachDialog_();
+    }
+    return ueben;
 }

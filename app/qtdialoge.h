@@ -16,6 +16,7 @@ class QtDialoge final : public numora::Dialoge {
     std::string waehle(const std::string& frage, const std::vector<std::string>& optionen) override;
     void piep() override;
     void anleitungZeigen() override;
+    bool fehlerZeigen(const std::string& text) override;
 
   private:
     QWidget* eltern_;

@@ -39,6 +39,9 @@ struct Spielstand {
     // Die Antworten der laufenden Runde und wann sie begann.
     std::vector<Antwortnotiz> antworten;
     Kalenderzeit rundenBeginn;
+    // Die Runde übt nur die Fehler der vorigen: Sie kommt in keine Ruhmeshalle, ihre
+    // Antworten werden aber genauso notiert.
+    bool uebung = false;
     bool tonAn = true;
 };
 

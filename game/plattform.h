@@ -10,7 +10,7 @@
 
 namespace numora {
 
-enum class Knopf { fertigF, weiterF, warumF, adeF };
+enum class Knopf { fertigF, weiterF, warumF, adeF, fehlerF };
 
 // Die Felder und Knöpfe des Fensters.
 class Bildschirm {
@@ -40,6 +40,9 @@ class Dialoge {
     virtual void piep() = 0;
     // Öffnet die eingebaute Anleitung in einem eigenen Fenster und kehrt sofort zurück.
     virtual void anleitungZeigen() = 0;
+    // Zeigt die Durchsicht der Fehler einer Runde zum Lesen, Drucken und Speichern; true,
+    // wenn der Spieler sie üben will.
+    virtual bool fehlerZeigen(const std::string& text) = 0;
 };
 
 // Ganze Dateien im Dokumente-Ordner. Gelesen und ersetzt werden nur gewöhnliche Dateien, auch

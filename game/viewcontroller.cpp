@@ -5,6 +5,7 @@
 #include "core/spielername.h"
 #include "core/stoppuhr.h"
 #include "core/zahltext.h"
+#include "game/durchsicht.h"
 #include "game/hilfetexte.h"
 #include "game/hinweis.h"
 #include "generators/paket.h"
@@ -33,6 +34,10 @@ std::string angebotText(std::int64_t i) {
 
 thema angebotThema(std::int64_t i) {
     return angebotp[static_cast<std::size_t>(i)];
+}
+
+std::string themaKopf(std::int64_t i, std::int64_t level) {
+    return "Gewähltes Thema:    " + angebotText(i) + ",    Level " + std::to_string(level);
 }
 
 } // namespace
@@ -177,7 +182,7 @@ void ViewController::themaWaehlen() {
                           " \ngewählt werden?" + empfehlungsZeile(nummer),
                       {"1", "2", "3"});
         stand_.aktLevel = level >= 1 && level <= levelzahl(angebotThema(nummer)) ? level : 1;
-        kopfText("Gewähltes Thema:    " + name + ",    Level " + std::to_string(stand_.aktLevel));
+        kopfText(themaKopf(nummer, stand_.aktLevel));
     }
     frageText(" Durch Drücken des Weiter-Buttons oder der Shift-Taste startet die Zeitmessung; die "
               "Fragen erscheinen \n nacheinander in diesem Feld und sollten möglichst schnell "
@@ -277,6 +282,7 @@ void ViewController::warumB() {
 }
 
 void ViewController::neueRunde() {
+    uebungVerlassen();
     stand_.status = phase::neuStart;
     eingabeFeldLoeschen();
     kopfText("");
@@ -289,13 +295,26 @@ void ViewController::neueRunde() {
 }
 
 void ViewController::nochmal() {
+    uebungVerlassen();
+    paketStarten(genPaket(angebotThema(stand_.aktThema), stand_.aktLevel));
+}
+
+void ViewController::paketStarten(std::vector<Karte> paket) {
     stand_.neuerName = stand_.aktName;
     stand_.aktNummer = 0;
     stand_.richtigBeantwortet = 0;
-    stand_.aktuellesPaket = genPaket(angebotThema(stand_.aktThema), stand_.aktLevel);
+    stand_.aktuellesPaket = std::move(paket);
     stand_.status = phase::neuesPaket;
     weitermachen();
 }
+
+void ViewController::uebungVerlassen() {
+    bildschirm_.knopfSichtbar(Knopf::fehlerF, false);
+    if (std::exchange(stand_.uebung, false)) {
+        kopfText(themaKopf(stand_.aktThema, stand_.aktLevel));
+    }
+}
+
 
 // Der kurze Hilfetext bietet die ausführliche Anleitung an.
 void ViewController::hilfe() {
@@ -341,7 +360,8 @@ void ViewController::auswertung(std::int64_t sekunden) {
     eingabeFeldLoeschen();
     ++stand_.aktNummer;
 
-    if (stand_.aktNummer >= paketGroesse) {
+    // Eine Übung hat weniger Fragen als eine gewöhnliche Runde.
+    if (stand_.aktNummer >= static_cast<std::int64_t>(stand_.aktuellesPaket.size())) {
         bildschirm_.knopfTitel(Knopf::weiterF, "Auswertung");
         schreibeAntwortfeld(urteil + "\n\n Rundenabschluss durch Drücken der Shift-Taste oder des "
                                      "'Weiter'-Buttons.");
@@ -363,18 +383,24 @@ void ViewController::rundenBilanz() {
         "Von den 8 Fragen hat " + stand_.aktName + " " + anzahl + " richtig beantwortet.";
     const std::string satz2 =
         n < 1 ? "" : "Die benötigte Zeit betrug " + std::to_string(t) + " Sekunden.";
-    frageText("Auswertung\n\n" + satz1 + " " + satz2);
-    if (n >= 1) {
+    // Eine Übung kommt in keine Ruhmeshalle und ändert nichts an ihrer Datei.
+    frageText(stand_.uebung ? uebungsBilanz(stand_) : "Auswertung\n\n" + satz1 + " " + satz2);
+    if (n >= 1 && !stand_.uebung) {
         const std::string name = stand_.aktName + " am " + datumZeitText(uhr().lokal()) + " Uhr ";
         hof_.einHallen2({name, t, stand_.aktThema, stand_.aktLevel, n});
         hof_.hfdatenChanged = true;
     }
     stand_.status = phase::abgeschlossen;
-    zeigeHalle(stand_.aktThema, stand_.aktLevel);
+    if (stand_.uebung) {
+        schreibeAntwortfeld(uebungsListe(stand_));
+    } else {
+        zeigeHalle(stand_.aktThema, stand_.aktLevel);
+    }
     bildschirm_.knopfSichtbar(Knopf::fertigF, true);
     bildschirm_.knopfTitel(Knopf::fertigF, "Weiter");
     bildschirm_.knopfSichtbar(Knopf::weiterF, false);
-    rundeAufzeichnen(false);
+    bildschirm_.knopfSichtbar(Knopf::fehlerF, fehlerAnsehenMoeglich());
+    rundeAufzeichnen(stand_.uebung);
 }
 
 // ---- Menübefehle ---------------------------------------------------------------------

@@ -54,6 +54,10 @@ class ViewController {
     void prepareHofNeu(std::int64_t thema);
     void hofAktion(const HofAktion& aktion);
 
+    // Die Fehler der beendeten Runde ansehen und üben (uebungsablauf.cpp)
+    void fehlerAnsehen();
+    bool fehlerAnsehenMoeglich() const;
+
     const Spielstand& stand() const { return stand_; }
     const HallOfFame& hof() const { return hof_; }
 
@@ -71,6 +75,11 @@ class ViewController {
     void weitermachen();
     void neueRunde();
     void nochmal();
+    // Stellt die Karten als neue Runde, die Uhr startet mit der ersten Frage.
+    void paketStarten(std::vector<Karte> paket);
+    void uebungStarten();
+    // Die nächste Runde ist keine Übung mehr; sie bekommt wieder den Kopf ihres Themas.
+    void uebungVerlassen();
     void angebotZeigen();
     void statusAnpassung();
     // sekunden: die Zeit dieser einen Frage

@@ -16,6 +16,7 @@ fi
 
 heim=$(mktemp -d)
 trap 'rm -rf "$heim"' EXIT
+# Die Pakete der ersten beiden Runden.
 mapfile -t antworten < <("$bau/tools/numora-karten" $thema 1 --seed $startwert --anzahl 3 --json |
   python3 -c 'import json,sys; [print(json.loads(z)["antwort"]) for z in sys.stdin]')
 
@@ -29,7 +30,7 @@ tippe() { xdotool type --delay 40 -- "$1"; }
 tippe "Jürgen"; foto 1-name
 xdotool key Return; foto 2-themen
 tippe "$thema"; xdotool key Return; sleep 0.7; xdotool key Return # Level 1
-xdotool key shift; foto 3-frage
+sleep 0.5; xdotool key shift; foto 3-frage
 tippe "17"; xdotool key Return; foto 4-urteil
 xdotool key alt+w; foto 5-erklaerung
 xdotool key Return # "ok, weiter"
@@ -39,16 +40,22 @@ for i in 1 2 3 4 5 6 7; do
 done
 foto 6-auswertung
 
-# Zwei weitere Runden (5 und 8 Richtige), dann "Mein Fortschritt" mit Kurve und Fehlern.
-for runde in 1 2; do
-  xdotool key Return; sleep 0.5; xdotool key Return; sleep 0.5 # zurück zur Themenwahl
-  tippe "$thema"; xdotool key Return; sleep 0.7; xdotool key Return # Level 1
-  xdotool key shift; sleep 0.3
-  for i in 0 1 2 3 4 5 6 7; do
-    if [ "$runde" = 2 ] || [ "$i" -lt 5 ]; then tippe "${antworten[$((runde * 8 + i))]}"; else tippe "0"; fi
-    xdotool key Return; sleep 0.3
-    xdotool key Return; sleep 0.3
-  done
+# Eine zweite Runde mit drei Fehlern (falsches Vorzeichen, Kehrwert, einfach falsch), dann
+# ihre Durchsicht und die Übung, in der der erste Fehler wieder mit Hinweis kommt.
+xdotool key Return; sleep 0.7; xdotool key Tab space # "Neuer Start im gleichen Gebiet und Level"
+falsch=([0]="${antworten[8]#-}" [3]="4" [5]="1/${antworten[13]}")
+[ "${antworten[8]:0:1}" = "-" ] || falsch[0]="-${antworten[8]}"
+for i in 0 1 2 3 4 5 6 7; do
+  sleep 0.3; tippe "${falsch[$i]:-${antworten[$((i + 8))]}}"; xdotool key Return; sleep 0.3
+  xdotool key Return
+done
+xdotool key ctrl+r; foto 7-fehler
+xdotool key Return; sleep 0.5 # "Fehler üben"
+tippe "${falsch[0]}"; xdotool key Return; foto 8-hinweis
+# Die Übung zu Ende (die beiden anderen Fehler jetzt richtig), dann "Mein Fortschritt".
+xdotool key Return; sleep 0.3
+for i in 3 5; do
+  tippe "${antworten[$((i + 8))]}"; xdotool key Return; sleep 0.3; xdotool key Return; sleep 0.3
 done
 xdotool key ctrl+m; sleep 1.5
 foto fortschritt

@@ -2,6 +2,7 @@
 // Spiellogik ankommen. Den Ablauf selbst prüfen die Tests in tests/game.
 
 #include "core/themen.h"
+#include "fehlerdurchsicht.h"
 #include "hauptfenster.h"
 #include "qtdateiablage.h"
 #include "start.h"
@@ -12,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -143,6 +146,43 @@ class FensterTest : public QObject {
         fenster->schreibeAntwortfeld(std::string(1 << 19, 'N'));
         QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
         QVERIFY2(uhr.elapsed() < 3000, qPrintable(QString::number(uhr.elapsed())));
+    }
+
+    // Kürzel, Menübefehl und Knopf öffnen die Durchsicht der Fehler; "Fehler üben" startet die
+    // Übung, und die PDF-Datei enthält den Text der Durchsicht.
+    void fehlerAnsehenUndUeben() {
+        tippeUndReturn("Anna");
+        druecke(0);
+        tippeUndReturn("0");
+        for (int i = 0; i < 8; ++i) {
+            fenster->steuerung().weiterB();
+            tippeUndReturn("-1");
+        }
+        fenster->steuerung().weiterB();
+        // Das Kürzel zuerst: Nach der Durchsicht wird das Fenster offscreen nicht wieder aktiv.
+        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+        QStringList texte;
+        for (const std::function<void()>& weg : std::initializer_list<std::function<void()>>{
+                 [&] { QTest::keyClick(eingabe(), Qt::Key_R, Qt::ControlModifier); },
+                 [&] { fenster->findChild<QAction*>("fehlerAnsehen")->trigger(); },
+                 [&] { fenster->findChild<QPushButton*>("fehlerF")->click(); }}) {
+            QTimer::singleShot(0, this, [&texte] {
+                if (auto* d = qobject_cast<Fehlerdurchsicht*>(QApplication::activeModalWidget())) {
+                    texte << d->findChild<QPlainTextEdit*>()->toPlainText();
+                    texte.size() < 3 ? d->reject() : d->findChild<QPushButton*>("ueben")->click();
+                }
+            });
+            weg();
+        }
+        QVERIFY(texte.size() == 3 && texte[0] == texte[2] && fenster->steuerung().stand().uebung);
+        QVERIFY(durchsichtSpeichern(texte[0], tmp.filePath("fehlt/fehler.pdf")).has_value());
+        QVERIFY(!durchsichtSpeichern(texte[0], tmp.filePath("fehler.pdf")));
+        QProcess pdf;
+        pdf.start(PDFTOTEXT, {tmp.filePath("fehler.pdf"), "-"});
+        QVERIFY(pdf.waitForFinished());
+        const QString gelesen = QString::fromUtf8(pdf.readAllStandardOutput());
+        QVERIFY2(gelesen.contains("Fehler der Runde von ANNA am") && gelesen.contains("Frage 8"),
+                 qPrintable(gelesen));
     }
 };
 

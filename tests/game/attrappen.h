@@ -34,6 +34,8 @@ class TestFenster final : public Bildschirm, public Dialoge, public Programmende
     std::map<Knopf, bool> sichtbar{{Knopf::fertigF, true}};
     std::vector<Dialog> gezeigt;
     std::deque<std::string> antworten; // ohne vorbereitete Antwort der erste Knopf
+    std::vector<std::string> durchsichten;
+    std::vector<bool> ueben; // je Durchsicht die Wahl; ohne Eintrag: nicht üben
     int piepser = 0;
     int anleitungen = 0;
     int beendet = 0;
@@ -60,6 +62,10 @@ class TestFenster final : public Bildschirm, public Dialoge, public Programmende
     }
     void piep() override { ++piepser; }
     void anleitungZeigen() override { ++anleitungen; }
+    bool fehlerZeigen(const std::string& text) override {
+        durchsichten.push_back(text);
+        return durchsichten.size() <= ueben.size() && ueben[durchsichten.size() - 1];
+    }
     void beenden() override { ++beendet; }
 };
 

@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fehlerdurchsicht.h"
+
+#include "anzeige.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPdfWriter>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace {
+
+// Den Programmnamen hängt Qt an den Fenstertitel selbst an, nicht aber an den des PDF.
+const QString titel = QStringLiteral("Fehler der Runde");
+const QString dokumentTitel = QStringLiteral("Numora – Fehler der Runde");
+constexpr int wunschBreite = 820;
+constexpr int wunschHoehe = 640;
+
+// Ein sehr langes Wort (etwa eine lange Eingabe) bräche Qt an Wortgrenzen in quadratischer
+// Zeit um; es wird darum an beliebiger Stelle umbrochen, wie im Antwortfeld.
+QTextOption::WrapMode umbruch(const QString& text) {
+    return laengstesWort(text) > 1000 ? QTextOption::WrapAnywhere
+                                      : QTextOption::WrapAtWordBoundaryOrAnywhere;
+}
+
+} // namespace
+
+Fehlerdurchsicht::Fehlerdurchsicht(QWidget* eltern)
+    : QDialog(eltern), text_(new QPlainTextEdit(this)), zustand_(new QLabel(this)) {
+    setWindowTitle(titel);
+    setObjectName(QStringLiteral("fehlerdurchsicht"));
+    text_->setObjectName(QStringLiteral("durchsichtText"));
+    text_->setAccessibleName(QStringLiteral("Fehler der Runde"));
+    text_->setReadOnly(true);
+    text_->setFont(spielSchrift());
+    zustand_->setWordWrap(true);
+    zustand_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    zustand_->hide();
+
+    auto* knoepfe = new QDialogButtonBox(this);
+    QPushButton* ueben =
+        knoepfe->addButton(QStringLiteral("Fehler &üben"), QDialogButtonBox::AcceptRole);
+    ueben->setObjectName(QStringLiteral("ueben"));
+    ueben->setDefault(true);
+    QPushButton* druck =
+        knoepfe->addButton(QStringLiteral("&Drucken …"), QDialogButtonBox::ActionRole);
+    QPushButton* pdf =
+        knoepfe->addButton(QStringLiteral("Als &PDF speichern …"), QDialogButtonBox::ActionRole);
+    pdf->setObjectName(QStringLiteral("pdf"));
+    knoepfe->addButton(QStringLiteral("&Schließen"), QDialogButtonBox::RejectRole);
+    connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(druck, &QPushButton::clicked, this, &Fehlerdurchsicht::drucken);
+    connect(pdf, &QPushButton::clicked, this, &Fehlerdurchsicht::speichern);
+
+    auto* spalte = new QVBoxLayout(this);
+    spalte->addWidget(text_, 1);
+    spalte->addWidget(zustand_);
+    spalte->addWidget(knoepfe);
+
+    // Passt auch auf kleine Bildschirme: höchstens neun Zehntel der verfügbaren Fläche.
+    QSize groesse(wunschBreite, wunschHoehe);
+    if (const QScreen* s = eltern != nullptr ? eltern->screen() : screen()) {
+        groesse = groesse.boundedTo(s->availableGeometry().size() * 9 / 10);
+    }
+    resize(groesse);
+}
+
+bool Fehlerdurchsicht::zeigen(QWidget* eltern, const QString& text) {
+    auto* d = eltern->findChild<Fehlerdurchsicht*>(QString(), Qt::FindDirectChildrenOnly);
+    if (d == nullptr) {
+        d = new Fehlerdurchsicht(eltern);
+    }
+    d->setzeText(text);
+    return d->exec() == QDialog::Accepted;
+}
+
+void Fehlerdurchsicht::setzeText(const QString& text) {
+    text_->setWordWrapMode(umbruch(text));
+    text_->setPlainText(text);
+    text_->setFocus();
+    zustand_->hide();
+}
+
+void Fehlerdurchsicht::speichern() {
+    const QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString pfad =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Fehler als PDF speichern"),
+                                     QDir(ordner).filePath(QStringLiteral("Numora Fehler.pdf")),
+                                     QStringLiteral("PDF-Dateien (*.pdf)"));
+    if (pfad.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(pfad).suffix().isEmpty()) {
+        pfad += QStringLiteral(".pdf");
+    }
+    if (const auto meldung = durchsichtSpeichern(text_->toPlainText(), pfad)) {
+        zustand_->hide();
+        QMessageBox::warning(this, titel, *meldung);
+        return;
+    }
+    zustand_->setText(QStringLiteral("Gespeichert: ") + QDir::toNativeSeparators(pfad));
+    zustand_->show();
+}
+
+void Fehlerdurchsicht::drucken() {
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setDocName(dokumentTitel);
+    QPrintDialog dialog(&drucker, this);
+    dialog.setWindowTitle(QStringLiteral("Fehler der Runde drucken"));
+    if (dialog.exec() == QDialog::Accepted) {
+        durchsichtSetzen(text_->toPlainText(), drucker);
+    }
+}
+
+void durchsichtSetzen(const QString& text, QPagedPaintDevice& geraet) {
+    QTextDocument dokument;
+    dokument.setDefaultFont(spielSchrift());
+    QTextOption option = dokument.defaultTextOption();
+    option.setWrapMode(umbruch(text));
+    dokument.setDefaultTextOption(option);
+    dokument.setPlainText(text);
+    dokument.print(&geraet);
+}
+
+std::optional<QString> durchsichtSpeichern(const QString& text, const QString& pfad) {
+    QSaveFile datei(pfad);
+    if (QFileInfo(pfad).isDir() || !datei.open(QIODevice::WriteOnly)) {
+        return QStringLiteral("Die Datei \"%1\" ließ sich nicht anlegen (%2).")
+            .arg(QDir::toNativeSeparators(pfad),
+                 QFileInfo(pfad).isDir() ? QStringLiteral("ein Ordner") : datei.errorString());
+    }
+    {
+        QPdfWriter pdf(&datei);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setTitle(dokumentTitel);
+        pdf.setCreator(QStringLiteral("Numora"));
+        durchsichtSetzen(text, pdf);
+    }
+    if (!datei.commit()) {
+        return QStringLiteral("Die Datei \"%1\" ließ sich nicht schreiben (%2).")
+            .arg(QDir::toNativeSeparators(pfad), datei.errorString());
+    }
+    return std::nullopt;
+}
