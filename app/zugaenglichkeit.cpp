@@ -27,6 +27,7 @@ constexpr Beschriftung beschriftungen[] = {
     {"weiterF", "", "Stellt die nächste Frage und startet die Stoppuhr, wie die Shift-Taste"},
     {"warumF", "", "Zeigt den Rechenweg zur letzten Frage, Tastenkürzel Alt+W"},
     {"adeF", "", "Neu anfangen, die Runde abbrechen oder Numora verlassen"},
+    {"fehlerF", "", "Zeigt die falsch beantworteten Fragen der Runde und lässt sie üben, Strg+R"},
     {"spielerName", "", "Name des Spielers"},
     // Der Dialog für Arbeitsblätter
     {"thema", "Thema", "Das Thema der Fragen"},
