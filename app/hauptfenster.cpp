@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSessionManager>
 #include <QTimer>
 #include <iostream>
@@ -18,6 +19,11 @@ namespace {
 
 constexpr int fensterBreite = 1180;
 constexpr int fensterHoehe = 720;
+// Die kleinste Größe lässt auf einem Bildschirm von 1024 × 600 Punkten Platz für Rahmen,
+// Titelleiste und eine Bedienleiste des Desktops.
+const QSize kleinste(800, 480);
+// Rahmen und Titelleiste, die der Fenstermanager um das Fenster legt (großzügig geschätzt).
+const QSize rahmen(16, 48);
 constexpr int rechteSpalte = 230;
 constexpr int knopfHoehe = 34;
 
@@ -42,18 +48,27 @@ Hauptfenster::Hauptfenster(numora::Dateiablage& ablage, QWidget* eltern)
                [this] {
                    activateWindow();
                    ui_->EingabeF->setFocus();
+                   befehleAnpassen();
                }),
       steuerung_(*this, dialoge_, ablage, *this, std::cout) {
     ui_->setupUi(this);
-    // Feste Größe, ohne Schließknopf: Verlassen geht über das Menü, damit gespeichert wird.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowMinimizeButtonHint);
-    setFixedSize(fensterBreite, fensterHoehe);
+    // Die gewohnte Größe, wo der freie Bildschirm sie samt Rahmen fasst; sonst füllt das Fenster
+    // ihn. Der Schließknopf wirkt wie Beenden (closeEvent), damit nichts ungefragt verloren geht.
+    setMinimumSize(kleinste);
+    // Die Kopfzeile soll das Fenster nicht verbreitern; ihre Texte passen in die kleinste Breite.
+    ui_->KopfZ->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    const QSize frei = screen()->availableGeometry().size() - rahmen;
+    resize(QSize(fensterBreite, fensterHoehe).boundedTo(frei));
+    if (frei.width() < fensterBreite || frei.height() < fensterHoehe) {
+        setWindowState(Qt::WindowMaximized);
+    }
 
     faerben(ui_->EingabeF, QPalette::Base, eingabeGruen);
     faerben(ui_->warumF, QPalette::Button, warumRot);
     faerben(ui_->warumF, QPalette::ButtonText, Qt::white);
     faerben(ui_->MittelZ, QPalette::Window, papier);
+    ui_->MittelRahmen->setBackgroundRole(QPalette::Base);
+    faerben(ui_->MittelRahmen, QPalette::Base, papier);
     faerben(ui_->Antw0, QPalette::Base, papier);
     faerben(ui_->KopfZ, QPalette::WindowText, kopfBlau);
     faerben(ui_->spielerName, QPalette::WindowText, kopfBlau);
@@ -76,11 +91,12 @@ Hauptfenster::Hauptfenster(numora::Dateiablage& ablage, QWidget* eltern)
         w->hide();
     }
 
-    connect(ui_->EingabeF, &QLineEdit::returnPressed, this, [this] { steuerung_.fertigB(); });
-    connect(ui_->fertigF, &QPushButton::clicked, this, [this] { steuerung_.fertigB(); });
-    connect(ui_->weiterF, &QPushButton::clicked, this, [this] { steuerung_.weiterB(); });
-    connect(ui_->warumF, &QPushButton::clicked, this, [this] { steuerung_.warumB(); });
-    connect(ui_->adeF, &QPushButton::clicked, this, [this] { steuerung_.undTschuess(); });
+    connect(ui_->EingabeF, &QLineEdit::returnPressed, this,
+            handler([this] { steuerung_.fertigB(); }));
+    connect(ui_->fertigF, &QPushButton::clicked, this, handler([this] { steuerung_.fertigB(); }));
+    connect(ui_->weiterF, &QPushButton::clicked, this, handler([this] { steuerung_.weiterB(); }));
+    connect(ui_->warumF, &QPushButton::clicked, this, handler([this] { steuerung_.warumB(); }));
+    connect(ui_->adeF, &QPushButton::clicked, this, handler([this] { steuerung_.undTschuess(); }));
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& sitzung) {
         // Beim Abmelden vom Desktop wie beim Beenden fragen, damit Ergebnisse bleiben.
         if (sitzung.allowsInteraction()) {
@@ -95,8 +111,9 @@ Hauptfenster::Hauptfenster(numora::Dateiablage& ablage, QWidget* eltern)
     aktionenAnlegen();
 
     steuerung_.viewDidLoad();
+    befehleAnpassen();
     ui_->EingabeF->setFocus();
-    QTimer::singleShot(0, this, [this] { steuerung_.viewDidAppear(); });
+    QTimer::singleShot(0, this, handler([this] { steuerung_.viewDidAppear(); }));
     // Das Tonsystem erst nach dem Erscheinen des Fensters einrichten, nicht davor.
     QTimer::singleShot(1500, this, [this] { ton_.vorbereiten(); });
 }
@@ -106,27 +123,29 @@ Hauptfenster::~Hauptfenster() {
 }
 
 void Hauptfenster::aktionenAnlegen() {
-    const auto aktion = [this](QMenu* menue, const QString& titel, const char* name, auto&& befehl,
-                               const QKeySequence& kurz = {}) {
+    using numora::Befehl;
+    const auto aktion = [this](QMenu* menue, const QString& titel, const char* name, Befehl befehl,
+                               auto&& ausfuehren, const QKeySequence& kurz = {}) {
         QAction* a = menue->addAction(titel);
         a->setObjectName(QString::fromLatin1(name));
         a->setShortcut(kurz);
-        connect(a, &QAction::triggered, this, befehl);
+        connect(a, &QAction::triggered, this, handler(ausfuehren));
+        befehle_.emplace_back(a, befehl);
         return a;
     };
 
     QMenu* spiel = menuBar()->addMenu(QStringLiteral("&Numora"));
-    aktion(spiel, QStringLiteral("&Akustische Begleitung …"), "audioWahl",
+    aktion(spiel, QStringLiteral("&Akustische Begleitung …"), "audioWahl", Befehl::audioWahl,
            [this] { steuerung_.audioWahl(); });
-    aktion(spiel, QStringLiteral("Spieler&namen ändern"), "meinName",
+    aktion(spiel, QStringLiteral("Spieler&namen ändern"), "meinName", Befehl::meinName,
            [this] { steuerung_.meinName(); });
-    aktion(spiel, QStringLiteral("Arbeitsblatt &erstellen…"), "arbeitsblatt",
+    aktion(spiel, QStringLiteral("Arbeitsblatt &erstellen…"), "arbeitsblatt", Befehl::arbeitsblatt,
            [this] { ArbeitsblattDialog::zeigen(this); });
     spiel->addSeparator();
-    aktion(spiel, QStringLiteral("&Verlassen …"), "undTschuess",
+    aktion(spiel, QStringLiteral("&Verlassen …"), "undTschuess", Befehl::undTschuess,
            [this] { steuerung_.undTschuess(); });
     aktion(
-        spiel, QStringLiteral("&Beenden"), "quit", [this] { steuerung_.quit(); },
+        spiel, QStringLiteral("&Beenden"), "quit", Befehl::quit, [this] { steuerung_.quit(); },
         QKeySequence::Quit);
 
     QMenu* zeigen = menuBar()->addMenu(QStringLiteral("Hall of Fame &zeigen"));
@@ -136,13 +155,20 @@ void Hauptfenster::aktionenAnlegen() {
             numora::angebot[static_cast<std::size_t>(h.thema)].data(),
             static_cast<qsizetype>(numora::angebot[static_cast<std::size_t>(h.thema)].size()));
         aktion(h.loeschen ? loeschen : zeigen, titel + (h.loeschen ? QStringLiteral(" …") : ""),
-               std::string(h.name).c_str(), [this, &h] { steuerung_.hofAktion(h); });
+               std::string(h.name).c_str(), h.loeschen ? Befehl::hofLoeschen : Befehl::hofZeigen,
+               [this, &h] { steuerung_.hofAktion(h); });
     }
 
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     aktion(
-        hilfe, QStringLiteral("&Hilfe zu Numora"), "hilfe", [this] { steuerung_.hilfe(); },
-        QKeySequence::HelpContents);
+        hilfe, QStringLiteral("&Hilfe zu Numora"), "hilfe", Befehl::hilfe,
+        [this] { steuerung_.hilfe(); }, QKeySequence::HelpContents);
+}
+
+void Hauptfenster::befehleAnpassen() {
+    for (const auto& [a, befehl] : befehle_) {
+        a->setEnabled(steuerung_.befehlAktiv(befehl));
+    }
 }
 
 QPushButton* Hauptfenster::knopf(numora::Knopf k) const {
@@ -164,15 +190,10 @@ void Hauptfenster::kopfText(const std::string& s) {
 }
 void Hauptfenster::frageText(const std::string& s) {
     ui_->MittelZ->setText(anzeigeText(s));
+    ui_->MittelRahmen->ensureVisible(0, 0);
 }
 void Hauptfenster::schreibeAntwortfeld(const std::string& s) {
-    const QString text = anzeigeText(s);
-    // Ein sehr langes Wort bricht Qt an Wortgrenzen in quadratischer Zeit um; es kann nur aus
-    // fremden Texten stammen und wird darum an beliebiger Stelle umbrochen.
-    ui_->Antw0->setWordWrapMode(laengstesWort(text) > 1000
-                                    ? QTextOption::WrapAnywhere
-                                    : QTextOption::WrapAtWordBoundaryOrAnywhere);
-    ui_->Antw0->setPlainText(text);
+    ui_->Antw0->setPlainText(anzeigeText(s));
 }
 std::string Hauptfenster::eingabe() const {
     return ui_->EingabeF->text().toStdString();
@@ -205,6 +226,9 @@ void Hauptfenster::knopfSichtbar(numora::Knopf k, bool ja) {
 bool Hauptfenster::istKnopfSichtbar(numora::Knopf k) const {
     return !knopf(k)->isHidden();
 }
+void Hauptfenster::eingabeMarkieren() {
+    ui_->EingabeF->selectAll();
+}
 
 void Hauptfenster::beenden() {
     emit beendet();
@@ -224,6 +248,7 @@ bool Hauptfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
         if (taste->key() == Qt::Key_Shift && !taste->isAutoRepeat() &&
             (objekt == ui_->EingabeF || QApplication::focusWidget() == nullptr)) {
             steuerung_.flagsChanged(true);
+            befehleAnpassen();
         }
     }
     return QMainWindow::eventFilter(objekt, ereignis);

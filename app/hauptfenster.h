@@ -7,7 +7,10 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <utility>
+#include <vector>
 
+class QAction;
 class QPushButton;
 
 namespace Ui {
@@ -38,6 +41,7 @@ class Hauptfenster final : public QMainWindow,
     void knopfTitel(numora::Knopf k, const std::string& titel) override;
     void knopfSichtbar(numora::Knopf k, bool ja) override;
     bool istKnopfSichtbar(numora::Knopf k) const override;
+    void eingabeMarkieren() override;
 
     void beenden() override;
 
@@ -51,10 +55,20 @@ class Hauptfenster final : public QMainWindow,
 
   private:
     void aktionenAnlegen();
+    // Sperrt die Menübefehle, die in der jetzigen Phase nichts bewirken würden.
+    void befehleAnpassen();
+    // Ein Handler der Spiellogik; danach passen sich die Menübefehle an.
+    template <typename F> auto handler(F befehl) {
+        return [this, befehl] {
+            befehl();
+            befehleAnpassen();
+        };
+    }
     QPushButton* knopf(numora::Knopf k) const;
 
     std::unique_ptr<Ui::Hauptfenster> ui_;
     Piepton ton_;
     QtDialoge dialoge_;
     numora::ViewController steuerung_;
+    std::vector<std::pair<QAction*, numora::Befehl>> befehle_;
 };

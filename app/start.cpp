@@ -1,5 +1,7 @@
 #include "start.h"
 
+#include "anzeige.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -15,7 +17,7 @@ void anwendungEinrichten(QApplication& app) {
     QApplication::setApplicationDisplayName(QStringLiteral("Numora"));
     QApplication::setApplicationVersion(QStringLiteral(NUMORA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.numora.Numora"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/numora/M128.png")));
+    QApplication::setWindowIcon(QIcon(symbolBild(128)));
 
     // Numora spricht Deutsch, auch in Qts eigenen Texten (etwa dem Kontextmenü der Eingabe).
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
