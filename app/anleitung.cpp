@@ -7,7 +7,6 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -171,14 +170,4 @@ void Anleitungsfenster::drucken() {
     if (dialog.exec() == QDialog::Accepted) {
         text_->print(&drucker);
     }
-}
-
-void anleitungZeigen(QWidget* eltern) {
-    static QPointer<Anleitungsfenster> fenster;
-    if (fenster.isNull()) {
-        fenster = new Anleitungsfenster(eltern);
-    }
-    fenster->show();
-    fenster->raise();
-    fenster->activateWindow();
 }

@@ -28,6 +28,7 @@ class Anleitungsfenster : public QWidget {
     QLabel* suchmeldung_;
 };
 
-// Zeigt die Anleitung. Das Fenster entsteht erst beim ersten Aufruf (der Start zahlt nichts
-// dafür), gehört dann eltern und wird bei jedem weiteren Aufruf wieder nach vorn geholt.
+// Zeigt die Anleitung. Sie liegt im Modul libnumora_anleitung.so, das erst der erste Aufruf
+// lädt (zusatz/zusatz.h); das Fenster entsteht dann, gehört eltern und wird bei jedem weiteren
+// Aufruf wieder nach vorn geholt.
 void anleitungZeigen(QWidget* eltern);

@@ -1,13 +1,14 @@
 #include "hauptfenster.h"
 
 #include "anzeige.h"
-#include "arbeitsblattdialog.h"
 #include "core/themen.h"
 #include "ui_hauptfenster.h"
+#include "zusatz/zusatz.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
@@ -114,8 +115,6 @@ Hauptfenster::Hauptfenster(numora::Dateiablage& ablage, QWidget* eltern)
     befehleAnpassen();
     ui_->EingabeF->setFocus();
     QTimer::singleShot(0, this, handler([this] { steuerung_.viewDidAppear(); }));
-    // Das Tonsystem erst nach dem Erscheinen des Fensters einrichten, nicht davor.
-    QTimer::singleShot(1500, this, [this] { ton_.vorbereiten(); });
 }
 
 Hauptfenster::~Hauptfenster() {
@@ -140,7 +139,7 @@ void Hauptfenster::aktionenAnlegen() {
     aktion(spiel, QStringLiteral("Spieler&namen ändern"), "meinName", Befehl::meinName,
            [this] { steuerung_.meinName(); });
     aktion(spiel, QStringLiteral("Arbeitsblatt &erstellen…"), "arbeitsblatt", Befehl::arbeitsblatt,
-           [this] { ArbeitsblattDialog::zeigen(this); });
+           [this] { arbeitsblattZeigen(this); });
     spiel->addSeparator();
     aktion(spiel, QStringLiteral("&Verlassen …"), "undTschuess", Befehl::undTschuess,
            [this] { steuerung_.undTschuess(); });
@@ -232,6 +231,18 @@ void Hauptfenster::eingabeMarkieren() {
 
 void Hauptfenster::beenden() {
     emit beendet();
+}
+
+void Hauptfenster::paintEvent(QPaintEvent* ereignis) {
+    QMainWindow::paintEvent(ereignis);
+    if (erstesBild_) {
+        return;
+    }
+    // Was das erste Bild nicht braucht, entsteht erst danach: das Symbol des Programms und,
+    // etwas später, das Tonsystem.
+    erstesBild_ = true;
+    QTimer::singleShot(0, this, [] { QApplication::setWindowIcon(QIcon(symbolBild(128))); });
+    QTimer::singleShot(1500, this, [this] { ton_.vorbereiten(); });
 }
 
 void Hauptfenster::closeEvent(QCloseEvent* ereignis) {

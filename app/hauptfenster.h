@@ -51,6 +51,7 @@ class Hauptfenster final : public QMainWindow,
 
   protected:
     void closeEvent(QCloseEvent* ereignis) override;
+    void paintEvent(QPaintEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
   private:
@@ -71,4 +72,5 @@ class Hauptfenster final : public QMainWindow,
     QtDialoge dialoge_;
     numora::ViewController steuerung_;
     std::vector<std::pair<QAction*, numora::Befehl>> befehle_;
+    bool erstesBild_ = false;
 };

@@ -2,5 +2,6 @@
 
 class QApplication;
 
-// Name, Organisation, Symbol und die deutschen Qt-Übersetzungen der Anwendung.
+// Name, Organisation, Stil und die deutschen Qt-Übersetzungen der Anwendung; das Symbol setzt
+// das Fenster nach seinem ersten Bild.
 void anwendungEinrichten(QApplication& app);
