@@ -1,21 +1,24 @@
 #!/usr/bin/env bash
-# Spielt unter Xvfb eine Runde und legt Bildschirmfotos jeder Phase in docs/ ab.
+# Spielt unter Xvfb mit openbox eine Runde und legt Bildschirmfotos jeder Phase in docs/ ab:
+# auf einem Bildschirm von 1280 × 800 Punkten und, maximiert, auf einem von 1024 × 600.
 # Aufruf: tools/bildschirmfotos.sh [BAUORDNER]   (Vorgabe: build/release)
 # Braucht xvfb, xdotool, openbox und ImageMagick (tools/pakete.sh fotos).
 set -euo pipefail
 bau="${1:-build/release}"
 ziel="docs"
 startwert=7
-thema=1 # Lineare Gleichungen, Level 1
+thema=5 # Quadratische Gleichungen, Level 2: Erklärungen mit langen Zeilen
 
 if [ -z "${BILDSCHIRMFOTOS_IM_XVFB:-}" ]; then
-  export BILDSCHIRMFOTOS_IM_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+  export BILDSCHIRMFOTOS_IM_XVFB=gross
+  xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+  export BILDSCHIRMFOTOS_IM_XVFB=klein
+  exec xvfb-run -a -s "-screen 0 1024x600x24" "$0" "$@"
 fi
 
 heim=$(mktemp -d)
 trap 'rm -rf "$heim"' EXIT
-mapfile -t antworten < <("$bau/tools/numora-karten" $thema 1 --seed $startwert --json |
+mapfile -t antworten < <("$bau/tools/numora-karten" $thema 2 --seed $startwert --json |
   python3 -c 'import json,sys; [print(json.loads(z)["antwort"]) for z in sys.stdin]')
 
 openbox >/dev/null 2>&1 &
@@ -25,11 +28,22 @@ sleep 3
 foto() { sleep 0.7; import -window root "$ziel/$1.png"; }
 tippe() { xdotool type --delay 40 -- "$1"; }
 
-tippe "Jürgen"; foto 1-name
+tippe "Jürgen"
+if [ "$BILDSCHIRMFOTOS_IM_XVFB" = klein ]; then
+  # Maximiert auf 1024 × 600, bei offener Frage: Die Ruhmeshalle ist im Menü gesperrt.
+  xdotool key Return; sleep 0.5
+  tippe "$thema"; xdotool key Return; sleep 0.7; xdotool key Tab Return # Level 2
+  xdotool key shift; sleep 0.5
+  xdotool key alt+z; foto 8-klein
+  xdotool key Escape
+  kill %2 2>/dev/null || true
+  exit 0
+fi
+foto 1-name
 xdotool key Return; foto 2-themen
-tippe "$thema"; xdotool key Return; sleep 0.7; xdotool key Return # Level 1
+tippe "$thema"; xdotool key Return; sleep 0.7; xdotool key Tab Return # Level 2
 xdotool key shift; foto 3-frage
-tippe "17"; xdotool key Return; foto 4-urteil
+tippe "weiß nicht"; xdotool key Return; foto 4-urteil
 xdotool key alt+w; foto 5-erklaerung
 xdotool key Return # "ok, weiter"
 for i in 1 2 3 4 5 6 7; do
@@ -37,4 +51,10 @@ for i in 1 2 3 4 5 6 7; do
   xdotool key Return; sleep 0.3 # Return in der Pause: weiter
 done
 foto 6-auswertung
+# Zurück zum Themenangebot, dann die Halle dieses Levels löschen: erst die Rückfrage.
+xdotool key Return; sleep 0.7; xdotool key Return; sleep 0.5
+xdotool key alt+l; sleep 0.3
+for _ in $(seq $thema); do xdotool key Down; done
+xdotool key Return; sleep 0.7; xdotool key Tab Return; foto 7-loeschen
+xdotool key Escape
 kill %2 2>/dev/null || true
