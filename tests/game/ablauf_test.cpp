@@ -232,20 +232,17 @@ TEST(Menue, LoeschenNurNachRueckfrage) {
         s.vc.hofAktion(numora::hofAktionen[9]); // Grundrechenarten löschen
         return s.fenster.gezeigt.size() - vorher;
     };
-    const auto rueckfrage = [](const char* rest) {
-        return std::string("Hall of Fame Grundrechenarten, Level ") + rest +
-               " unwiderruflich löschen?";
-    };
     EXPECT_EQ(loeschen({"Abbrechen"}) + loeschen({escape}), 2u);
     EXPECT_EQ(s.letzterDialog().optionen, (std::vector<std::string>{"1", "2", "3", "Abbrechen"}));
     EXPECT_EQ(s.letzterDialog().weise.harmlos, "Abbrechen");
     EXPECT_EQ(loeschen({"1", escape}) + loeschen({"1", "Abbrechen"}), 4u);
-    EXPECT_EQ(s.letzterDialog().frage, rueckfrage("1 mit 2 Ergebnissen"));
+    EXPECT_EQ(s.letzterDialog().frage,
+              "Hall of Fame Grundrechenarten, Level 1 mit 2 Ergebnissen unwiderruflich löschen?");
     EXPECT_EQ(s.letzterDialog().weise.harmlos + s.letzterDialog().weise.vorgabe,
               "AbbrechenAbbrechen");
     EXPECT_EQ(loeschen({"2", "Löschen", "ok"}), 3u);
     EXPECT_EQ(s.fenster.gezeigt.at(s.fenster.gezeigt.size() - 2).frage,
-              rueckfrage("2 mit 1 Ergebnis"));
+              "Hall of Fame Grundrechenarten, Level 2 mit 1 Ergebnis unwiderruflich löschen?");
     EXPECT_EQ(s.vc.hof().halle(0, 1)->front().richtige, 1);
     EXPECT_EQ(s.vc.hof().halle(0, 2)->front().richtige, 0);
     EXPECT_EQ(loeschen({"2", "ok"}), 2u); // nur Platzhalter: ohne Rückfrage

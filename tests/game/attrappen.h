@@ -33,7 +33,7 @@ class TestFenster final : public Bildschirm, public Dialoge, public Programmende
     std::string kopf, mitte, antwort, eingabeText, name;
     bool editierbar = true;
     bool nameSichtbar = false;
-    bool markiert = false; // die nächste Taste ersetzt den Text im Eingabefeld
+    bool markiert = false; // eingabeMarkieren wurde gerufen
     std::map<Knopf, std::string> titel;
     std::map<Knopf, bool> sichtbar{{Knopf::fertigF, true}};
     std::vector<Dialog> gezeigt;
@@ -45,10 +45,7 @@ class TestFenster final : public Bildschirm, public Dialoge, public Programmende
     void frageText(const std::string& s) override { mitte = s; }
     void schreibeAntwortfeld(const std::string& s) override { antwort = s; }
     std::string eingabe() const override { return eingabeText; }
-    void setzeEingabe(const std::string& s) override {
-        eingabeText = s;
-        markiert = false;
-    }
+    void setzeEingabe(const std::string& s) override { eingabeText = s; }
     void eingabeMarkieren() override { markiert = true; }
     void eingabeEditierbar(bool ja) override { editierbar = ja; }
     void spielerName(const std::string& s) override { name = s; }
@@ -144,8 +141,7 @@ template <typename Ablage> struct SpielMit {
         fenster.antworten.insert(fenster.antworten.end(), a);
     }
     const Dialog& letzterDialog() const { return fenster.gezeigt.at(fenster.gezeigt.size() - 1); }
-    // Anna spielt Grundrechenarten, Level 1; nur die erste Antwort ist richtig. Ist schon ein
-    // Name gewählt, beginnt die Runde im Themenangebot.
+    // Anna (falls noch namenlos) spielt Grundrechenarten; nur die erste Antwort ist richtig.
     void spieleRunde(const std::string& level = "1") {
         if (vc.stand().status == phase::namenlos) {
             tippe("Anna");
