@@ -6,7 +6,7 @@ set -euo pipefail
 basis=(cmake make g++ pkg-config
        qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-translations-l10n
        libicu-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-       libsqlitecpp-dev appstream desktop-file-utils
+       libsqlitecpp-dev libfontconfig-dev appstream desktop-file-utils
        # Schrift mit ², √ und □ für die Arbeitsblätter, pdftotext für deren Tests
        fonts-dejavu-core poppler-utils
        # die farbige Schrift für das Emoji im Urteil (sonst ein leeres Kästchen)
