@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSessionManager>
 #include <QTimer>
 #include <iostream>
@@ -193,6 +194,7 @@ void Hauptfenster::frageText(const std::string& s) {
 }
 void Hauptfenster::schreibeAntwortfeld(const std::string& s) {
     ui_->Antw0->setPlainText(anzeigeText(s));
+    ui_->Antw0->horizontalScrollBar()->setValue(0);
 }
 std::string Hauptfenster::eingabe() const {
     return ui_->EingabeF->text().toStdString();
