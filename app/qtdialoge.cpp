@@ -66,7 +66,8 @@ std::string QtDialoge::waehle(const std::string& frage, const std::vector<std::s
     const QString vorgabe =
         weise.vorgabe.empty() ? knoepfe.value(0) : QString::fromStdString(weise.vorgabe);
     const QString harmlos = QString::fromStdString(weise.harmlos);
-    const QString gewaehlt = weise.vorformatiert || text.count(QLatin1Char('\n')) >= vieleZeilen - 1
+    const qsizetype zeilen = text.count(QLatin1Char('\n')) + 1;
+    const QString gewaehlt = weise.vorformatiert || zeilen >= vieleZeilen
                                  ? Textdialog(eltern_, text, knoepfe, vorgabe, harmlos).wahl()
                                  : kurzeMeldung(eltern_, text, knoepfe, vorgabe, harmlos);
     if (nachDialog_) {
