@@ -9,7 +9,6 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -185,14 +184,4 @@ void Anleitungsfenster::closeEvent(QCloseEvent* ereignis) {
         spiel->activateWindow();
     }
     QWidget::closeEvent(ereignis);
-}
-
-void anleitungZeigen(QWidget* eltern) {
-    static QPointer<Anleitungsfenster> fenster;
-    if (fenster.isNull()) {
-        fenster = new Anleitungsfenster(eltern);
-    }
-    fenster->show();
-    fenster->raise();
-    fenster->activateWindow();
 }

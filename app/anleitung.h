@@ -31,7 +31,3 @@ class Anleitungsfenster : public QWidget {
     QLineEdit* suchfeld_;
     QLabel* suchmeldung_;
 };
-
-// Zeigt die Anleitung. Das Fenster entsteht erst beim ersten Aufruf (der Start zahlt nichts
-// dafür), gehört dann eltern und wird bei jedem weiteren Aufruf wieder nach vorn geholt.
-void anleitungZeigen(QWidget* eltern);

@@ -1,7 +1,7 @@
 #include "anzeige.h"
 
 #include <QFontDatabase>
-#include <algorithm>
+#include <QImageReader>
 
 QString anzeigeText(const std::string& text) {
     QString s = QString::fromStdString(text);
@@ -9,18 +9,19 @@ QString anzeigeText(const std::string& text) {
     return s;
 }
 
-qsizetype laengstesWort(const QString& text) {
-    qsizetype laengstes = 0;
-    qsizetype jetzt = 0;
-    for (const QChar c : text) {
-        jetzt = c.isSpace() ? 0 : jetzt + 1;
-        laengstes = std::max(laengstes, jetzt);
-    }
-    return laengstes;
-}
-
 QFont spielSchrift() {
     QFont schrift = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     schrift.setPointSize(11);
     return schrift;
+}
+
+QPixmap symbolBild(int groesse) {
+    // Mit festem Format: Sonst lädt Qt beim Erkennen alle Bildformat-Module (GIF, JPEG, …),
+    // und das kostet den Start spürbar Zeit und Speicher.
+    QImageReader leser(QStringLiteral(":/numora/M128.png"), "png");
+    leser.setAutoDetectImageFormat(false);
+    if (groesse != 128) {
+        leser.setScaledSize(QSize(groesse, groesse));
+    }
+    return QPixmap::fromImage(leser.read());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPixmap>
 #include <QString>
 #include <string>
 
@@ -8,8 +9,8 @@
 // meisten Schriften kein Bild und erscheint darum als leeres Kästchen (U+25A1).
 QString anzeigeText(const std::string& text);
 
-// Die Länge der längsten Folge ohne Leerraum.
-qsizetype laengstesWort(const QString& text);
-
 // Eine Schrift mit fester Zeichenbreite, damit mit Leerzeichen eingerückte Texte fluchten.
 QFont spielSchrift();
+
+// Das Programmsymbol (M128.png) in groesse × groesse Punkten, für Fenster und Dialoge.
+QPixmap symbolBild(int groesse);

@@ -97,8 +97,10 @@ void spielfarbenSetzen(QWidget* fenster) {
         faerben(feld("MittelZ"),
                 {{QPalette::Window, papier}, {QPalette::WindowText, schriftFuer(papier)}});
         faerben(feld("Antw0"), {{QPalette::Base, papier}, {QPalette::Text, schriftFuer(papier)}});
+        faerben(feld("MittelRahmen"), {{QPalette::Window, papier}});
     } else {
         faerben(feld("MittelZ"), {});
+        faerben(feld("MittelRahmen"), {});
         faerben(feld("Antw0"), {});
     }
     const QColor kopf = lesbar(kopfBlau, p.color(QPalette::Window));

@@ -19,6 +19,7 @@
 #include <QStandardPaths>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -28,11 +29,18 @@ const QString dokumentTitel = QStringLiteral("Numora – Fehler der Runde");
 constexpr int wunschBreite = 820;
 constexpr int wunschHoehe = 640;
 
-// Ein sehr langes Wort (etwa eine lange Eingabe) bräche Qt an Wortgrenzen in quadratischer
-// Zeit um; es wird darum an beliebiger Stelle umbrochen, wie im Antwortfeld.
+// Auf Papier muss eine zu lange Zeile umbrechen. Ein sehr langes Wort (etwa eine lange
+// Eingabe) bräche Qt an Wortgrenzen in quadratischer Zeit um; es wird darum an beliebiger
+// Stelle umbrochen.
 QTextOption::WrapMode umbruch(const QString& text) {
-    return laengstesWort(text) > 1000 ? QTextOption::WrapAnywhere
-                                      : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    qsizetype laengstes = 0;
+    qsizetype jetzt = 0;
+    for (const QChar c : text) {
+        jetzt = c.isSpace() ? 0 : jetzt + 1;
+        laengstes = std::max(laengstes, jetzt);
+    }
+    return laengstes > 1000 ? QTextOption::WrapAnywhere
+                            : QTextOption::WrapAtWordBoundaryOrAnywhere;
 }
 
 } // namespace
@@ -44,6 +52,8 @@ Fehlerdurchsicht::Fehlerdurchsicht(QWidget* eltern)
     text_->setObjectName(QStringLiteral("durchsichtText"));
     text_->setAccessibleName(QStringLiteral("Fehler der Runde"));
     text_->setReadOnly(true);
+    // Am Bildschirm behält jede Zeile ihren Umbruch; was breiter ist, rollt waagerecht.
+    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_->setFont(spielSchrift());
     zustand_->setWordWrap(true);
     zustand_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -88,7 +98,6 @@ bool Fehlerdurchsicht::zeigen(QWidget* eltern, const QString& text) {
 }
 
 void Fehlerdurchsicht::setzeText(const QString& text) {
-    text_->setWordWrapMode(umbruch(text));
     text_->setPlainText(text);
     text_->setFocus();
     zustand_->hide();

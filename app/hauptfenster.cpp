@@ -1,19 +1,21 @@
 #include "hauptfenster.h"
 
 #include "anzeige.h"
-#include "arbeitsblattdialog.h"
 #include "core/themen.h"
 #include "farben.h"
 #include "fortschrittsanzeige.h"
-#include "modul.h"
 #include "ui_hauptfenster.h"
 #include "zugaenglichkeit.h"
+#include "zusatz/zusatz.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSessionManager>
 #include <QTimer>
 #include <iostream>
@@ -22,6 +24,11 @@ namespace {
 
 constexpr int fensterBreite = 1180;
 constexpr int fensterHoehe = 720;
+// Die kleinste Größe lässt auf einem Bildschirm von 1024 × 600 Punkten Platz für Rahmen,
+// Titelleiste und eine Bedienleiste des Desktops.
+const QSize kleinste(800, 480);
+// Rahmen und Titelleiste, die der Fenstermanager um das Fenster legt (großzügig geschätzt).
+const QSize rahmen(16, 48);
 constexpr int rechteSpalte = 230;
 constexpr int knopfHoehe = 34;
 
@@ -33,13 +40,20 @@ Hauptfenster::Hauptfenster(numora::Dateiablage& ablage, QWidget* eltern)
                [this] {
                    activateWindow();
                    ui_->EingabeF->setFocus();
+                   befehleAnpassen();
                }),
       steuerung_(*this, dialoge_, ablage, *this, std::cout) {
     ui_->setupUi(this);
-    // Feste Größe, ohne Schließknopf: Verlassen geht über das Menü, damit gespeichert wird.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowMinimizeButtonHint);
-    setFixedSize(fensterBreite, fensterHoehe);
+    // Die gewohnte Größe, wo der freie Bildschirm sie samt Rahmen fasst; sonst füllt das Fenster
+    // ihn. Der Schließknopf wirkt wie Beenden (closeEvent), damit nichts ungefragt verloren geht.
+    setMinimumSize(kleinste);
+    // Die Kopfzeile soll das Fenster nicht verbreitern; ihre Texte passen in die kleinste Breite.
+    ui_->KopfZ->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    const QSize frei = screen()->availableGeometry().size() - rahmen;
+    resize(QSize(fensterBreite, fensterHoehe).boundedTo(frei));
+    if (frei.width() < fensterBreite || frei.height() < fensterHoehe) {
+        setWindowState(Qt::WindowMaximized);
+    }
 
     spielfarbenSetzen(this);
     // Für Screenreader und Tastatur: Namen, Ansagen, Blättern im Antwortfeld.
@@ -66,12 +80,14 @@ Hauptfenster::Hauptfenster(numora::Dateiablage& ablage, QWidget* eltern)
         w->hide();
     }
 
-    connect(ui_->EingabeF, &QLineEdit::returnPressed, this, [this] { steuerung_.fertigB(); });
-    connect(ui_->fertigF, &QPushButton::clicked, this, [this] { steuerung_.fertigB(); });
-    connect(ui_->weiterF, &QPushButton::clicked, this, [this] { steuerung_.weiterB(); });
-    connect(ui_->warumF, &QPushButton::clicked, this, [this] { steuerung_.warumB(); });
-    connect(ui_->fehlerF, &QPushButton::clicked, this, [this] { steuerung_.fehlerAnsehen(); });
-    connect(ui_->adeF, &QPushButton::clicked, this, [this] { steuerung_.undTschuess(); });
+    connect(ui_->EingabeF, &QLineEdit::returnPressed, this,
+            handler([this] { steuerung_.fertigB(); }));
+    connect(ui_->fertigF, &QPushButton::clicked, this, handler([this] { steuerung_.fertigB(); }));
+    connect(ui_->weiterF, &QPushButton::clicked, this, handler([this] { steuerung_.weiterB(); }));
+    connect(ui_->warumF, &QPushButton::clicked, this, handler([this] { steuerung_.warumB(); }));
+    connect(ui_->adeF, &QPushButton::clicked, this, handler([this] { steuerung_.undTschuess(); }));
+    connect(ui_->fehlerF, &QPushButton::clicked, this,
+            handler([this] { steuerung_.fehlerAnsehen(); }));
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& sitzung) {
         // Beim Abmelden vom Desktop wie beim Beenden fragen, damit Ergebnisse bleiben; wer im
         // Programm bleibt, hält das Abmelden auf (cancel vor release, sonst gilt es nicht).
@@ -89,10 +105,9 @@ Hauptfenster::Hauptfenster(numora::Dateiablage& ablage, QWidget* eltern)
     aktionenAnlegen();
 
     steuerung_.viewDidLoad();
+    befehleAnpassen();
     ui_->EingabeF->setFocus();
-    QTimer::singleShot(0, this, [this] { steuerung_.viewDidAppear(); });
-    // Das Tonsystem erst nach dem Erscheinen des Fensters einrichten, nicht davor.
-    QTimer::singleShot(1500, this, [this] { ton_.vorbereiten(); });
+    QTimer::singleShot(0, this, handler([this] { steuerung_.viewDidAppear(); }));
 }
 
 Hauptfenster::~Hauptfenster() {
@@ -100,38 +115,39 @@ Hauptfenster::~Hauptfenster() {
 }
 
 void Hauptfenster::aktionenAnlegen() {
-    const auto aktion = [this](QMenu* menue, const QString& titel, const char* name, auto&& befehl,
-                               const QKeySequence& kurz = {}) {
+    using numora::Befehl;
+    const auto aktion = [this](QMenu* menue, const QString& titel, const char* name, Befehl befehl,
+                               auto&& ausfuehren, const QKeySequence& kurz = {}) {
         QAction* a = menue->addAction(titel);
         a->setObjectName(QString::fromLatin1(name));
         a->setShortcut(kurz);
-        connect(a, &QAction::triggered, this, befehl);
+        connect(a, &QAction::triggered, this, handler(ausfuehren));
+        befehle_.emplace_back(a, befehl);
         return a;
     };
 
     QMenu* spiel = menuBar()->addMenu(QStringLiteral("&Numora"));
-    aktion(spiel, QStringLiteral("&Akustische Begleitung …"), "audioWahl",
+    aktion(spiel, QStringLiteral("&Akustische Begleitung …"), "audioWahl", Befehl::audioWahl,
            [this] { steuerung_.audioWahl(); });
-    aktion(spiel, QStringLiteral("Spieler&namen ändern"), "meinName",
+    aktion(spiel, QStringLiteral("Spieler&namen ändern"), "meinName", Befehl::meinName,
            [this] { steuerung_.meinName(); });
-    aktion(spiel, QStringLiteral("Arbeitsblatt &erstellen…"), "arbeitsblatt",
-           [this] { ArbeitsblattDialog::zeigen(this); });
-    // Verlauf: Mein Fortschritt
+    aktion(spiel, QStringLiteral("Arbeitsblatt &erstellen…"), "arbeitsblatt", Befehl::arbeitsblatt,
+           [this] { arbeitsblattZeigen(this); });
     aktion(
-        spiel, QStringLiteral("Mein &Fortschritt"), "fortschritt", [this] { fortschrittZeigen(); },
-        QKeySequence(Qt::CTRL | Qt::Key_M));
+        spiel, QStringLiteral("Mein &Fortschritt"), "fortschritt", Befehl::fortschritt,
+        [this] { fortschrittZeigen(); }, QKeySequence(Qt::CTRL | Qt::Key_M));
 
     // Die Fehler der beendeten Runde: Durchsicht, von dort die Übung. Nicht Strg+E: Das bringt
     // unter X11 den Cursor des Eingabefelds ans Zeilenende, und das Feld hat immer den Fokus.
     aktion(
-        spiel, QStringLiteral("&Fehler ansehen …"), "fehlerAnsehen",
+        spiel, QStringLiteral("&Fehler ansehen …"), "fehlerAnsehen", Befehl::fehlerAnsehen,
         [this] { steuerung_.fehlerAnsehen(); }, QKeySequence(Qt::CTRL | Qt::Key_R));
 
     spiel->addSeparator();
-    aktion(spiel, QStringLiteral("&Verlassen …"), "undTschuess",
+    aktion(spiel, QStringLiteral("&Verlassen …"), "undTschuess", Befehl::undTschuess,
            [this] { steuerung_.undTschuess(); });
     aktion(
-        spiel, QStringLiteral("&Beenden"), "quit", [this] { steuerung_.quit(); },
+        spiel, QStringLiteral("&Beenden"), "quit", Befehl::quit, [this] { steuerung_.quit(); },
         QKeySequence::Quit);
 
     QMenu* zeigen = menuBar()->addMenu(QStringLiteral("Hall of Fame &zeigen"));
@@ -141,13 +157,20 @@ void Hauptfenster::aktionenAnlegen() {
             numora::angebot[static_cast<std::size_t>(h.thema)].data(),
             static_cast<qsizetype>(numora::angebot[static_cast<std::size_t>(h.thema)].size()));
         aktion(h.loeschen ? loeschen : zeigen, titel + (h.loeschen ? QStringLiteral(" …") : ""),
-               std::string(h.name).c_str(), [this, &h] { steuerung_.hofAktion(h); });
+               std::string(h.name).c_str(), h.loeschen ? Befehl::hofLoeschen : Befehl::hofZeigen,
+               [this, &h] { steuerung_.hofAktion(h); });
     }
 
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     aktion(
-        hilfe, QStringLiteral("&Hilfe zu Numora"), "hilfe", [this] { steuerung_.hilfe(); },
-        QKeySequence::HelpContents);
+        hilfe, QStringLiteral("&Hilfe zu Numora"), "hilfe", Befehl::hilfe,
+        [this] { steuerung_.hilfe(); }, QKeySequence::HelpContents);
+}
+
+void Hauptfenster::befehleAnpassen() {
+    for (const auto& [a, befehl] : befehle_) {
+        a->setEnabled(steuerung_.befehlAktiv(befehl));
+    }
 }
 
 void Hauptfenster::verlaufSetzen(numora::Verlauf* verlauf) {
@@ -163,19 +186,19 @@ void Hauptfenster::fortschrittZeigen() {
     }
     if (verlauf_ == nullptr) {
         dialoge_.waehle("Numora führt keinen Verlauf: Es gibt keinen Ordner für Programmdaten.",
-                        {"Hab ich gelesen", ""});
+                        {"Hab ich gelesen"}, {.harmlos = "Hab ich gelesen"});
         return;
     }
     if (fortschritt_ == nullptr) {
         if (auto fabrik = reinterpret_cast<FortschrittFabrik>(
-                modulFunktion(QStringLiteral("libnumora_fortschritt"), fortschrittFabrik))) {
+                zusatzEinstieg("fortschritt", fortschrittFabrik))) {
             fortschritt_ = fabrik(this, *verlauf_);
         }
     }
     if (fortschritt_ == nullptr) {
         dialoge_.waehle("Das Fenster „Mein Fortschritt“ fehlt in dieser Installation "
                         "(libnumora_fortschritt).",
-                        {"Hab ich gelesen", ""});
+                        {"Hab ich gelesen"}, {.harmlos = "Hab ich gelesen"});
         return;
     }
     fortschritt_->zeigen(steuerung_.fortschrittSpieler());
@@ -202,16 +225,14 @@ void Hauptfenster::kopfText(const std::string& s) {
 }
 void Hauptfenster::frageText(const std::string& s) {
     ui_->MittelZ->setText(anzeigeText(s));
+    ui_->MittelZ->setText(anzeigeText(s));
+    ui_->MittelRahmen->ensureVisible(0, 0);
     ansage_->melden(Ansage::Feld::frage, ui_->MittelZ->text());
 }
 void Hauptfenster::schreibeAntwortfeld(const std::string& s) {
     const QString text = anzeigeText(s);
-    // Ein sehr langes Wort bricht Qt an Wortgrenzen in quadratischer Zeit um; es kann nur aus
-    // fremden Texten stammen und wird darum an beliebiger Stelle umbrochen.
-    ui_->Antw0->setWordWrapMode(laengstesWort(text) > 1000
-                                    ? QTextOption::WrapAnywhere
-                                    : QTextOption::WrapAtWordBoundaryOrAnywhere);
     ui_->Antw0->setPlainText(text);
+    ui_->Antw0->horizontalScrollBar()->setValue(0);
     ansage_->melden(Ansage::Feld::antwort, text);
 }
 std::string Hauptfenster::eingabe() const {
@@ -242,6 +263,9 @@ void Hauptfenster::knopfSichtbar(numora::Knopf k, bool ja) {
 bool Hauptfenster::istKnopfSichtbar(numora::Knopf k) const {
     return !knopf(k)->isHidden();
 }
+void Hauptfenster::eingabeMarkieren() {
+    ui_->EingabeF->selectAll();
+}
 
 void Hauptfenster::beenden() {
     emit beendet();
@@ -253,6 +277,18 @@ void Hauptfenster::changeEvent(QEvent* ereignis) {
         spielfarbenSetzen(this);
     }
     QMainWindow::changeEvent(ereignis);
+}
+
+void Hauptfenster::paintEvent(QPaintEvent* ereignis) {
+    QMainWindow::paintEvent(ereignis);
+    if (erstesBild_) {
+        return;
+    }
+    // Was das erste Bild nicht braucht, entsteht erst danach: das Symbol des Programms und,
+    // etwas später, das Tonsystem.
+    erstesBild_ = true;
+    QTimer::singleShot(0, this, [] { QApplication::setWindowIcon(QIcon(symbolBild(128))); });
+    QTimer::singleShot(1500, this, [this] { ton_.vorbereiten(); });
 }
 
 void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
@@ -269,6 +305,7 @@ bool Hauptfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
         if (taste->key() == Qt::Key_Shift && !taste->isAutoRepeat() &&
             (objekt == ui_->EingabeF || QApplication::focusWidget() == nullptr)) {
             steuerung_.flagsChanged(true);
+            befehleAnpassen();
         }
     }
     return QMainWindow::eventFilter(objekt, ereignis);

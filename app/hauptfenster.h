@@ -7,8 +7,11 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class Ansage;
+class QAction;
 class QPushButton;
 class Fortschrittsanzeige;
 
@@ -45,6 +48,7 @@ class Hauptfenster final : public QMainWindow,
     void knopfTitel(numora::Knopf k, const std::string& titel) override;
     void knopfSichtbar(numora::Knopf k, bool ja) override;
     bool istKnopfSichtbar(numora::Knopf k) const override;
+    void eingabeMarkieren() override;
 
     void beenden() override;
 
@@ -55,10 +59,20 @@ class Hauptfenster final : public QMainWindow,
   protected:
     void changeEvent(QEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
+    void paintEvent(QPaintEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
   private:
     void aktionenAnlegen();
+    // Sperrt die Menübefehle, die in der jetzigen Phase nichts bewirken würden.
+    void befehleAnpassen();
+    // Ein Handler der Spiellogik; danach passen sich die Menübefehle an.
+    template <typename F> auto handler(F befehl) {
+        return [this, befehl] {
+            befehl();
+            befehleAnpassen();
+        };
+    }
     QPushButton* knopf(numora::Knopf k) const;
 
     std::unique_ptr<Ui::Hauptfenster> ui_;
@@ -68,4 +82,6 @@ class Hauptfenster final : public QMainWindow,
     Ansage* ansage_ = nullptr; // gehört dem Eingabefeld
     numora::Verlauf* verlauf_ = nullptr;
     Fortschrittsanzeige* fortschritt_ = nullptr; // gehört als Kindfenster diesem Fenster
+    std::vector<std::pair<QAction*, numora::Befehl>> befehle_;
+    bool erstesBild_ = false;
 };

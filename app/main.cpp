@@ -8,7 +8,9 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
+#include <fontconfig/fontconfig.h>
 #include <optional>
+#include <thread>
 
 int main(int argc, char** argv) {
     // Vor QApplication, damit --version auch ohne grafische Anzeige antwortet.
@@ -18,6 +20,10 @@ int main(int argc, char** argv) {
             return 0;
         }
     }
+    // Die Schriftkonfiguration (XML-Dateien und Cache, einige Millisekunden) lädt ein zweiter
+    // Thread, während QApplication die Verbindung zum Bildschirm aufbaut; das erste Bild braucht
+    // sie, und Qt findet sie dann fertig vor.
+    std::thread schriften([] { FcInit(); });
     QApplication app(argc, argv);
     anwendungEinrichten(app);
     // Mit NUMORA_STARTWERT kommen dieselben Fragen wie bei numora-karten --seed (für Vorführungen).
@@ -28,6 +34,7 @@ int main(int argc, char** argv) {
     if (zahl) {
         ersetzt.emplace(quelle.emplace(startwert));
     }
+    schriften.join();
     QtDateiablage ablage;
     // Die Datei wird erst beim ersten Gebrauch geöffnet, nicht beim Start.
     std::optional<Verlaufsdatei> verlauf;

@@ -1,7 +1,7 @@
 #include "piepton.h"
 
 #include "klangquelle.h"
-#include "modul.h"
+#include "zusatz/zusatz.h"
 
 #include <QApplication>
 
@@ -15,8 +15,7 @@ void Piepton::vorbereiten() {
     }
     vorbereitet_ = true;
     using Fabrik = Klangquelle* (*)();
-    if (auto fabrik = reinterpret_cast<Fabrik>(
-            modulFunktion(QStringLiteral("libnumora_klang"), klangFabrik))) {
+    if (auto fabrik = reinterpret_cast<Fabrik>(zusatzEinstieg("klang", klangFabrik))) {
         klang_.reset(fabrik());
     }
 }

@@ -1,59 +1,80 @@
 #include "qtdialoge.h"
 
-#include "anleitung.h"
 #include "anzeige.h"
-#include "fehlerdurchsicht.h"
 #include "piepton.h"
+#include "textdialog.h"
+#include "zusatz/zusatz.h"
 
 #include <QLabel>
 #include <QMessageBox>
-#include <QPixmap>
 #include <QPushButton>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
 constexpr int symbolGroesse = 64;
+// Ab so vielen Zeilen kommt ein Text in den Textdialog, der nichts neu umbricht.
+constexpr qsizetype vieleZeilen = 5;
+
+QString kurzeMeldung(QWidget* eltern, const QString& text, const QStringList& knoepfe,
+                     const QString& vorgabe, const QString& harmlos) {
+    QMessageBox box(eltern);
+    box.setWindowTitle(QStringLiteral("Numora"));
+    box.setWindowModality(Qt::ApplicationModal);
+    // Den Schließknopf gibt es nur, wo er etwas Harmloses wählt.
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       (harmlos.isEmpty() ? Qt::WindowFlags() : Qt::WindowCloseButtonHint));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+    box.setIconPixmap(symbolBild(symbolGroesse));
+    if (auto* feld = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        feld->setFont(spielSchrift());
+    }
+    // Alle Knöpfe in derselben Rolle: So stehen sie in der gegebenen Reihenfolge, und nur der
+    // harmlose gilt als Abbrechen-Knopf für Escape und Schließen.
+    std::vector<QAbstractButton*> gezeigt;
+    for (const QString& titel : knoepfe) {
+        QPushButton* k = box.addButton(titel, QMessageBox::ActionRole);
+        gezeigt.push_back(k);
+        if (titel == vorgabe) {
+            box.setDefaultButton(k);
+        }
+        if (titel == harmlos) {
+            box.setEscapeButton(k);
+        }
+    }
+    box.exec();
+    const auto k = std::find(gezeigt.begin(), gezeigt.end(), box.clickedButton());
+    return k == gezeigt.end() ? QString() : knoepfe.at(k - gezeigt.begin());
+}
 
 } // namespace
 
 QtDialoge::QtDialoge(QWidget* eltern, Piepton& ton, std::function<void()> nachDialog)
     : eltern_(eltern), ton_(ton), nachDialog_(std::move(nachDialog)) {}
 
-std::string QtDialoge::waehle(const std::string& frage, const std::vector<std::string>& optionen) {
-    QMessageBox box(eltern_);
-    box.setWindowTitle(QStringLiteral("Numora"));
-    box.setWindowModality(Qt::ApplicationModal);
-    // Ohne Schließknopf: Der Dialog endet nur mit einem seiner Knöpfe.
-    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    box.setTextFormat(Qt::PlainText);
-    box.setText(anzeigeText(frage));
-    box.setIconPixmap(
-        QPixmap(QStringLiteral(":/numora/M128.png"))
-            .scaled(symbolGroesse, symbolGroesse, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    if (auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
-        text->setFont(spielSchrift());
-    }
-    // Alle Knöpfe in derselben Rolle: So stehen sie in der gegebenen Reihenfolge, und keiner
-    // gilt als Abbrechen-Knopf, den Escape oder das Schließen auslösen könnten.
-    std::vector<QPushButton*> knoepfe;
+std::string QtDialoge::waehle(const std::string& frage, const std::vector<std::string>& optionen,
+                              const numora::Wahlweise& weise) {
+    // Ein leerer Titel bekommt keinen Knopf.
+    QStringList knoepfe;
     for (const std::string& option : optionen) {
-        knoepfe.push_back(box.addButton(QString::fromStdString(option), QMessageBox::ActionRole));
-    }
-    if (!knoepfe.empty()) {
-        box.setDefaultButton(knoepfe.front());
-    }
-    box.exec();
-
-    std::string antwort = "Fehler";
-    for (std::size_t i = 0; i < knoepfe.size(); ++i) {
-        if (box.clickedButton() == knoepfe[i]) {
-            antwort = optionen[i];
+        if (!option.empty()) {
+            knoepfe << QString::fromStdString(option);
         }
     }
+    const QString text = anzeigeText(frage);
+    const QString vorgabe =
+        weise.vorgabe.empty() ? knoepfe.value(0) : QString::fromStdString(weise.vorgabe);
+    const QString harmlos = QString::fromStdString(weise.harmlos);
+    const qsizetype zeilen = text.count(QLatin1Char('\n')) + 1;
+    const QString gewaehlt = weise.vorformatiert || zeilen >= vieleZeilen
+                                 ? Textdialog(eltern_, text, knoepfe, vorgabe, harmlos).wahl()
+                                 : kurzeMeldung(eltern_, text, knoepfe, vorgabe, harmlos);
     if (nachDialog_) {
         nachDialog_();
     }
-    return antwort;
+    return gewaehlt.isEmpty() ? "Fehler" : gewaehlt.toStdString();
 }
 
 void QtDialoge::piep() {
@@ -65,7 +86,7 @@ void QtDialoge::anleitungZeigen() {
 }
 
 bool QtDialoge::fehlerZeigen(const std::string& text) {
-    const bool ueben = Fehlerdurchsicht::zeigen(eltern_, anzeigeText(text));
+    const bool ueben = fehlerdurchsichtZeigen(eltern_, anzeigeText(text));
     if (nachDialog_) {
         nachDialog_();
     }

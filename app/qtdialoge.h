@@ -7,13 +7,14 @@
 class QWidget;
 class Piepton;
 
-// Die Auswahldialoge als anwendungsmodale QMessageBox, dazu Warnton und Anleitung.
+// Die Auswahldialoge: anwendungsmodale QMessageBox, lange und vorformatierte Texte im Textdialog.
 class QtDialoge final : public numora::Dialoge {
   public:
     // nachDialog läuft nach jedem Dialog, etwa um den Fokus ins Eingabefeld zurückzugeben.
     QtDialoge(QWidget* eltern, Piepton& ton, std::function<void()> nachDialog);
 
-    std::string waehle(const std::string& frage, const std::vector<std::string>& optionen) override;
+    std::string waehle(const std::string& frage, const std::vector<std::string>& optionen,
+                       const numora::Wahlweise& weise) override;
     void piep() override;
     void anleitungZeigen() override;
     bool fehlerZeigen(const std::string& text) override;

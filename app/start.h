@@ -4,7 +4,8 @@
 
 class QApplication;
 
-// Name, Symbol und die deutschen Qt-Übersetzungen der Anwendung.
+// Name, Stil und die deutschen Qt-Übersetzungen der Anwendung; das Symbol setzt
+// das Fenster nach seinem ersten Bild.
 void anwendungEinrichten(QApplication& app);
 
 // Die Verlaufsdatei im Ordner für Programmdaten (unter Linux ~/.local/share/Numora); leer,

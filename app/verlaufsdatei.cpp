@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "verlaufsdatei.h"
 
-#include "modul.h"
+#include "zusatz/zusatz.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ numora::Verlauf* Verlaufsdatei::echt() {
         versucht_ = true;
         using Fabrik = numora::Verlauf* (*)(const char*);
         if (auto fabrik = reinterpret_cast<Fabrik>(
-                modulFunktion(QStringLiteral("libnumora_verlaufsdb"), verlaufFabrik))) {
+                zusatzEinstieg("verlaufsdb", verlaufFabrik))) {
             echt_.reset(fabrik(datei_.c_str()));
         }
     }

@@ -21,6 +21,7 @@ constexpr Beschriftung beschriftungen[] = {
     // Das Spielfenster
     {"KopfZ", "", "Kopfzeile mit Thema und Level"},
     {"MittelZ", "", "Fragefeld: die Frage oder was als Nächstes zu tun ist"},
+    {"MittelRahmen", "Fragebereich", "Rollt, wenn die Frage nicht ganz in das Fenster passt"},
     {"Antw0", "Antwortfeld", "Urteil zur letzten Antwort, die Themenliste oder die Hall of Fame"},
     {"EingabeF", "Eingabefeld", "Namen, Themennummer oder Antwort eintippen und mit Return bestätigen"},
     {"fertigF", "", "Bestätigt die Eingabe wie die Return-Taste"},

@@ -16,4 +16,8 @@ std::int64_t stoppuhrAnhalten(Spielstand& s) {
     return ganz;
 }
 
+std::string sekundenText(std::int64_t n) {
+    return std::to_string(n) + (n == 1 ? " Sekunde" : " Sekunden");
+}
+
 } // namespace numora

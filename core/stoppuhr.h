@@ -3,6 +3,7 @@
 #include "core/spielstand.h"
 
 #include <cstdint>
+#include <string>
 
 namespace numora {
 
@@ -12,5 +13,8 @@ void stoppuhrStarten(Spielstand& s);
 
 // Addiert die ganzen Sekunden seit dem Start (abgeschnitten) zum Zeitkonto und gibt sie zurück.
 std::int64_t stoppuhrAnhalten(Spielstand& s);
+
+// "1 Sekunde", sonst "n Sekunden" (auch "0 Sekunden").
+std::string sekundenText(std::int64_t n);
 
 } // namespace numora

@@ -3,10 +3,12 @@
 // und Speichern ihrer Datei.
 
 #include "core/themen.h"
+#include "core/zahltext.h"
 #include "game/viewcontroller.h"
 #include "halloffame/halldatei.h"
 #include "halloffame/halltext.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace numora {
@@ -38,32 +40,64 @@ void ViewController::hofAktion(const HofAktion& aktion) {
     hofBefehl(aktion.thema, aktion.loeschen);
 }
 
-// Nur wenn Weiter sichtbar ist oder noch kein Thema läuft; bei offener Frage geschieht nichts.
 void ViewController::hofBefehl(std::int64_t thema, bool loeschen) {
-    if (bildschirm_.istKnopfSichtbar(Knopf::weiterF) || stand_.status == phase::namenlos ||
-        stand_.status == phase::wahlmodus) {
-        const auto t = static_cast<std::size_t>(thema);
-        const std::string dritte = levelzahl(angebotp[t]) == 3 ? "3" : "";
-        const std::int64_t lv =
-            levelWahl("Hall of Fame " + std::string(angebot[t]) + " für welchen Level " +
-                          (loeschen ? "unwiderruflich löschen?" : "zeigen?"),
-                      {"1", "2", dritte});
-        if (loeschen) {
-            hof_.loescheHalle(thema, lv);
-            hof_.hfdatenChanged = true;
-        }
-        zeigeHalle(thema, lv);
-        if (loeschen) {
-            piepen();
-        }
-        if (stand_.status == phase::raten) {
-            frageText("\n Weiter mit <Shift> oder dem 'Weiter'-Button");
-        }
+    if (!hofMoeglich()) {
+        return;
+    }
+    const auto t = static_cast<std::size_t>(thema);
+    const std::string abbrechen = "Abbrechen";
+    std::vector<std::string> optionen{"1", "2", levelzahl(angebotp[t]) == 3 ? "3" : ""};
+    if (loeschen) {
+        optionen.push_back(abbrechen);
+    }
+    const std::string wahl =
+        auswahl("Hall of Fame " + std::string(angebot[t]) + " für welchen Level " +
+                    (loeschen ? "unwiderruflich löschen?" : "zeigen?"),
+                optionen, {.harmlos = loeschen ? abbrechen : ""});
+    if (wahl == abbrechen) {
+        return;
+    }
+    // Eine Antwort, die keine Zahl ist ("Fehler"), bedeutet Level 1.
+    std::int64_t lv = 1;
+    if (!leseGanzzahl(wahl, lv)) {
+        lv = 1;
+    }
+    if (loeschen && !loeschenBestaetigt(thema, lv)) {
+        return;
+    }
+    if (loeschen) {
+        hof_.loescheHalle(thema, lv);
+        hof_.hfdatenChanged = true;
+    }
+    zeigeHalle(thema, lv);
+    if (loeschen) {
+        piepen();
+    }
+    if (stand_.status == phase::raten) {
+        frageText("\n Weiter mit <Shift> oder dem 'Weiter'-Button");
     }
     if (stand_.status == phase::wahlmodus) {
         auswahl("Zurück zum Themenangebot ", {"ok", ""});
         angebotZeigen();
     }
+}
+
+// Eine Halle mit echten Ergebnissen verschwindet erst nach ausdrücklicher Bestätigung; Return
+// und Escape brechen ab.
+bool ViewController::loeschenBestaetigt(std::int64_t thema, std::int64_t level) {
+    const Halle* h = hof_.halle(thema, level);
+    const auto k = h == nullptr ? 0 : std::count_if(h->begin(), h->end(), [](const Zeile& z) {
+        return !istPlatzhalter(z);
+    });
+    if (k == 0) {
+        return true;
+    }
+    const std::string loeschen = "Löschen";
+    const std::string abbrechen = "Abbrechen";
+    return auswahl("Hall of Fame " + std::string(angebot[static_cast<std::size_t>(thema)]) +
+                       ", Level " + std::to_string(level) + " mit " + std::to_string(k) +
+                       (k == 1 ? " Ergebnis" : " Ergebnissen") + " unwiderruflich löschen?",
+                   {loeschen, abbrechen}, {.harmlos = abbrechen, .vorgabe = abbrechen}) == loeschen;
 }
 
 void ViewController::laden() {

@@ -27,16 +27,28 @@ class Bildschirm {
     virtual void knopfTitel(Knopf k, const std::string& titel) = 0;
     virtual void knopfSichtbar(Knopf k, bool ja) = 0;
     virtual bool istKnopfSichtbar(Knopf k) const = 0;
+    // Markiert den Text im Eingabefeld, damit die nächste Taste ihn ersetzt.
+    virtual void eingabeMarkieren() = 0;
+};
+
+// Wie ein Auswahldialog auf Escape, Schließen und Return antwortet und wie er seinen Text zeigt.
+struct Wahlweise {
+    // Der Knopf, den Escape und das Schließen des Dialogs wählen; leer: beide tun nichts.
+    std::string harmlos{};
+    // Der Knopf, den Return drückt; leer: der erste.
+    std::string vorgabe{};
+    // Der Text ist von Hand in Zeilen gesetzt (Erklärungen): nie neu umbrechen.
+    bool vorformatiert = false;
 };
 
 // Modale Dialoge, der Warnton und die Anleitung.
 class Dialoge {
   public:
     virtual ~Dialoge() = default;
-    // Zeigt frage mit je einem Knopf pro Option, in dieser Reihenfolge (auch leere Titel),
-    // und gibt den Titel des gedrückten Knopfs zurück.
-    virtual std::string waehle(const std::string& frage,
-                               const std::vector<std::string>& optionen) = 0;
+    // Zeigt frage mit je einem Knopf pro Option, in dieser Reihenfolge; ein leerer Titel
+    // bekommt keinen Knopf. Gibt den Titel des gedrückten Knopfs zurück.
+    virtual std::string waehle(const std::string& frage, const std::vector<std::string>& optionen,
+                               const Wahlweise& weise) = 0;
     virtual void piep() = 0;
     // Öffnet die eingebaute Anleitung in einem eigenen Fenster und kehrt sofort zurück.
     virtual void anleitungZeigen() = 0;

@@ -4,12 +4,14 @@
 #include "core/bruch.h"
 #include "core/spielername.h"
 #include "core/stoppuhr.h"
+#include "core/utf8.h"
 #include "core/zahltext.h"
 #include "game/durchsicht.h"
 #include "game/hilfetexte.h"
 #include "game/hinweis.h"
 #include "generators/paket.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace numora {
@@ -38,6 +40,15 @@ thema angebotThema(std::int64_t i) {
 
 std::string themaKopf(std::int64_t i, std::int64_t level) {
     return "Gewähltes Thema:    " + angebotText(i) + ",    Level " + std::to_string(level);
+}
+
+// Leer oder nur Leerzeichen, Tabulatoren und geschützte Leerzeichen.
+bool nurLeerraum(const std::string& s) {
+    bool leer = true;
+    fuerJedenCodepunkt(s, [&leer](char32_t c) {
+        leer = leer && (c == U' ' || c == U'\t' || c == U'\u00A0' || c == U'\u202F');
+    });
+    return leer;
 }
 
 } // namespace
@@ -69,8 +80,14 @@ void ViewController::alleFelderLeeren() {
 }
 
 std::string ViewController::auswahl(const std::string& frage,
-                                    const std::vector<std::string>& optionen) {
-    return dialoge_.waehle(frage, optionen);
+                                    const std::vector<std::string>& optionen, Wahlweise weise) {
+    if (weise.harmlos.empty()) {
+        const auto titel = [](const std::string& o) { return !o.empty(); };
+        if (std::count_if(optionen.begin(), optionen.end(), titel) == 1) {
+            weise.harmlos = *std::find_if(optionen.begin(), optionen.end(), titel);
+        }
+    }
+    return dialoge_.waehle(frage, optionen, weise);
 }
 
 // Eine Antwort, die keine Zahl ist (ein leerer Knopf, "Fehler"), bedeutet Level 1.
@@ -99,7 +116,7 @@ void ViewController::viewDidLoad() {
     stand_.status = phase::namenlos;
     kopfText(std::string(infotext));
     frageText(std::string(26, ' ') +
-              "Trage bitte deinen Namens im grünen Feld rechts ein. \n\n Klicke dann mit der Maus "
+              "Trage bitte deinen Namen im grünen Feld rechts ein. \n\n Klicke dann mit der Maus "
               "auf 'Wer spielt?' oder drücke die <RETURN>-Taste");
 }
 
@@ -141,6 +158,10 @@ void ViewController::fertigB() {
             weitermachen();
             break;
         }
+        // Ein versehentliches Return auf leerem Feld kostet keine Frage; die Uhr läuft weiter.
+        if (nurLeerraum(bildschirm_.eingabe())) {
+            break;
+        }
         weiterStattPruefen();
         auswertung(stoppuhrAnhalten(stand_));
         break;
@@ -149,7 +170,7 @@ void ViewController::fertigB() {
         break;
     case phase::abgeschlossen: {
         const std::string r = auswahl("Diese Runde ist abgeschlossen.\n Wie soll es weitergehen?",
-                                      {"Wieder die Themanauswahl anbieten", gleichesGebiet});
+                                      {"Wieder die Themenauswahl anbieten", gleichesGebiet});
         if (r == gleichesGebiet) {
             nochmal();
         } else {
@@ -169,6 +190,7 @@ void ViewController::themaWaehlen() {
     if (!leseGanzzahl(bildschirm_.eingabe(), nummer) || nummer < 0 ||
         nummer > hoechsterAngebotIndex) {
         bildschirm_.setzeEingabe("???");
+        bildschirm_.eingabeMarkieren();
         return;
     }
     stand_.aktThema = nummer;
@@ -277,7 +299,8 @@ void ViewController::warumB() {
         beurteilt >= static_cast<std::int64_t>(paket.size())) {
         return;
     }
-    auswahl(paket[static_cast<std::size_t>(beurteilt)].hilfe, {"ok, weiter", ""});
+    auswahl(paket[static_cast<std::size_t>(beurteilt)].hilfe, {"ok, weiter", ""},
+            {.vorformatiert = true});
     weitermachen();
 }
 
@@ -315,10 +338,10 @@ void ViewController::uebungVerlassen() {
     }
 }
 
-
 // Der kurze Hilfetext bietet die ausführliche Anleitung an.
 void ViewController::hilfe() {
-    if (auswahl(std::string(hilfeText), {gelesen, anleitungOeffnen}) == anleitungOeffnen) {
+    if (auswahl(std::string(hilfeText), {gelesen, anleitungOeffnen}, {.harmlos = gelesen}) ==
+        anleitungOeffnen) {
         dialoge_.anleitungZeigen();
     }
 }
@@ -364,12 +387,12 @@ void ViewController::auswertung(std::int64_t sekunden) {
     if (stand_.aktNummer >= static_cast<std::int64_t>(stand_.aktuellesPaket.size())) {
         bildschirm_.knopfTitel(Knopf::weiterF, "Auswertung");
         schreibeAntwortfeld(urteil + "\n\n Rundenabschluss durch Drücken der Shift-Taste oder des "
-                                     "'Weiter'-Buttons.");
+                                     "'Auswertung'-Buttons.");
         stand_.status = phase::auswerten;
     } else {
         schreibeAntwortfeld(urteil + "\n\n Die Stoppuhr wurde beim Stand " +
-                            std::to_string(stand_.aktuellesZeitkonto) +
-                            " Sekunden angehalten und läuft erst weiter nach Drücken der "
+                            sekundenText(stand_.aktuellesZeitkonto) +
+                            " angehalten und läuft erst weiter nach Drücken der "
                             "Shift-Taste oder des 'Weiter'-Buttons.\n\n Dann wird auch die "
                             "nächste Frage gestellt.");
     }
@@ -381,8 +404,7 @@ void ViewController::rundenBilanz() {
     const std::string anzahl = n < 1 ? "keine" : std::to_string(n);
     const std::string satz1 =
         "Von den 8 Fragen hat " + stand_.aktName + " " + anzahl + " richtig beantwortet.";
-    const std::string satz2 =
-        n < 1 ? "" : "Die benötigte Zeit betrug " + std::to_string(t) + " Sekunden.";
+    const std::string satz2 = n < 1 ? "" : "Die benötigte Zeit betrug " + sekundenText(t) + ".";
     // Eine Übung kommt in keine Ruhmeshalle und ändert nichts an ihrer Datei.
     frageText(stand_.uebung ? uebungsBilanz(stand_) : "Auswertung\n\n" + satz1 + " " + satz2);
     if (n >= 1 && !stand_.uebung) {
@@ -448,7 +470,8 @@ bool ViewController::verlassen() {
     const std::string erste =
         stand_.aktThema == 0 ? "Neuer Start mit Grundrechenarten?" : gleichesGebiet;
     const std::string r =
-        auswahl("Was wird gewünscht?", {erste, abbrechen, weiterImProgramm, endgueltigVerlassen});
+        auswahl("Was wird gewünscht?", {erste, abbrechen, weiterImProgramm, endgueltigVerlassen},
+                {.harmlos = weiterImProgramm});
     if (r == erste) {
         nochmal();
     } else if (r == abbrechen) {

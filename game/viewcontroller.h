@@ -4,6 +4,7 @@
 // Menübefehle, je nach Spielphase.
 
 #include "core/spielstand.h"
+#include "game/befehl.h"
 #include "game/hofdatei.h"
 #include "game/plattform.h"
 #include "halloffame/hallen.h"
@@ -58,6 +59,9 @@ class ViewController {
     void fehlerAnsehen();
     bool fehlerAnsehenMoeglich() const;
 
+    // Ob ein Menübefehl in der jetzigen Phase etwas bewirkt (befehl.cpp).
+    bool befehlAktiv(Befehl b) const;
+
     const Spielstand& stand() const { return stand_; }
     const HallOfFame& hof() const { return hof_; }
 
@@ -102,14 +106,18 @@ class ViewController {
     void warumSetzen(bool zeigen);
     void alleFelderLeeren();
 
-    // Dialoge: je ein Knopf pro Option; zurück kommt der Titel des gedrückten.
-    std::string auswahl(const std::string& frage, const std::vector<std::string>& optionen);
+    // Dialoge: je ein Knopf pro Option; zurück kommt der Titel des gedrückten. Hat der Dialog
+    // nur einen Knopf, wählen ihn auch Escape und Schließen.
+    std::string auswahl(const std::string& frage, const std::vector<std::string>& optionen,
+                        Wahlweise weise = {});
     std::int64_t levelWahl(const std::string& frage, const std::vector<std::string>& optionen);
     void meldung(const std::string& text);
 
     // Ruhmeshalle und ihre Datei, in hofbefehle.cpp
     void zeigeHalle(std::int64_t th, std::int64_t lv);
     void hofBefehl(std::int64_t thema, bool loeschen);
+    bool hofMoeglich() const;
+    bool loeschenBestaetigt(std::int64_t thema, std::int64_t level);
     void laden();
     void speichern();
 

@@ -1,5 +1,6 @@
 #include "halloffame/halltext.h"
 
+#include "core/stoppuhr.h"
 #include "core/themen.h"
 
 namespace numora {
@@ -22,8 +23,7 @@ std::string zeile2String(const Zeile& z) {
     const std::string anzahl =
         z.richtige == 8 ? "alle 8 richtigen" : std::to_string(z.richtige) + " richtige";
     const std::string nomen = z.richtige == 1 ? "Antwort" : "Antworten";
-    return "Innerhalb von " + std::to_string(z.zeit) + " Sekunden gab " + z.name + " " + anzahl +
-           " " + nomen;
+    return "Innerhalb von " + sekundenText(z.zeit) + " gab " + z.name + " " + anzahl + " " + nomen;
 }
 
 std::vector<std::string> hall2Feld(const Halle& h) {

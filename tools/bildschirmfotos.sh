@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
-# Spielt unter Xvfb eine Runde und legt Bildschirmfotos jeder Phase in docs/ ab, dazu nach zwei
-# weiteren Runden eines von "Mein Fortschritt".
+# Spielt unter Xvfb mit openbox zwei Runden und eine Übung und legt Bildschirmfotos jeder Phase
+# in docs/ ab, dazu eines von "Mein Fortschritt" und der Rückfrage vor dem Löschen: auf einem
+# Bildschirm von 1280 × 800 Punkten und, maximiert, auf einem von 1024 × 600.
 # Aufruf: tools/bildschirmfotos.sh [BAUORDNER]   (Vorgabe: build/release)
 # Braucht xvfb, xdotool, openbox und ImageMagick (tools/pakete.sh fotos).
 set -euo pipefail
 bau="${1:-build/release}"
 ziel="docs"
 startwert=7
-thema=1 # Lineare Gleichungen, Level 1
+thema=5 # Quadratische Gleichungen: Erklärungen mit langen Zeilen
 
 if [ -z "${BILDSCHIRMFOTOS_IM_XVFB:-}" ]; then
-  export BILDSCHIRMFOTOS_IM_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+  export BILDSCHIRMFOTOS_IM_XVFB=gross
+  xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+  export BILDSCHIRMFOTOS_IM_XVFB=klein
+  exec xvfb-run -a -s "-screen 0 1024x600x24" "$0" "$@"
 fi
 
 heim=$(mktemp -d)
@@ -27,7 +30,18 @@ sleep 3
 foto() { sleep 0.7; import -window root "$ziel/$1.png"; }
 tippe() { xdotool type --delay 40 -- "$1"; }
 
-tippe "Jürgen"; foto 1-name
+tippe "Jürgen"
+if [ "$BILDSCHIRMFOTOS_IM_XVFB" = klein ]; then
+  # Maximiert auf 1024 × 600, bei offener Frage: Die Ruhmeshalle ist im Menü gesperrt.
+  xdotool key Return; sleep 0.5
+  tippe "$thema"; xdotool key Return; sleep 0.7; xdotool key Tab Return # Level 2
+  xdotool key shift; sleep 0.5
+  xdotool key alt+z; foto 10-klein
+  xdotool key Escape
+  kill %2 2>/dev/null || true
+  exit 0
+fi
+foto 1-name
 xdotool key Return; foto 2-themen
 tippe "$thema"; xdotool key Return; sleep 0.7; xdotool key Return # Level 1
 sleep 0.5; xdotool key shift; foto 3-frage
@@ -59,4 +73,11 @@ for i in 3 5; do
 done
 xdotool key ctrl+m; sleep 1.5
 foto fortschritt
+xdotool key Escape; sleep 0.5
+
+# Die Halle dieses Levels löschen: erst die Rückfrage.
+xdotool key alt+l; sleep 0.3
+for _ in $(seq $thema); do xdotool key Down; done
+xdotool key Return; sleep 0.7; xdotool key Return; foto 9-loeschen
+xdotool key Escape
 kill %2 2>/dev/null || true

@@ -8,14 +8,16 @@ basis=(cmake make g++ pkg-config
        # Qt Charts für "Mein Fortschritt"; seine CMake-Dateien brauchen die von Qt OpenGL
        qt6-charts-dev libqt6opengl6-dev
        libicu-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-       libsqlitecpp-dev appstream desktop-file-utils
+       libsqlitecpp-dev libfontconfig-dev appstream desktop-file-utils
        # Schrift mit ², √ und □ für die Arbeitsblätter, pdftotext für deren Tests
-       fonts-dejavu-core poppler-utils)
+       fonts-dejavu-core poppler-utils
+       # die farbige Schrift für das Emoji im Urteil (sonst ein leeres Kästchen)
+       fonts-noto-color-emoji)
 fuzz=(clang libclang-rt-14-dev)
 bench=(xvfb xauth time)
 fotos=(xvfb xauth xdotool openbox imagemagick python3 librsvg2-bin)
 paket=(dpkg-dev file)
-pakettest=(xvfb xauth fonts-noto-color-emoji)
+pakettest=(xvfb xauth)
 
 gruppen=("$@")
 [ ${#gruppen[@]} -eq 0 ] && gruppen=(basis)

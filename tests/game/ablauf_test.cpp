@@ -44,10 +44,11 @@ TEST(Ablauf, EineGanzeRunde) {
     EXPECT_THAT(f.antwort, testing::EndsWith("\n 8: Proportions-Rechnen"));
     for (const char* falsch : {"9", "-1", "3.5", " 3", "", "drei", "99999999999999999999"}) {
         s.tippe(falsch);
-        EXPECT_EQ(f.eingabeText, "???") << falsch;
+        EXPECT_TRUE(f.eingabeText == "???" && f.markiert) << falsch;
     }
     s.antworte({"Fehler"}); // keine Zahl: Level 1
     s.tippe("+0");
+    EXPECT_TRUE(s.letzterDialog().weise.harmlos.empty()); // Escape tut hier nichts
     EXPECT_EQ(s.letzterDialog().frage, "Auf welchen Level sollen die Aufgaben zum Thema \n "
                                        "Grundrechenarten \ngewählt werden?");
     EXPECT_EQ(f.kopf, "Gewähltes Thema:    Grundrechenarten,    Level 1");
@@ -57,10 +58,15 @@ TEST(Ablauf, EineGanzeRunde) {
     s.vc.flagsChanged(true); // bei offener Frage wirkungslos
     EXPECT_EQ(f.mitte, " 1)    Berechne     7 + 7");
     EXPECT_TRUE(f.editierbar);
-    s.uhr.weiter(3500ms);
+    s.uhr.weiter(1000ms);
+    for (const char* leer : {"", " \t", "\u00A0"}) {
+        s.tippe(leer); // ein Versehen: keine Bewertung, die Uhr läuft weiter
+    }
+    EXPECT_TRUE(f.antwort.empty() && f.piepser == 0 && s.vc.stand().aktNummer == 0);
+    s.uhr.weiter(500ms);
     s.tippe("14");
     EXPECT_THAT(f.antwort, StartsWith("14 ist die richtige Antwort!\n\n Die Stoppuhr wurde beim "
-                                      "Stand 3 Sekunden angehalten"));
+                                      "Stand 1 Sekunde angehalten"));
     s.uhr.weiter(60s); // die Pause zählt nicht
     s.vc.flagsChanged(false);
     s.vc.weiterB();
@@ -68,7 +74,7 @@ TEST(Ablauf, EineGanzeRunde) {
     s.uhr.weiter(1s);
     s.tippe("x = 8");
     EXPECT_THAT(f.antwort, StartsWith("\n 8 ist leider falsch! Die richtige Antwort war 15"));
-    EXPECT_THAT(f.antwort, HasSubstr("\n\n Die Stoppuhr wurde beim Stand 4 Sekunden"));
+    EXPECT_THAT(f.antwort, HasSubstr("\n\n Die Stoppuhr wurde beim Stand 2 Sekunden"));
     s.tippe(""); // Return in der Pause: nächste Frage, nichts bewertet
     s.tippe("keine Ahnung");
     EXPECT_THAT(f.antwort, StartsWith("\n \U0001F914 ist leider falsch!"));
@@ -78,12 +84,13 @@ TEST(Ablauf, EineGanzeRunde) {
         s.tippe(antwort);
     }
     EXPECT_EQ(f.titel[Knopf::weiterF], "Auswertung");
+    EXPECT_THAT(f.antwort, testing::EndsWith("Shift-Taste oder des 'Auswertung'-Buttons."));
     s.vc.flagsChanged(true);
     EXPECT_EQ(f.mitte, "Auswertung\n\nVon den 8 Fragen hat JÜRGENMÜLLE 6 richtig beantwortet. "
-                       "Die benötigte Zeit betrug 4 Sekunden.");
+                       "Die benötigte Zeit betrug 2 Sekunden.");
     EXPECT_THAT(f.antwort,
                 StartsWith(std::string(21, ' ') + "Level 1 (von 3)" + std::string(13, ' ') +
-                           "Grundrechenarten\n\n 1.  Innerhalb von 4 Sekunden gab "
+                           "Grundrechenarten\n\n 1.  Innerhalb von 2 Sekunden gab "
                            "JÜRGENMÜLLE am 3.7.2026  9:05 Uhr  6 richtige Antworten\n "
                            "2.  \n"));
     EXPECT_EQ(f.titel[Knopf::fertigF], "Weiter");
@@ -111,6 +118,7 @@ TEST(Ablauf, WarumUndEineRundeOhneRichtige) {
                            "stimmt, aber das Vorzeichen nicht.\n\n"));
     s.vc.warumB();
     EXPECT_EQ(s.letzterDialog().frage, "   10 + 4 · (3 + 5)\n =  10 + 4 · 8\n =  10 + 32\n = 42 ");
+    EXPECT_TRUE(s.letzterDialog().weise.vorformatiert);
     EXPECT_THAT(s.fenster.mitte, StartsWith("2)    Berechne  "));
     s.vc.warumB(); // ohne sichtbaren Knopf wirkungslos
     for (int i = 1; i < 8; ++i) {
@@ -127,7 +135,7 @@ TEST(Ablauf, WarumUndEineRundeOhneRichtige) {
                                     "Der Betrag stimmt, aber das Vorzeichen nicht."}));
     EXPECT_EQ(s.fenster.gezeigt.size(), 2u);
     EXPECT_EQ(s.fenster.piepser, 8);
-    s.antworte({"Wieder die Themanauswahl anbieten"});
+    s.antworte({"Wieder die Themenauswahl anbieten"});
     s.tippe("");
     EXPECT_EQ(s.vc.stand().status, phase::wahlmodus);
     EXPECT_EQ(s.fenster.titel[Knopf::fertigF], "Wahl");
@@ -147,6 +155,7 @@ TEST(Menue, AudioWahlUndMeinName) {
     s.vc.meinName();
     EXPECT_EQ(s.letzterDialog().frage,
               "Der Spielername BERTA kann nur jeweils vor der Themenwahl geändert werden.");
+    EXPECT_EQ(s.letzterDialog().weise.harmlos, "ok"); // der einzige Knopf
     s.vc.audioWahl();
     EXPECT_THAT(s.letzterDialog().frage, StartsWith("Die akustische Begleitung ist zur Zeit AUS"));
 }
@@ -160,7 +169,7 @@ TEST(Menue, VerlassenMitJederWahlMittenInDerRunde) {
         s.vc.viewDidLoad();
         s.vc.quit(); // ohne Änderung der Hallen: sofort
         s.tippe("Anna");
-        s.antworte({"3", wahl[i]});
+        s.antworte({"3", i == 2 ? numora::test::escape : wahl[i]}); // Escape: im Programm
         s.tippe("0");
         s.vc.weiterB();
         s.tippe("-1");
@@ -204,6 +213,39 @@ TEST(Menue, HallenZeigenUndLoeschen) {
     EXPECT_THAT(s.letzterDialog().frage, StartsWith("Soll nach diesem Spiel"));
     EXPECT_EQ(s.ablage.schritte, 0);
     EXPECT_EQ(s.fenster.beendet, 1);
+}
+
+// Eine Halle mit Ergebnissen verschwindet erst nach der Rückfrage, in der Return und Escape
+// abbrechen; Abbrechen und Escape schon bei der Levelwahl lassen alles, wie es war. Eine Halle
+// aus Platzhaltern geht ohne Rückfrage.
+TEST(Menue, LoeschenNurNachRueckfrage) {
+    using numora::test::escape;
+    Spiel s;
+    s.vc.viewDidLoad();
+    for (const char* level : {"1", "1", "2"}) {
+        s.spieleRunde(level);
+        s.tippe(""); // wieder das Themenangebot
+    }
+    const auto loeschen = [&s](std::initializer_list<std::string> antworten) {
+        s.antworte(antworten);
+        const std::size_t vorher = s.fenster.gezeigt.size();
+        s.vc.hofAktion(numora::hofAktionen[9]); // Grundrechenarten löschen
+        return s.fenster.gezeigt.size() - vorher;
+    };
+    EXPECT_EQ(loeschen({"Abbrechen"}) + loeschen({escape}), 2u);
+    EXPECT_EQ(s.letzterDialog().optionen, (std::vector<std::string>{"1", "2", "3", "Abbrechen"}));
+    EXPECT_EQ(s.letzterDialog().weise.harmlos, "Abbrechen");
+    EXPECT_EQ(loeschen({"1", escape}) + loeschen({"1", "Abbrechen"}), 4u);
+    EXPECT_EQ(s.letzterDialog().frage,
+              "Hall of Fame Grundrechenarten, Level 1 mit 2 Ergebnissen unwiderruflich löschen?");
+    EXPECT_EQ(s.letzterDialog().weise.harmlos + s.letzterDialog().weise.vorgabe,
+              "AbbrechenAbbrechen");
+    EXPECT_EQ(loeschen({"2", "Löschen", "ok"}), 3u);
+    EXPECT_EQ(s.fenster.gezeigt.at(s.fenster.gezeigt.size() - 2).frage,
+              "Hall of Fame Grundrechenarten, Level 2 mit 1 Ergebnis unwiderruflich löschen?");
+    EXPECT_EQ(s.vc.hof().halle(0, 1)->front().richtige, 1);
+    EXPECT_EQ(s.vc.hof().halle(0, 2)->front().richtige, 0);
+    EXPECT_EQ(loeschen({"2", "ok"}), 2u); // nur Platzhalter: ohne Rückfrage
 }
 
 } // namespace

@@ -22,7 +22,11 @@ namespace numora::test {
 struct Dialog {
     std::string frage;
     std::vector<std::string> optionen;
+    Wahlweise weise;
 };
+
+// Als vorbereitete Antwort: der Spieler drückt Escape (die harmlose Wahl, sonst "").
+inline const std::string escape = "<Escape>";
 
 // Felder, Knöpfe, Dialoge und das Programmende in einem, wie das Hauptfenster.
 class TestFenster final : public Bildschirm, public Dialoge, public Programmende {
@@ -30,6 +34,7 @@ class TestFenster final : public Bildschirm, public Dialoge, public Programmende
     std::string kopf, mitte, antwort, eingabeText, name;
     bool editierbar = true;
     bool nameSichtbar = false;
+    bool markiert = false; // eingabeMarkieren wurde gerufen
     std::map<Knopf, std::string> titel;
     std::map<Knopf, bool> sichtbar{{Knopf::fertigF, true}};
     std::vector<Dialog> gezeigt;
@@ -45,20 +50,21 @@ class TestFenster final : public Bildschirm, public Dialoge, public Programmende
     void schreibeAntwortfeld(const std::string& s) override { antwort = s; }
     std::string eingabe() const override { return eingabeText; }
     void setzeEingabe(const std::string& s) override { eingabeText = s; }
+    void eingabeMarkieren() override { markiert = true; }
     void eingabeEditierbar(bool ja) override { editierbar = ja; }
     void spielerName(const std::string& s) override { name = s; }
     void spielerNameSichtbar(bool ja) override { nameSichtbar = ja; }
     void knopfTitel(Knopf k, const std::string& t) override { titel[k] = t; }
     void knopfSichtbar(Knopf k, bool ja) override { sichtbar[k] = ja; }
     bool istKnopfSichtbar(Knopf k) const override { return sichtbar.count(k) && sichtbar.at(k); }
-    std::string waehle(const std::string& frage,
-                       const std::vector<std::string>& optionen) override {
-        gezeigt.push_back({frage, optionen});
+    std::string waehle(const std::string& frage, const std::vector<std::string>& optionen,
+                       const Wahlweise& weise) override {
+        gezeigt.push_back({frage, optionen, weise});
         std::string a = antworten.empty() ? optionen.front() : antworten.front();
         if (!antworten.empty()) {
             antworten.pop_front();
         }
-        return a;
+        return a == escape ? weise.harmlos : a;
     }
     void piep() override { ++piepser; }
     void anleitungZeigen() override { ++anleitungen; }
@@ -144,11 +150,14 @@ template <typename Ablage> struct SpielMit {
         fenster.antworten.insert(fenster.antworten.end(), a);
     }
     const Dialog& letzterDialog() const { return fenster.gezeigt.at(fenster.gezeigt.size() - 1); }
-    // Anna spielt Grundrechenarten, Level 1; nur die erste Antwort ist richtig. jeFrage(i)
-    // läuft, während Frage i offen ist, etwa um die Uhr weiterzustellen.
-    void spieleRunde(const std::function<void(int)>& jeFrage = {}) {
-        tippe("Anna");
-        antworte({"1"});
+    // Anna (falls noch namenlos) spielt Grundrechenarten; nur die erste Antwort ist richtig.
+    // jeFrage(i) läuft, während Frage i offen ist, etwa um die Uhr weiterzustellen.
+    void spieleRunde(const std::string& level = "1",
+                     const std::function<void(int)>& jeFrage = {}) {
+        if (vc.stand().status == phase::namenlos) {
+            tippe("Anna");
+        }
+        antworte({level});
         tippe("0");
         for (int i = 0; i < 8; ++i) {
             vc.weiterB();

@@ -29,7 +29,7 @@ TEST(SpielMitVerlauf, AusgewerteteRundeKommtMitAllenAntwortenInDieDatei) {
     EXPECT_FALSE(fs::exists(t / "Numora")); // der Start öffnet nichts
     EXPECT_EQ(s.vc.fortschrittSpieler(), "");
     std::vector<bool> waehrendFrage;
-    s.spieleRunde([&](int i) {
+    s.spieleRunde("1", [&](int i) {
         waehrendFrage.push_back(s.vc.fortschrittMoeglich());
         s.uhr.weiter(std::chrono::seconds(i + 1));
         s.uhr.setzeKalender({2026, 7, 3, 9, 5 + i / 7}); // die letzte Antwort um 9:06
@@ -66,6 +66,7 @@ TEST(SpielMitVerlauf, ScheiternMeldetSichEinmalUndDasSpielGehtWeiter) {
         EXPECT_THAT(s.fenster.mitte,
                     testing::StartsWith("Auswertung\n\nVon den 8 Fragen hat ANNA"));
         EXPECT_THAT(s.fenster.antwort, testing::HasSubstr("ANNA am 3.7.2026")); // die Halle
+        s.tippe(""); // wieder das Themenangebot
     }
     std::vector<std::string> meldungen;
     for (const auto& d : s.fenster.gezeigt) {

@@ -11,8 +11,8 @@ TEST(Zeile2String, TexteJeAnzahl) {
     EXPECT_EQ(numora::zeile2String(numora::platzhalter(0, 1)), "");
     EXPECT_EQ(numora::zeile2String({anna, 95, 0, 1, 5}),
               "Innerhalb von 95 Sekunden gab " + anna + " 5 richtige Antworten");
-    EXPECT_EQ(numora::zeile2String({anna, 10, 0, 1, 1}),
-              "Innerhalb von 10 Sekunden gab " + anna + " 1 richtige Antwort");
+    EXPECT_EQ(numora::zeile2String({anna, 1, 0, 1, 1}),
+              "Innerhalb von 1 Sekunde gab " + anna + " 1 richtige Antwort");
     EXPECT_EQ(numora::zeile2String({anna, 10, 0, 1, 8}),
               "Innerhalb von 10 Sekunden gab " + anna + " alle 8 richtigen Antworten");
 }

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "textdialog.h"
+
+#include "anzeige.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+constexpr int symbolGroesse = 64;
+// Rahmen und Titelleiste zeichnet der Fenstermanager außerhalb des Dialogs.
+constexpr int fensterRahmen = 60;
+
+// Wünscht sich die Größe des ganzen Texts; kleiner geht auch, dann mit Rollbalken.
+class Textfeld final : public QPlainTextEdit {
+  public:
+    Textfeld(const QString& text, QWidget* eltern) : QPlainTextEdit(text, eltern) {
+        setReadOnly(true);
+        setLineWrapMode(NoWrap);
+        setFont(spielSchrift());
+        const QFontMetrics m(font());
+        int breite = 0;
+        const QStringList zeilen = text.split(QLatin1Char('\n'));
+        for (const QString& zeile : zeilen) {
+            breite = std::max(breite, m.horizontalAdvance(zeile));
+        }
+        const int rand = 2 * (frameWidth() + static_cast<int>(document()->documentMargin()));
+        wunsch_ = QSize(breite + rand + m.averageCharWidth(),
+                        static_cast<int>(zeilen.size()) * m.lineSpacing() + rand);
+    }
+    QSize sizeHint() const override { return wunsch_; }
+
+  private:
+    QSize wunsch_;
+};
+
+} // namespace
+
+Textdialog::Textdialog(QWidget* eltern, const QString& text, const QStringList& knoepfe,
+                       const QString& vorgabe, const QString& harmlos)
+    : QDialog(eltern), harmlos_(harmlos) {
+    setWindowTitle(QStringLiteral("Numora"));
+    setWindowModality(Qt::ApplicationModal);
+    // Den Schließknopf gibt es nur, wo er etwas Harmloses wählt.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   (harmlos.isEmpty() ? Qt::WindowFlags() : Qt::WindowCloseButtonHint));
+
+    auto* symbol = new QLabel(this);
+    symbol->setPixmap(symbolBild(symbolGroesse));
+    auto* feld = new Textfeld(text, this);
+    feld->setAccessibleName(QStringLiteral("Text"));
+
+    auto* knopfzeile = new QHBoxLayout;
+    knopfzeile->addStretch();
+    for (const QString& titel : knoepfe) {
+        auto* k = new QPushButton(titel, this);
+        k->setDefault(titel == vorgabe);
+        connect(k, &QPushButton::clicked, this, [this, titel] {
+            gewaehlt_ = titel;
+            accept();
+        });
+        knopfzeile->addWidget(k);
+    }
+    auto* oben = new QHBoxLayout;
+    oben->addWidget(symbol, 0, Qt::AlignTop);
+    oben->addWidget(feld, 1);
+    auto* aussen = new QVBoxLayout(this);
+    aussen->addLayout(oben, 1);
+    aussen->addLayout(knopfzeile);
+
+    // So groß wie der Text, höchstens so groß wie der freie Bildschirm; wird er dort zu hoch,
+    // braucht der senkrechte Rollbalken Platz in der Breite, wird er zu breit, der waagrechte in
+    // der Höhe.
+    const QScreen* bildschirm =
+        eltern != nullptr ? eltern->screen() : QGuiApplication::primaryScreen();
+    const QSize frei = bildschirm->availableGeometry().size() - QSize(fensterRahmen, fensterRahmen);
+    QSize groesse = sizeHint();
+    const int balken = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, feld);
+    if (groesse.height() > frei.height()) {
+        groesse.rwidth() += balken;
+    }
+    if (groesse.width() > frei.width()) {
+        groesse.rheight() += balken;
+    }
+    resize(groesse.boundedTo(frei));
+    feld->setFocus();
+}
+
+QString Textdialog::wahl() {
+    exec();
+    return gewaehlt_;
+}
+
+void Textdialog::reject() {
+    // Escape und der Schließknopf: die harmlose Wahl, wo es eine gibt, sonst nichts.
+    if (!harmlos_.isEmpty()) {
+        gewaehlt_ = harmlos_;
+        QDialog::reject();
+    }
+}
