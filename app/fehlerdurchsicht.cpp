@@ -2,6 +2,7 @@
 #include "fehlerdurchsicht.h"
 
 #include "anzeige.h"
+#include "zugaenglichkeit.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -50,11 +51,11 @@ Fehlerdurchsicht::Fehlerdurchsicht(QWidget* eltern)
     setWindowTitle(titel);
     setObjectName(QStringLiteral("fehlerdurchsicht"));
     text_->setObjectName(QStringLiteral("durchsichtText"));
-    text_->setAccessibleName(QStringLiteral("Fehler der Runde"));
     text_->setReadOnly(true);
     // Am Bildschirm behält jede Zeile ihren Umbruch; was breiter ist, rollt waagerecht.
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_->setFont(spielSchrift());
+    zustand_->setObjectName(QStringLiteral("zustand"));
     zustand_->setWordWrap(true);
     zustand_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     zustand_->hide();
@@ -66,10 +67,12 @@ Fehlerdurchsicht::Fehlerdurchsicht(QWidget* eltern)
     ueben->setDefault(true);
     QPushButton* druck =
         knoepfe->addButton(QStringLiteral("&Drucken …"), QDialogButtonBox::ActionRole);
+    druck->setObjectName(QStringLiteral("durchsichtDrucken"));
     QPushButton* pdf =
         knoepfe->addButton(QStringLiteral("Als &PDF speichern …"), QDialogButtonBox::ActionRole);
     pdf->setObjectName(QStringLiteral("pdf"));
-    knoepfe->addButton(QStringLiteral("&Schließen"), QDialogButtonBox::RejectRole);
+    knoepfe->addButton(QStringLiteral("&Schließen"), QDialogButtonBox::RejectRole)
+        ->setObjectName(QStringLiteral("durchsichtSchliessen"));
     connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(druck, &QPushButton::clicked, this, &Fehlerdurchsicht::drucken);
@@ -79,6 +82,7 @@ Fehlerdurchsicht::Fehlerdurchsicht(QWidget* eltern)
     spalte->addWidget(text_, 1);
     spalte->addWidget(zustand_);
     spalte->addWidget(knoepfe);
+    beschriften(this);
 
     // Passt auch auf kleine Bildschirme: höchstens neun Zehntel der verfügbaren Fläche.
     QSize groesse(wunschBreite, wunschHoehe);

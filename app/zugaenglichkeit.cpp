@@ -55,6 +55,19 @@ constexpr Beschriftung beschriftungen[] = {
     {"naechster", "", "Springt zum nächsten Treffer, F3"},
     {"voriger", "", "Springt zum vorigen Treffer, Shift+F3"},
     {"suchmeldung", "", "Ergebnis der Suche"},
+    // Die Durchsicht der Fehler
+    {"durchsichtText", "Fehler der Runde", "Jede falsch beantwortete Frage mit Eingabe, Antwort und Rechenweg"},
+    {"ueben", "", "Stellt genau diese Fragen noch einmal"},
+    {"durchsichtDrucken", "", "Druckt die Durchsicht"},
+    {"pdf", "", "Speichert die Durchsicht als PDF-Datei"},
+    {"durchsichtSchliessen", "", "Schließt die Durchsicht, Escape"},
+    // Mein Fortschritt
+    {"spieler", "Spieler", "Wessen Fortschritt gezeigt wird"},
+    {"fortschrittZustand", "", "Hinweis zum Verlauf"},
+    {"tabelle", "Themen und Level", "Runden, bestes Ergebnis, Schnitt der letzten fünf und letzter Tag je Thema und Level; eine Zeile wählt die Kurve"},
+    {"kurve", "Richtige je Runde", "Die richtigen Antworten jeder Runde im gewählten Thema und Level"},
+    {"fehler", "Häufigste Fehler", "Die am häufigsten falsch beantworteten Fragen mit Rechenweg"},
+    {"csvExport", "", "Schreibt den ganzen Verlauf als CSV-Datei, etwa für eine Tabellenkalkulation"},
 };
 // clang-format on
 

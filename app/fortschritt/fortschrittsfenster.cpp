@@ -4,6 +4,7 @@
 // angezeigt wird, rechnet fortschrittsdaten.h ohne Qt aus; hier steht nur das Fenster.
 
 #include "fortschrittsanzeige.h"
+#include "zugaenglichkeit.h"
 #include "verlauf/csv.h"
 #include "verlauf/fortschrittsdaten.h"
 
@@ -56,7 +57,7 @@ class Fortschrittsfenster final : public QWidget, public Fortschrittsanzeige {
           fehler_(new QPlainTextEdit(this)) {
         setObjectName(QStringLiteral("fortschrittsfenster"));
         spieler_->setObjectName(QStringLiteral("spieler"));
-        zustand_->setObjectName(QStringLiteral("zustand"));
+        zustand_->setObjectName(QStringLiteral("fortschrittZustand"));
         tabelle_->setObjectName(QStringLiteral("tabelle"));
         kurve_->setObjectName(QStringLiteral("kurve"));
         fehler_->setObjectName(QStringLiteral("fehler"));
@@ -118,6 +119,7 @@ class Fortschrittsfenster final : public QWidget, public Fortschrittsanzeige {
         });
         connect(tabelle_, &QTableWidget::itemSelectionChanged, this, [this] { auswahlZeigen(); });
         connect(export_, &QPushButton::clicked, this, [this] { exportieren(); });
+        beschriften(this);
     }
 
     QWidget* fenster() override { return this; }

@@ -7,6 +7,7 @@
 #include "verlauf/verlauftest.h"
 #include "verlaufsdatei.h"
 
+#include <QAccessible>
 #include <QChartView>
 #include <QComboBox>
 #include <QLabel>
@@ -56,6 +57,13 @@ class FortschrittTest : public QObject {
         a.zeigen("ANNA");
         QVERIFY(QTest::qWaitForWindowExposed(a.fenster()));
         QCOMPARE(a.fenster()->windowTitle(), QStringLiteral("Mein Fortschritt – ANNA"));
+        for (const char* name : {"spieler", "tabelle", "kurve", "fehler", "csvExport"}) {
+            const QAccessibleInterface* i =
+                QAccessible::queryAccessibleInterface(teil<QWidget>(a, name));
+            QVERIFY2(!i->text(QAccessible::Name).isEmpty() &&
+                         !i->text(QAccessible::Description).isEmpty(),
+                     name);
+        }
 
         auto* tabelle = teil<QTableWidget>(a, "tabelle");
         QCOMPARE(tabelle->rowCount(), 2);
@@ -86,7 +94,7 @@ class FortschrittTest : public QObject {
         QCOMPARE(spieler->currentText(), QStringLiteral("CARLA"));
         QCOMPARE(spieler->count(), 3);
         QCOMPARE(tabelle->rowCount(), 0);
-        QCOMPARE(teil<QLabel>(a, "zustand")->text(),
+        QCOMPARE(teil<QLabel>(a, "fortschrittZustand")->text(),
                  QStringLiteral("Von CARLA ist noch keine Runde gespeichert."));
         QVERIFY(kurve(a).isEmpty());
     }

@@ -4,6 +4,7 @@
 #include "anleitung.h"
 #include "arbeitsblattdialog.h"
 #include "farben.h"
+#include "fehlerdurchsicht.h"
 #include "hauptfenster.h"
 #include "qtdateiablage.h"
 #include "start.h"
@@ -44,9 +45,11 @@ class ZugangTest : public QObject {
         Anleitungsfenster anleitung;
         anleitung.show();
         anleitung.suchleisteZeigen();
+        Fehlerdurchsicht durchsicht;
+        durchsicht.show();
         int geprueft = 0;
         for (QWidget* wurzel : std::initializer_list<QWidget*>{
-                 &fenster, ArbeitsblattDialog::zeigen(&fenster), &anleitung}) {
+                 &fenster, ArbeitsblattDialog::zeigen(&fenster), &anleitung, &durchsicht}) {
             QVERIFY(QTest::qWaitForWindowExposed(wurzel));
             for (QWidget* w : wurzel->findChildren<QWidget*>()) {
                 if (w->isVisible() && w->window() == wurzel && istBedienelement(w)) {
