@@ -113,19 +113,18 @@ done
 weg=$(realpath -m --relative-to="$(dirname "$programm")" "$(dirname "$modul")")
 grep -qaF "/$weg" "$wurzel$programm" || fehler "das Programm sucht sein Tonmodul nicht unter $weg"
 ok "das Tonmodul liegt dort, wo das Programm sucht: $(dirname "$programm")/$weg"
-fortschritt=$(grep -m1 '/libnumora_fortschritt\.so$' "$arbeit/dateien") ||
-  fehler "das Paket enthält kein Modul „Mein Fortschritt“"
-[ "$(dirname "$fortschritt")" = "$(dirname "$modul")" ] ||
-  fehler "das Modul „Mein Fortschritt“ liegt nicht neben dem Tonmodul"
-grep -qx "$(dirname "$modul")/libnumora_verlaufsdb.so" "$arbeit/dateien" ||
-  fehler "das Modul der Verlaufsdatenbank liegt nicht neben dem Tonmodul"
-# Qt Charts und SQLite kommen nur mit ihren Modulen, nie schon beim Start des Programms.
-grep -qE 'libQt6Charts|libsqlite3' <<<"$(ldd "$wurzel$programm")" &&
-  fehler "das Programm hängt selbst an Qt Charts oder SQLite"
-fehlend=$(ldd "$wurzel$fortschritt" "$wurzel$(dirname "$modul")/libnumora_verlaufsdb.so" |
-  grep 'not found' || true)
-[ -z "$fehlend" ] || fehler "den Modulen fehlen Bibliotheken: $fehlend"
-ok "Fortschrittsfenster und Verlaufsdatenbank liegen als Module daneben und laden erst bei Bedarf"
+for m in anleitung arbeitsblatt fehlerdurchsicht fortschritt verlaufsdb; do
+  grep -qx "$(dirname "$modul")/libnumora_$m.so" "$arbeit/dateien" ||
+    fehler "das Modul libnumora_$m.so liegt nicht neben dem Tonmodul"
+done
+# Qt Charts, SQLite und Qt PrintSupport kommen nur mit ihren Modulen, nie schon beim Start.
+grep -qE 'libQt6Charts|libsqlite3|libQt6PrintSupport' <<<"$(ldd "$wurzel$programm")" &&
+  fehler "das Programm hängt selbst an Qt Charts, SQLite oder Qt PrintSupport"
+# Jedes Modul findet alles in seinen Bibliotheken; das Programm gibt ihm nichts.
+fehlend=$(ldd -r "$wurzel$(dirname "$modul")"/libnumora_*.so 2>&1 |
+  grep -E 'not found|undefined symbol' || true)
+[ -z "$fehlend" ] || fehler "den Modulen fehlt etwas: $fehlend"
+ok "die Module liegen daneben, laden erst bei Bedarf und finden alles, was sie brauchen"
 
 # Start wie beim Benutzer, mit leerem Heimatordner unter einem X-Server.
 heim="$arbeit/heim"
