@@ -45,7 +45,7 @@ foto 1-name
 xdotool key Return; foto 2-themen
 tippe "$thema"; xdotool key Return; sleep 0.7; xdotool key Return # Level 1
 sleep 0.5; xdotool key shift; foto 3-frage
-tippe "17"; xdotool key Return; foto 4-urteil
+tippe "weiß nicht"; xdotool key Return; foto 4-urteil
 xdotool key alt+w; foto 5-erklaerung
 xdotool key Return # "ok, weiter"
 for i in 1 2 3 4 5 6 7; do
@@ -75,7 +75,8 @@ xdotool key ctrl+m; sleep 1.5
 foto fortschritt
 xdotool key Escape; sleep 0.5
 
-# Die Halle dieses Levels löschen: erst die Rückfrage.
+# Zurück zum Themenangebot, dann die Halle dieses Levels löschen: erst die Rückfrage.
+xdotool key Return; sleep 0.7; xdotool key Return; sleep 0.5
 xdotool key alt+l; sleep 0.3
 for _ in $(seq $thema); do xdotool key Down; done
 xdotool key Return; sleep 0.7; xdotool key Return; foto 9-loeschen

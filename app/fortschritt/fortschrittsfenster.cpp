@@ -22,6 +22,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -119,6 +120,9 @@ class Fortschrittsfenster final : public QWidget, public Fortschrittsanzeige {
         });
         connect(tabelle_, &QTableWidget::itemSelectionChanged, this, [this] { auswahlZeigen(); });
         connect(export_, &QPushButton::clicked, this, [this] { exportieren(); });
+        // Ein Nebenfenster: Escape schließt es wie einen Dialog.
+        connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+                &QWidget::close);
         beschriften(this);
     }
 
