@@ -1,42 +1,37 @@
 #include "start.h"
 
 #include <QApplication>
-#include <QImageReader>
+#include <QIcon>
+#include <QPainter>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QProxyStyle>
 #include <QStandardPaths>
 #include <QTranslator>
+#include <QWidget>
 
 namespace {
 
-// Der Stil des Systems, nur das Bild für den Überlauf der Menüleiste kommt ohne Erkennung des
-// Bildformats: Qt öffnet dafür sonst beim Start alle Bildformat-Module (GIF, ICO, JPEG samt
-// ihren Bibliotheken), und das kostet den Start einige Millisekunden.
+// Der Stil des Systems, nur das Bild für den Überlauf der Menüleiste ist gezeichnet: Für das
+// eingebaute PNG durchsucht Qt beim Start alle Bildformat-Module, und das kostet den Start.
 class Startstil final : public QProxyStyle {
   public:
     using QProxyStyle::QProxyStyle;
     QIcon standardIcon(StandardPixmap bild, const QStyleOption* option,
                        const QWidget* widget) const override {
-        if (bild == SP_ToolBarHorizontalExtensionButton) {
-            QIcon symbol;
-            for (const int groesse : {16, 32}) {
-                QImageReader leser(
-                    QStringLiteral(
-                        ":/qt-project.org/styles/commonstyle/images/toolbar-ext-h-%1.png")
-                        .arg(groesse),
-                    "png");
-                leser.setAutoDetectImageFormat(false);
-                const QImage b = leser.read();
-                if (!b.isNull()) {
-                    symbol.addPixmap(QPixmap::fromImage(b));
-                }
-            }
-            if (!symbol.isNull()) {
-                return symbol;
-            }
+        if (bild != SP_ToolBarHorizontalExtensionButton) {
+            return QProxyStyle::standardIcon(bild, option, widget);
         }
-        return QProxyStyle::standardIcon(bild, option, widget);
+        QPixmap zeichen(16, 16);
+        zeichen.fill(Qt::transparent);
+        QPainter maler(&zeichen);
+        maler.setRenderHint(QPainter::Antialiasing);
+        const QPalette& farben = widget != nullptr ? widget->palette() : QApplication::palette();
+        maler.setPen(QPen(farben.color(QPalette::ButtonText), 1.5));
+        for (const qreal x : {3.5, 8.5}) { // »
+            maler.drawPolyline(QPolygonF({{x, 4.0}, {x + 4.0, 8.0}, {x, 12.0}}));
+        }
+        return QIcon(zeichen);
     }
 };
 
