@@ -1,7 +1,6 @@
 #include "core/spielername.h"
 
 #include <gtest/gtest.h>
-#include <ostream>
 #include <string>
 
 namespace numora {
@@ -13,37 +12,29 @@ struct Name {
     std::string normiert;
 };
 
-void PrintTo(const Name& n, std::ostream* os) {
-    *os << '"' << n.eingabe << '"';
+TEST(Spielername, PrueftUndNormiert) {
+    for (const Name& n :
+         {Name{"Al", false, "AL"}, Name{"Straße", true, "STRAE"}, Name{"ÄÖÜäöü", true, "ÄÖÜÄÖÜ"},
+          Name{"Anna-Lena Meyer", true, "ANNALENAME"}, Name{"", false, ""},
+          // Zerlegte Umlaute (a + kombinierendes Trema) zählen wie ä, gespeichert zusammengesetzt.
+          Name{"Ja\u0308n", true, "JÄN"},
+          // Fremde Buchstaben und ß zählen nicht.
+          Name{"Zoë", false, "ZO"}, Name{"ßßß", false, ""},
+          // Emoji-Folgen sind je ein Zeichen (hier zwei Familien und ein Daumen).
+          Name{"👨‍👩‍👧‍👦👨‍👩‍👧‍👦👍🏽Tom", true, "TOM"},
+          // Mindestens drei Buchstaben unter den ersten zwölf Zeichen, sonst kein Name.
+          Name{"12345678901abc", false, "A"}, Name{"123456789abc", true, "ABC"},
+          Name{"abcdefghijklmnop", true, "ABCDEFGHIJKL"},
+          // Ungültiges UTF-8, Steuerzeichen und Rechts-nach-links-Text führen nicht zum Absturz.
+          Name{"Ti\xff\xfem", true, "TIM"}, Name{"\x01Ida\x7f", true, "IDA"},
+          Name{"\u202eEva", true, "EVA"}, Name{"\u0308", false, ""},
+          // Fund beim Fuzzing: zwei Umlaute, einer zerlegt, dazwischen ein einzelnes Folgebyte.
+          Name{"po\xcc\x88\xb2\xc3\xbc", true, "PÖÜ"}}) {
+        EXPECT_EQ(namenKontrolle(n.eingabe), n.annehmbar) << n.eingabe;
+        EXPECT_EQ(normName(n.eingabe), n.normiert) << n.eingabe;
+        EXPECT_EQ(normName(n.normiert), n.normiert);
+    }
 }
-
-class Spielername : public testing::TestWithParam<Name> {};
-
-TEST_P(Spielername, PrueftUndNormiert) {
-    EXPECT_EQ(namenKontrolle(GetParam().eingabe), GetParam().annehmbar);
-    EXPECT_EQ(normName(GetParam().eingabe), GetParam().normiert);
-    EXPECT_EQ(normName(GetParam().normiert), GetParam().normiert);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Beispiele, Spielername,
-    testing::Values(
-        Name{"Al", false, "AL"}, Name{"Straße", true, "STRAE"}, Name{"ÄÖÜäöü", true, "ÄÖÜÄÖÜ"},
-        Name{"Anna-Lena Meyer", true, "ANNALENAME"}, Name{"", false, ""},
-        // Zerlegte Umlaute (a + kombinierendes Trema) zählen wie ä, gespeichert zusammengesetzt.
-        Name{"Ja\u0308n", true, "JÄN"},
-        // Fremde Buchstaben und ß zählen nicht.
-        Name{"Zoë", false, "ZO"}, Name{"ßßß", false, ""},
-        // Emoji-Folgen sind je ein Zeichen (hier zwei Familien und ein Daumen).
-        Name{"👨‍👩‍👧‍👦👨‍👩‍👧‍👦👍🏽Tom", true, "TOM"},
-        // Mindestens drei Buchstaben unter den ersten zwölf Zeichen, sonst kein Name.
-        Name{"12345678901abc", false, "A"}, Name{"123456789abc", true, "ABC"},
-        Name{"abcdefghijklmnop", true, "ABCDEFGHIJKL"},
-        // Ungültiges UTF-8, Steuerzeichen und Rechts-nach-links-Text führen nicht zum Absturz.
-        Name{"Ti\xff\xfem", true, "TIM"}, Name{"\x01Ida\x7f", true, "IDA"},
-        Name{"\u202eEva", true, "EVA"}, Name{"\u0308", false, ""},
-        // Fund beim Fuzzing: zwei Umlaute, einer zerlegt, dazwischen ein einzelnes Folgebyte.
-        Name{"po\xcc\x88\xb2\xc3\xbc", true, "PÖÜ"}));
 
 TEST(Spielername, RiesigerNameBleibtSchnellUndSicher) {
     EXPECT_EQ(normName("Max" + std::string(1 << 20, 'x')), "MAXXXXXXXXXX");

@@ -49,8 +49,9 @@ INSTANTIATE_TEST_SUITE_P(
     fallName);
 
 // Die Lücke wird gefüllt: Die Gleichung gilt dann für alle x, der Term ist (px + q)² mit p
-// aus 1..9 und q aus ±1..±9, und die Ergänzung addiert immer. Auf Level 3 ist die Antwort
-// Scheitelstelle oder Extremwert; das Vorzeichen von x² entscheidet über Minimum oder Maximum.
+// aus 1..9 und q aus ±1..±9, und die Ergänzung addiert immer; die Erklärung nennt zuletzt die
+// Antwort. Auf Level 3 ist die Antwort Scheitelstelle oder Extremwert; das Vorzeichen von x²
+// entscheidet über Minimum oder Maximum.
 TEST(BinomOrakel, AntwortErgibtEinVollstaendigesQuadratOderDenScheitel) {
     const std::regex luecke(welche +
                             " (?:in der Gleichung (.+) \n einzusetzen\\?|im Term {13}(.+) "
@@ -59,33 +60,31 @@ TEST(BinomOrakel, AntwortErgibtEinVollstaendigesQuadratOderDenScheitel) {
         R"(   (?:Für welchen Wert von x wird|Was ist der (größte|kleinste) Wert, den) der Ausdruck )"
         R"((.+?) +(minimal\?|maximal\?|annehmen kann\? ?))");
     const std::set<std::int64_t> quadrate = {1, 4, 9, 16, 25, 36, 49, 64, 81};
-    for (std::int64_t level = 1; level <= 3; ++level) {
-        fuerJedeKarte(F, level, [&](const Karte& k) {
-            std::smatch m;
-            if (level == 3) {
-                ASSERT_TRUE(std::regex_match(k.frage, m, extrem));
-                const auto [a, b, c] = Ausdruck::koeffizienten(m.str(2));
-                ASSERT_EQ(a, m[1] == "kleinste" || m[3] == "minimal?" ? 1 : -1);
-                const std::int64_t x = b / (-2 * a);
-                ASSERT_TRUE(x >= 2 && x <= 8 && b % 2 == 0);
-                ASSERT_EQ(k.antwort, std::to_string(m[1].matched ? a * x * x + b * x + c : x));
-                return;
-            }
-            ASSERT_TRUE(std::regex_match(k.frage, m, luecke));
-            const bool gleichung = m[1].matched;
-            std::string text = m[gleichung ? 1 : 2];
-            const std::size_t bei = text.find(L);
-            ASSERT_TRUE(bei != std::string::npos && text.find(L, bei + 1) == std::string::npos);
-            text.replace(bei, L.size(), k.antwort);
-            if (gleichung) {
-                ASSERT_EQ(Ausdruck::koeffizienten(text), (std::array<std::int64_t, 3>{0, 0, 0}));
-                text = text.substr(0, text.find('='));
-            }
-            const auto [a, b, c] = Ausdruck::koeffizienten(text);
-            ASSERT_TRUE(quadrate.count(a) && quadrate.count(c) && b * b == 4 * a * c);
-            ASSERT_TRUE(gleichung || (level == 2 && b > 0));
-        });
-    }
+    fuerJedeKarte(F, [&](const Karte& k, std::int64_t level) {
+        std::smatch m;
+        if (level == 3) {
+            ASSERT_TRUE(std::regex_match(k.frage, m, extrem));
+            const auto [a, b, c] = Ausdruck::koeffizienten(m.str(2));
+            ASSERT_EQ(a, m[1] == "kleinste" || m[3] == "minimal?" ? 1 : -1);
+            const std::int64_t x = b / (-2 * a);
+            ASSERT_TRUE(x >= 2 && x <= 8 && b % 2 == 0);
+            ASSERT_EQ(k.antwort, std::to_string(m[1].matched ? a * x * x + b * x + c : x));
+            return;
+        }
+        ASSERT_TRUE(std::regex_match(k.frage, m, luecke) && k.hilfe.ends_with(" " + k.antwort));
+        const bool gleichung = m[1].matched;
+        std::string text = m[gleichung ? 1 : 2];
+        const std::size_t bei = text.find(L);
+        ASSERT_TRUE(bei != std::string::npos && text.find(L, bei + 1) == std::string::npos);
+        text.replace(bei, L.size(), k.antwort);
+        if (gleichung) {
+            ASSERT_EQ(Ausdruck::koeffizienten(text), (std::array<std::int64_t, 3>{0, 0, 0}));
+            text = text.substr(0, text.find('='));
+        }
+        const auto [a, b, c] = Ausdruck::koeffizienten(text);
+        ASSERT_TRUE(quadrate.count(a) && quadrate.count(c) && b * b == 4 * a * c);
+        ASSERT_TRUE(gleichung || (level == 2 && b > 0));
+    });
 }
 
 } // namespace

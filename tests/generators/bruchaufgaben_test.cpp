@@ -54,30 +54,26 @@ TEST(BruchRandfaelle, GrenzenGradeUndNennerNull) {
               std::string::npos);
 }
 
-// Der gekürzte Bruch hat Zähler und Nenner von 2 bis 9.
-TEST(BruchKuerzenOrakel, AntwortKuerztAufGrundform) {
-    const std::regex frage("Mit welcher Zahl muss der Bruch (\\d+)/(\\d+) gekürzt werden, "
-                           "damit sich das Ergebnis nicht weiter reduzieren lässt\\?");
-    fuerJedeKarte(B, 1, [&](const Karte& k) {
-        std::smatch m;
-        ASSERT_TRUE(std::regex_match(k.frage, m, frage));
-        const std::int64_t z = std::stoll(m[1]), n = std::stoll(m[2]), g = std::gcd(z, n);
-        ASSERT_TRUE(k.antwort == std::to_string(g) && g >= 2 && z / g <= 9 && n / g <= 9);
-    });
-}
-
-// Wert des Terms über den eigenen Auswerter; "a/b" ist dort ein Bruch, kein Teilen. Auf Level 2
-// ist der erste Bruch der größere, der Wert also positiv.
-TEST(BruchOrakel, AntwortIstDerWertDesTerms) {
+// Level 1: Der gekürzte Bruch hat Zähler und Nenner von 2 bis 9. Sonst der Wert des Terms über
+// den eigenen Auswerter; "a/b" ist dort ein Bruch, kein Teilen. Auf Level 2 ist der erste Bruch
+// der größere, der Wert also positiv.
+TEST(BruchOrakel, AntwortKuerztAufGrundformOderIstDerWertDesTerms) {
+    const std::regex kuerzen("Mit welcher Zahl muss der Bruch (\\d+)/(\\d+) gekürzt werden, "
+                             "damit sich das Ergebnis nicht weiter reduzieren lässt\\?");
     const std::regex bruch("(\\d+)/(\\d+)");
-    for (std::int64_t level = 2; level <= 3; ++level) {
-        fuerJedeKarte(B, level, [&](const Karte& k) {
-            ASSERT_TRUE(k.frage.starts_with(vorn) && k.frage.ends_with(" ?") && !k.hilfe.empty());
-            const std::string term = k.frage.substr(vorn.size(), k.frage.size() - vorn.size() - 2);
-            const Rational w = Ausdruck::wert(std::regex_replace(term, bruch, "($1/$2)"));
-            ASSERT_TRUE(k.antwort == w.text() && (level == 3 || 0 < w));
-        });
-    }
+    fuerJedeKarte(B, [&](const Karte& k, std::int64_t level) {
+        std::smatch m;
+        if (level == 1) {
+            ASSERT_TRUE(std::regex_match(k.frage, m, kuerzen));
+            const std::int64_t z = std::stoll(m[1]), n = std::stoll(m[2]), g = std::gcd(z, n);
+            ASSERT_TRUE(k.antwort == std::to_string(g) && g >= 2 && z / g <= 9 && n / g <= 9);
+            return;
+        }
+        ASSERT_TRUE(k.frage.starts_with(vorn) && k.frage.ends_with(" ?"));
+        const std::string term = k.frage.substr(vorn.size(), k.frage.size() - vorn.size() - 2);
+        const Rational w = Ausdruck::wert(std::regex_replace(term, bruch, "($1/$2)"));
+        ASSERT_TRUE(k.antwort == w.text() && (level == 3 || 0 < w));
+    });
 }
 
 } // namespace

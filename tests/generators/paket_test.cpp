@@ -27,5 +27,17 @@ TEST(GenPaket, AnalysisUndFremdeLevelGebenKeinPaket) {
     EXPECT_EQ(genKarte(thema::analysis, 1), Karte{});
 }
 
+TEST(GenPaket, BehaeltEineDoppelteFrageNachHundertNeuziehungen) {
+    // Immer 5 + 2 (Ziehungen 2, 5, 2): die erste Karte, dann je 1 + 100 Ziehungen für sieben.
+    std::vector<std::int64_t> z;
+    for (int i = 0; i < 1 + 7 * (1 + hoechsteNeuziehungen); ++i) {
+        z.insert(z.end(), {2, 5, 2});
+    }
+    SkriptQuelle skript(z);
+    ZufallsquelleErsetzen ersetzt(skript);
+    EXPECT_EQ(genPaket(thema::grundR, 1).back().frage, "   Berechne     5 + 2");
+    EXPECT_EQ(skript.uebrig(), 0u);
+}
+
 } // namespace
 } // namespace numora::test

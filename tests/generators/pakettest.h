@@ -48,25 +48,28 @@ inline std::string fallName(const testing::TestParamInfo<Kartenfall>& i) {
 
 class Karten : public testing::TestWithParam<Kartenfall> {};
 
-// Ruft pruefe(karte) für jede Karte aus 2000 gesäten Paketen, die aus acht verschiedenen
-// Fragen mit Erklärung bestehen müssen; der erste fatale Fehler beendet den Lauf.
-template <typename F> void fuerJedeKarte(thema t, std::int64_t level, F&& pruefe) {
+// Ruft pruefe(karte, level) für jede Karte aus 2000 gesäten Paketen je Level 1 bis 3; jedes
+// Paket hat acht verschiedene Fragen mit Erklärung. Der erste fatale Fehler beendet den Lauf.
+template <typename F> void fuerJedeKarte(thema t, F&& pruefe) {
     const Heute heute;
-    for (std::uint64_t saat = 0; saat < 2000; ++saat) {
-        MersenneQuelle quelle(saat);
-        ZufallsquelleErsetzen ersetzt(quelle);
-        const std::vector<Karte> paket = genPaket(t, level);
-        std::set<std::string> fragen;
-        for (const Karte& k : paket) {
-            fragen.insert(k.frage);
-        }
-        ASSERT_EQ(fragen.size(), static_cast<std::size_t>(paketGroesse)) << "Startwert " << saat;
-        for (const Karte& k : paket) {
-            SCOPED_TRACE(k.frage + "\n" + k.hilfe);
-            ASSERT_TRUE(k.bereich == t && k.items.empty() && !k.multipel && !k.hilfe.empty());
-            pruefe(k);
-            if (testing::Test::HasFatalFailure()) {
-                return;
+    for (std::int64_t level = 1; level <= 3; ++level) {
+        for (std::uint64_t saat = 0; saat < 2000; ++saat) {
+            MersenneQuelle quelle(saat);
+            ZufallsquelleErsetzen ersetzt(quelle);
+            const std::vector<Karte> paket = genPaket(t, level);
+            std::set<std::string> fragen;
+            for (const Karte& k : paket) {
+                fragen.insert(k.frage);
+            }
+            ASSERT_EQ(fragen.size(), static_cast<std::size_t>(paketGroesse))
+                << "Startwert " << saat;
+            for (const Karte& k : paket) {
+                SCOPED_TRACE(k.frage + "\n" + k.hilfe);
+                ASSERT_TRUE(k.bereich == t && k.items.empty() && !k.multipel && !k.hilfe.empty());
+                pruefe(k, level);
+                if (testing::Test::HasFatalFailure()) {
+                    return;
+                }
             }
         }
     }

@@ -64,29 +64,27 @@ INSTANTIATE_TEST_SUITE_P(
 // die Produkte wachsen mit Maschinen mal Zeit.
 TEST(PropOrakel, AntwortErfuelltDieProportion) {
     const std::regex zahl("[0-9]+");
-    for (std::int64_t level = 1; level <= 3; ++level) {
-        fuerJedeKarte(P, level, [&](const Karte& k) {
-            const Rational x = std::stoll(k.antwort);
-            const auto hat = [&k](const char* t) { return k.frage.find(t) != std::string::npos; };
-            std::vector<Rational> z;
-            for (std::sregex_iterator i(k.frage.begin(), k.frage.end(), zahl), e; i != e; ++i) {
-                z.emplace_back(std::stoll(i->str()));
-            }
-            ASSERT_EQ(z.size(), level < 3 ? 3u : 5u);
-            if (level == 1) {
-                ASSERT_TRUE(Ausdruck::erfuellt(k.frage.substr(verhaeltnis.size()), x));
-            } else if (level == 2) {
-                ASSERT_EQ(x / z[0], hat("m² reichen") ? z[2] / z[1] : z[1] / z[2]);
-            } else if (hat("derartige Maschinen")) {
-                ASSERT_EQ(z[2] / (z[0] * z[1]), z[4] / (x * z[3]));
-            } else if (hat("Produkteinheiten erzeugen")) {
-                ASSERT_EQ(z[2] / (z[0] * z[1]), x / (z[3] * z[4]));
-            } else {
-                ASSERT_TRUE(hat("Zeiteinheiten benötigen"));
-                ASSERT_EQ(z[2] / (z[0] * z[1]), z[4] / (z[3] * x));
-            }
-        });
-    }
+    fuerJedeKarte(P, [&](const Karte& k, std::int64_t level) {
+        const Rational x = std::stoll(k.antwort);
+        const auto hat = [&k](const char* t) { return k.frage.find(t) != std::string::npos; };
+        std::vector<Rational> z;
+        for (std::sregex_iterator i(k.frage.begin(), k.frage.end(), zahl), e; i != e; ++i) {
+            z.emplace_back(std::stoll(i->str()));
+        }
+        ASSERT_EQ(z.size(), level < 3 ? 3u : 5u);
+        if (level == 1) {
+            ASSERT_TRUE(Ausdruck::erfuellt(k.frage.substr(verhaeltnis.size()), x));
+        } else if (level == 2) {
+            ASSERT_EQ(x / z[0], hat("m² reichen") ? z[2] / z[1] : z[1] / z[2]);
+        } else if (hat("derartige Maschinen")) {
+            ASSERT_EQ(z[2] / (z[0] * z[1]), z[4] / (x * z[3]));
+        } else if (hat("Produkteinheiten erzeugen")) {
+            ASSERT_EQ(z[2] / (z[0] * z[1]), x / (z[3] * z[4]));
+        } else {
+            ASSERT_TRUE(hat("Zeiteinheiten benötigen"));
+            ASSERT_EQ(z[2] / (z[0] * z[1]), z[4] / (z[3] * x));
+        }
+    });
 }
 
 } // namespace
