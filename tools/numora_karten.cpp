@@ -1,23 +1,19 @@
 // numora-karten: druckt die Karten erzeugter Pakete, zum Durchsehen der Fragen und zum
 // massenhaften Prüfen der Antworten.
 
+#include "befehlszeile.h"
 #include "core/themen.h"
-#include "core/zahltext.h"
 #include "core/zufall.h"
 #include "generators/kartenfolge.h"
-#include "zahlargument.h"
 
 #include <cstdint>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
-#include <string_view>
-#include <vector>
 
 namespace {
 
-constexpr int fehlerCode = 2;
 constexpr std::int64_t hoechsteAnzahl = 1'000'000;
 
 const char* const aufruf = "Aufruf: numora-karten THEMA LEVEL [--anzahl N] [--seed S] [--json]\n"
@@ -27,13 +23,6 @@ const char* const aufruf = "Aufruf: numora-karten THEMA LEVEL [--anzahl N] [--se
                            "  --seed S    Startwert des Zufalls, für wiederholbare Karten\n"
                            "  --json      eine JSON-Zeile je Karte\n"
                            "  --version   die Version ausgeben\n";
-
-using werkzeug::zahl;
-
-int abbruch(const std::string& meldung) {
-    std::cerr << "numora-karten: " << meldung << '\n';
-    return fehlerCode;
-}
 
 struct Optionen {
     std::int64_t thema = 0;
@@ -67,61 +56,25 @@ void druckeJson(const numora::Karte& k, std::int64_t angebotIndex, std::int64_t 
 } // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string_view> argumente(argv + 1, argv + argc);
     Optionen o;
-    std::vector<std::string_view> positionen;
-    for (std::size_t i = 0; i < argumente.size(); ++i) {
-        const std::string_view a = argumente[i];
-        if (a == "--hilfe" || a == "--help" || a == "-h") {
-            std::cout << aufruf;
-            return 0;
-        }
-        if (a == "--version") {
-            std::cout << "numora-karten " NUMORA_VERSION "\n";
-            return 0;
-        }
-        if (a == "--json") {
-            o.json = true;
-        } else if (a == "--anzahl" || a == "--seed") {
-            if (i + 1 >= argumente.size()) {
-                return abbruch("Nach " + std::string(a) + " fehlt eine Zahl.");
-            }
-            const std::string_view wert = argumente[++i];
-            if (a == "--anzahl") {
-                const auto n = zahl<std::int64_t>(wert);
-                if (!n || *n < 1 || *n > hoechsteAnzahl) {
-                    return abbruch("Die Anzahl muss eine ganze Zahl von 1 bis " +
-                                   std::to_string(hoechsteAnzahl) + " sein, nicht \"" +
-                                   std::string(wert) + "\".");
-                }
-                o.anzahl = *n;
-            } else {
-                o.seed = zahl<std::uint64_t>(wert);
-                if (!o.seed) {
-                    return abbruch("Der Startwert muss eine nicht negative ganze Zahl sein, "
-                                   "nicht \"" +
-                                   std::string(wert) + "\".");
-                }
-            }
-        } else if (a.starts_with("--")) {
-            return abbruch("Unbekannte Option \"" + std::string(a) + "\".");
-        } else {
-            positionen.push_back(a);
-        }
+    werkzeug::Befehlszeile z("numora-karten", aufruf, "--");
+    z.schalter("--json", o.json);
+    z.zahl("--anzahl", "Die Anzahl", 1, hoechsteAnzahl, o.anzahl);
+    z.startwert("--seed", o.seed);
+    if (const auto ende = z.lesen({argv + 1, argv + argc})) {
+        return *ende;
     }
-    if (positionen.size() != 2) {
-        return abbruch("Erwartet werden genau zwei Zahlen, THEMA und LEVEL (--hilfe zeigt den "
-                       "Aufruf).");
+    if (z.positionen.size() != 2) {
+        return z.abbruch(werkzeug::themaUndLevelFehlen);
     }
-    const auto t = zahl<std::int64_t>(positionen[0]);
-    if (!t || *t < 0 || *t > numora::hoechsterAngebotIndex) {
-        return abbruch("Das Thema muss eine Nummer von 0 bis 8 sein, nicht \"" +
-                       std::string(positionen[0]) + "\".");
+    const auto t = werkzeug::imBereich(z.positionen[0], 0, numora::hoechsterAngebotIndex);
+    if (!t) {
+        return z.abbruch("Das Thema muss eine Nummer von 0 bis 8 sein, nicht \"" + z.positionen[0] +
+                         "\".");
     }
-    const auto l = zahl<std::int64_t>(positionen[1]);
-    if (!l || *l < 1 || *l > 3) {
-        return abbruch("Der Level muss 1, 2 oder 3 sein, nicht \"" + std::string(positionen[1]) +
-                       "\".");
+    const auto l = werkzeug::imBereich(z.positionen[1], 1, 3);
+    if (!l) {
+        return z.abbruch("Der Level muss 1, 2 oder 3 sein, nicht \"" + z.positionen[1] + "\".");
     }
     o.thema = *t;
     o.level = *l;

@@ -2,6 +2,7 @@
 // numora-verlauf: schreibt den Verlauf der gespielten Runden als CSV, etwa damit eine
 // Lehrerin die Dateien mehrerer Rechner zusammentragen kann. Die Datenbank bleibt unberührt.
 
+#include "befehlszeile.h"
 #include "core/spielername.h"
 #include "verlauf/csv.h"
 #include "verlauf/verlaufsdatenbank.h"
@@ -12,12 +13,10 @@
 #include <iostream>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace {
 
-constexpr int fehlerCode = 2;
 constexpr int scheiterCode = 1;
 
 const char* const aufruf =
@@ -29,11 +28,6 @@ const char* const aufruf =
     "                    (ohne XDG_DATA_HOME ~/.local/share/Numora/verlauf.sqlite)\n"
     "  --antworten       eine Zeile je Antwort statt einer je Runde\n"
     "  --version         die Version ausgeben\n";
-
-int abbruch(const std::string& meldung, int code = fehlerCode) {
-    std::cerr << "numora-verlauf: " << meldung << '\n';
-    return code;
-}
 
 // Derselbe Ort wie QStandardPaths::AppDataLocation des Spiels (Programm Numora, ohne
 // Organisationsnamen).
@@ -55,67 +49,48 @@ std::optional<std::filesystem::path> vorgabeDatenbank() {
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string_view> argumente(argv + 1, argv + argc);
-    std::optional<std::string> csv, spieler, datenbank;
+    std::string csv, name, datenbank;
     bool antworten = false;
-    for (std::size_t i = 0; i < argumente.size(); ++i) {
-        const std::string_view a = argumente[i];
-        if (a == "--hilfe" || a == "--help" || a == "-h") {
-            std::cout << aufruf;
-            return 0;
-        }
-        if (a == "--version") {
-            std::cout << "numora-verlauf " NUMORA_VERSION "\n";
-            return 0;
-        }
-        if (a == "--antworten") {
-            antworten = true;
-        } else if (a == "--csv" || a == "--spieler" || a == "--datenbank") {
-            std::optional<std::string>& ziel =
-                a == "--csv" ? csv : (a == "--spieler" ? spieler : datenbank);
-            if (ziel) {
-                return abbruch(std::string(a) + " ist doppelt angegeben.");
-            }
-            if (i + 1 >= argumente.size() || argumente[i + 1].empty()) {
-                return abbruch("Nach " + std::string(a) + " fehlt der Wert.");
-            }
-            ziel = std::string(argumente[++i]);
-        } else {
-            return abbruch("Unbekanntes Argument \"" + std::string(a) +
-                           "\" (--hilfe zeigt den Aufruf).");
-        }
+    werkzeug::Befehlszeile z("numora-verlauf", aufruf, std::nullopt);
+    z.schalter("--antworten", antworten);
+    z.text("--csv", "der Wert", csv, true);
+    z.text("--spieler", "der Wert", name, true);
+    z.text("--datenbank", "der Wert", datenbank, true);
+    if (const auto ende = z.lesen({argv + 1, argv + argc})) {
+        return *ende;
     }
-    if (!csv) {
-        return abbruch("Es fehlt --csv DATEI (--hilfe zeigt den Aufruf).");
+    if (csv.empty()) {
+        return z.abbruch("Es fehlt --csv DATEI (--hilfe zeigt den Aufruf).");
     }
-    if (spieler) {
-        const std::string name = numora::normName(*spieler);
-        if (name.empty()) {
-            return abbruch("Der Name \"" + *spieler + "\" enthält keinen Buchstaben.");
+    std::optional<std::string> spieler;
+    if (!name.empty()) {
+        spieler = numora::normName(name);
+        if (spieler->empty()) {
+            return z.abbruch("Der Name \"" + name + "\" enthält keinen Buchstaben.");
         }
-        spieler = name;
     }
     std::filesystem::path pfad;
-    if (datenbank) {
-        pfad = *datenbank;
+    if (!datenbank.empty()) {
+        pfad = datenbank;
     } else if (const auto vorgabe = vorgabeDatenbank()) {
         pfad = *vorgabe;
     } else {
-        return abbruch("Ohne HOME und XDG_DATA_HOME ist die Verlaufsdatei unbekannt; "
-                       "bitte --datenbank angeben.");
+        return z.abbruch("Ohne HOME und XDG_DATA_HOME ist die Verlaufsdatei unbekannt; "
+                         "bitte --datenbank angeben.");
     }
 
     numora::Verlaufsdatenbank verlauf(pfad, numora::Verlaufsdatenbank::Modus::nurLesen);
     const std::vector<std::string> namen = verlauf.spielerNamen();
     if (!verlauf.letztesErgebnis().ok) {
-        return abbruch(verlauf.letztesErgebnis().meldung, scheiterCode);
+        return z.abbruch(verlauf.letztesErgebnis().meldung, scheiterCode);
     }
     if (spieler && std::find(namen.begin(), namen.end(), *spieler) == namen.end()) {
-        return abbruch("Im Verlauf " + pfad.string() + " gibt es keine Runde von " + *spieler + ".",
-                       scheiterCode);
+        return z.abbruch("Im Verlauf " + pfad.string() + " gibt es keine Runde von " + *spieler +
+                             ".",
+                         scheiterCode);
     }
     const numora::CsvArt art = antworten ? numora::CsvArt::antworten : numora::CsvArt::runden;
-    const numora::Ergebnis e = *csv == "-" ? numora::csvSchreiben(verlauf, std::cout, spieler, art)
-                                           : numora::csvDateiSchreiben(verlauf, *csv, spieler, art);
-    return e.ok ? 0 : abbruch(e.meldung, scheiterCode);
+    const numora::Ergebnis e = csv == "-" ? numora::csvSchreiben(verlauf, std::cout, spieler, art)
+                                          : numora::csvDateiSchreiben(verlauf, csv, spieler, art);
+    return e.ok ? 0 : z.abbruch(e.meldung, scheiterCode);
 }

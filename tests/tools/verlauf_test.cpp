@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "lauf.h"
 #include "verlauf/verlaufsdatenbank.h"
 #include "verlauf/verlauftest.h"
 
@@ -18,16 +19,19 @@ TEST(NumoraVerlauf, SchreibtDieRundenEinesSpielersUndWeistFalschenAufrufAb) {
     const std::string vorher = inhalt(datei);
     const std::string aufruf = "XDG_DATA_HOME=" + (t / "daten").string() + " " NUMORA_VERLAUF;
     const std::string ziel = (t / "anna.csv").string();
-    EXPECT_EQ(std::system((aufruf + " --spieler Anna --csv " + ziel).c_str()), 0);
+    EXPECT_EQ(starte(aufruf + " --spieler Anna --csv " + ziel).code, 0);
     EXPECT_THAT(inhalt(ziel), testing::EndsWith("Übung\r\nANNA;Grundrechenarten;1;3.7.2026 09:00;"
                                                 "3.7.2026 10:00;55;5;nein\r\n"));
     EXPECT_EQ(inhalt(datei), vorher);
-    for (const std::string a :
-         {"", "--csv", "--csv a --csv b", "--csv a -x", "--csv a --spieler 1"}) {
-        const std::string fehler = (t / "fehler.txt").string();
-        EXPECT_EQ(WEXITSTATUS(std::system((aufruf + " " + a + " 2>" + fehler).c_str())), 2) << a;
-        EXPECT_THAT(inhalt(fehler), testing::MatchesRegex("numora-verlauf: [^\n]+\n")) << a;
-    }
+    pruefeAufrufe(aufruf, "numora-verlauf",
+                  {Aufruf{"", "Es fehlt --csv DATEI"},
+                   Aufruf{"--csv", "Nach --csv fehlt der Wert."},
+                   Aufruf{"--csv ''", "Nach --csv fehlt der Wert."},
+                   Aufruf{"--csv a --csv b", "--csv ist doppelt angegeben."},
+                   Aufruf{"--csv a -x", "Unbekanntes Argument \"-x\" (--hilfe zeigt den Aufruf)."},
+                   Aufruf{"--csv a --spieler 1", "Der Name \"1\" enthält keinen Buchstaben."},
+                   Aufruf{"--csv - --spieler Carla", "keine Runde von CARLA.", 1},
+                   Aufruf{"--version", "numora-verlauf ", 0}});
 }
 
 } // namespace

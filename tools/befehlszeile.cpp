@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "befehlszeile.h"
+
+#include "core/zahltext.h"
+
+#include <algorithm>
+#include <iostream>
+#include <utility>
+
+namespace werkzeug {
+
+namespace {
+
+std::string inAnfuehrung(std::string_view s) {
+    return "\"" + std::string(s) + "\"";
+}
+
+} // namespace
+
+std::optional<std::int64_t> imBereich(std::string_view text, std::int64_t von, std::int64_t bis) {
+    std::int64_t n = 0;
+    if (!numora::leseGanzzahl(text, n) || n < von || n > bis) {
+        return std::nullopt;
+    }
+    return n;
+}
+
+std::string bereichsMeldung(std::string_view was, std::int64_t von, std::int64_t bis,
+                            std::string_view eingabe) {
+    return std::string(was) + " muss eine ganze Zahl von " + std::to_string(von) + " bis " +
+           std::to_string(bis) + " sein, nicht " + inAnfuehrung(eingabe) + ".";
+}
+
+void Befehlszeile::schalter(std::string name, bool& ziel) {
+    optionen_.push_back({std::move(name), "", false, false, [&ziel](const std::string&) {
+                             ziel = true;
+                             return std::string();
+                         }});
+}
+
+void Befehlszeile::text(std::string name, std::string fehlt, std::string& ziel, bool streng) {
+    optionen_.push_back(
+        {std::move(name), std::move(fehlt), streng, false, [&ziel](const std::string& wert) {
+             ziel = wert;
+             return std::string();
+         }});
+}
+
+void Befehlszeile::zahl(std::string name, std::string was, std::int64_t von, std::int64_t bis,
+                        std::int64_t& ziel) {
+    optionen_.push_back({std::move(name), "eine Zahl", false, false,
+                         [&ziel, was, von, bis](const std::string& wert) {
+                             const auto n = imBereich(wert, von, bis);
+                             ziel = n.value_or(ziel);
+                             return n ? std::string() : bereichsMeldung(was, von, bis, wert);
+                         }});
+}
+
+void Befehlszeile::startwert(std::string name, std::optional<std::uint64_t>& ziel) {
+    optionen_.push_back(
+        {std::move(name), "eine Zahl", false, false, [&ziel](const std::string& wert) {
+             std::uint64_t s = 0;
+             if (!numora::leseGanzzahl(wert, s)) {
+                 return "Der Startwert muss eine nicht negative ganze Zahl "
+                        "sein, nicht " +
+                        inAnfuehrung(wert) + ".";
+             }
+             ziel = s;
+             return std::string();
+         }});
+}
+
+std::optional<int> Befehlszeile::lesen(const std::vector<std::string>& argumente) {
+    for (std::size_t i = 0; i < argumente.size(); ++i) {
+        const std::string& a = argumente[i];
+        if (a == "--hilfe" || a == "--help" || a == "-h") {
+            std::cout << aufruf_;
+            return 0;
+        }
+        if (a == "--version") {
+            std::cout << programm_ << " " NUMORA_VERSION "\n";
+            return 0;
+        }
+        const auto o = std::find_if(optionen_.begin(), optionen_.end(),
+                                    [&a](const Option& k) { return k.name == a; });
+        if (o == optionen_.end()) {
+            std::int64_t zahl = 0;
+            if (!optionsAnfang_) {
+                return abbruch("Unbekanntes Argument " + inAnfuehrung(a) +
+                               " (--hilfe zeigt den Aufruf).");
+            }
+            if (a.starts_with(*optionsAnfang_) && a.size() > 1 && !numora::leseGanzzahl(a, zahl)) {
+                return abbruch("Unbekannte Option " + inAnfuehrung(a) + ".");
+            }
+            positionen.push_back(a);
+            continue;
+        }
+        if (o->streng && std::exchange(o->gesehen, true)) {
+            return abbruch(a + " ist doppelt angegeben.");
+        }
+        std::string wert;
+        if (!o->fehlt.empty()) {
+            if (i + 1 >= argumente.size() || (o->streng && argumente[i + 1].empty())) {
+                return abbruch("Nach " + a + " fehlt " + o->fehlt + ".");
+            }
+            wert = argumente[++i];
+        }
+        if (const std::string meldung = o->setzen(wert); !meldung.empty()) {
+            return abbruch(meldung);
+        }
+    }
+    return std::nullopt;
+}
+
+int Befehlszeile::abbruch(std::string_view meldung, int code) const {
+    std::cerr << programm_ << ": " << meldung << '\n';
+    return code;
+}
+
+} // namespace werkzeug
