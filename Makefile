@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Numora – die Befehle für Neueinsteiger: make run und make test.
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Schnittstelle zum Tonmodul (libnumora_klang.so). Es hängt an Qt Multimedia und wird erst

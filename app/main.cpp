@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/zufall.h"
 #include "hauptfenster.h"
 #include "qtdateiablage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Laden der Ruhmeshalle aus dem Dateitext. Das Zerlegen ist linear; das Einsortieren je
 // Halle ein stabiles Sortieren, also n log n in der Zahl der Zeilen.
 // Dazu zwei feindliche Dateien: 50 MB aus lauter "&" und eine Zeile mit 8 MB langem Namen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Maßstab für bench/start.sh: ein leeres Qt-Widgets-Fenster, gezeigt und gleich geschlossen.
 
 #include <QApplication>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Startzeit und Speicher von Numora im Vergleich zu einem leeren Qt-Fenster, gemessen wie in
 # einer Desktop-Sitzung: gegen einen X-Server, der sich nach jedem Programm nicht zurücksetzt
 # (Xvfb -noreset). xvfb-run setzt ihn nach jedem Client zurück; das kostet beide Programme

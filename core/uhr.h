@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Zeit kommt aus einer austauschbaren Uhr: monoton für die Stoppuhr, lokale Wanduhr

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Kleine UTF-8-Hilfen für Texte, die nicht aus dem eigenen Programm stammen (Dateien).

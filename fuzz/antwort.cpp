@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Der Weg einer getippten Antwort: lesen, als Text zeigen, mit der Lösung vergleichen.
 
 #include "core/antwortvergleich.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Der zweite Bruchparser auf beliebigen Bytes.
 
 #include "core/bruch.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Die Datei der Ruhmeshalle: laden, speichern, wieder laden.
 
 #include "core/themen.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spielernamen aus dem Eingabefeld: beliebige Bytes, auch ungültiges UTF-8.
 
 #include "core/spielername.h"

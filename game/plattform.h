@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Was die Spiellogik von der Plattform braucht, in vier kleinen Schnittstellen.

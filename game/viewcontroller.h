@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Der Spielablauf: reagiert auf Prüfen (auch Return), Weiter (auch Shift), Warum und die

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Binomische Formeln: ein Binom mit einer Lücke (blende) und die quadratische Ergänzung.

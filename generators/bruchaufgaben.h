@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Bruchrechnung: Kürzen (Stufe 1), eine Rechenart mit zwei Brüchen (Stufe 2) und eine

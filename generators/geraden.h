@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Geraden y = m·x + b: Steigung, Achsenabschnitte, Gerade durch zwei Punkte, Schnittpunkt

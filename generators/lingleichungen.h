@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Lineare Gleichungen: a·x + b = c (Stufe 1), a·(x + b) = c·x + d (Stufe 2) und

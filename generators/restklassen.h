@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Rechnen mit Restklassen: Division mit Rest (Stufe 1) und Rechnen modulo 5, 7 oder 11.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Wochentag eines Datums mit dem Kennzahlverfahren (0 = Samstag, 1 = Sonntag, ... 6 = Freitag).

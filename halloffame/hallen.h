@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Die Ruhmeshallen: je Thema und Level eine nach Rang geordnete Liste von Ergebnissen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Eine Uhr für Tests: Sie steht, bis der Test sie weiterstellt.

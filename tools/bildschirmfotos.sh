@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Spielt unter Xvfb mit openbox zwei Runden und eine Übung und legt Bildschirmfotos jeder Phase
 # in docs/ ab, dazu eines von "Mein Fortschritt" und der Rückfrage vor dem Löschen: auf einem
 # Bildschirm von 1280 × 800 Punkten und, maximiert, auf einem von 1024 × 600.

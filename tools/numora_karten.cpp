@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // numora-karten: druckt die Karten erzeugter Pakete, zum Durchsehen der Fragen und zum
 // massenhaften Prüfen der Antworten.
 

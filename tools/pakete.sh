@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installiert die fehlenden Debian-Pakete für Bau, Tests und Messungen.
 # Aufruf: tools/pakete.sh [basis|fuzz|bench|fotos|paket|pakettest] ...   (ohne Argument: basis)
 set -euo pipefail

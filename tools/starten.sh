@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Startet das Spiel; ohne grafische Anzeige sagt es das in einer Zeile, statt dass Qt abbricht.
 set -euo pipefail
 programm="$1"

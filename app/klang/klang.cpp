@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Das Tonmodul: der gebündelte Warnton über Qt Multimedia.
 
 #include "klangquelle.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Die Ruhmeshalle auf echten Dateien: dieselben Spiele wie in tests/game, aber mit der
 // Qt-Dateischicht in einem temporären Dokumente-Ordner.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Das Fenster mit echten Widgets, offscreen: ob Tasten, Menü, Dialoge und Fokus bei der
 // Spiellogik ankommen. Den Ablauf selbst prüfen die Tests in tests/game.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Der Spielablauf und die Menübefehle, gespielt über die Attrappen wie von einem Spieler.
 
 #include "attrappen.h"

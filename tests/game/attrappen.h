@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Attrappen der Plattform: Sie schreiben mit, was die Spiellogik tut, und beantworten

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Die Datei der Ruhmeshalle über die Attrappe der Ablage: Laden, Speichern, Sichern, Abstürze.
 
 #include "attrappen.h"

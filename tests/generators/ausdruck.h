@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Ein kleiner, vom Programm unabhängiger Auswerter für die Terme der Fragetexte, mit
