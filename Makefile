@@ -50,7 +50,7 @@ bench:
 	@tools/pakete.sh basis bench
 	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DNUMORA_BENCH=ON
 	cmake --build build/bench -j $(JOBS)
-	@set -e; for b in build/bench/bench/numora_bench_*; do echo "== $$b"; $$b; done
+	@set -e; for b in build/bench/bench/numora_bench_*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; echo "== $$b"; $$b; done
 	@echo "== Start des Fensters"; bench/start.sh build/bench
 
 # Jedes Ziel läuft FUZZ_SEKUNDEN lang auf einer Arbeitskopie seines Korpus unter build/fuzz,
