@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Das Fenster mit echten Widgets, offscreen: ob Tasten, Menü, Dialoge und Fokus bei der
-// Spiellogik ankommen. Den Ablauf selbst prüfen die Tests in tests/game.
+// Spiellogik ankommen, und ob Screenreader und jede Palette es zugänglich machen. Den Ablauf
+// selbst prüfen die Tests in tests/game.
 
+#include "anleitung.h"
+#include "arbeitsblattdialog.h"
 #include "core/themen.h"
+#include "farben.h"
 #include "fehlerdurchsicht.h"
 #include "halloffame/halldatei.h"
 #include "hauptfenster.h"
@@ -10,6 +14,7 @@
 #include "qtdialoge.h"
 #include "start.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -23,6 +28,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -34,6 +40,17 @@
 #include <tuple>
 
 namespace {
+
+// Was man bedient oder liest; innere Teile eines Felds zählen mit ihm.
+bool istBedienelement(const QWidget* w) {
+    const auto* l = qobject_cast<const QLabel*>(w);
+    const QWidget* e = w->parentWidget();
+    return !e->inherits("QLineEdit") && !e->inherits("QAbstractSpinBox") &&
+           (l != nullptr ? !l->objectName().isEmpty() && !l->text().isEmpty()
+                         : w->inherits("QAbstractButton") || w->inherits("QLineEdit") ||
+                               w->inherits("QComboBox") || w->inherits("QAbstractSpinBox") ||
+                               w->inherits("QAbstractScrollArea"));
+}
 
 class FensterTest : public QObject {
     Q_OBJECT
@@ -240,14 +257,17 @@ class FensterTest : public QObject {
         QCOMPARE(fenster->findChild<QLabel*>("MittelZ")->text().left(3), QString("2) "));
     }
 
-    // Jede Phase sperrt die Menübefehle, die nichts bewirken würden (Namensanfänge).
-    void menueJePhase() {
+    // Jede Phase sperrt die Menübefehle, die nichts bewirken würden (Namensanfänge). Nach der
+    // Runde öffnen Kürzel, Menübefehl und Knopf die Durchsicht der Fehler; "Fehler üben" startet
+    // die Übung, und die PDF-Datei enthält den Text der Durchsicht.
+    void menueJePhaseUndDurchsicht() {
         const auto pruefe = [this](const char* phase, const QStringList& gesperrt) {
             for (QAction* a : fenster->findChildren<QAction*>()) {
                 const QString n = a->objectName();
                 if (!n.isEmpty()) {
-                    const bool soll = std::none_of(gesperrt.begin(), gesperrt.end(),
-                                                   [&n](const QString& g) { return n.startsWith(g); });
+                    const bool soll =
+                        std::none_of(gesperrt.begin(), gesperrt.end(),
+                                     [&n](const QString& g) { return n.startsWith(g); });
                     QVERIFY2(a->isEnabled() == soll, qPrintable(phase + (": " + n)));
                 }
             }
@@ -274,12 +294,33 @@ class FensterTest : public QObject {
             pruefe(phase, gesperrt);
         }
         QCOMPARE(status(), numora::phase::abgeschlossen);
+        // Das Kürzel zuerst: Nach der Durchsicht wird das Fenster offscreen nicht wieder aktiv.
+        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+        QStringList texte;
+        for (const std::function<void()>& weg : std::initializer_list<std::function<void()>>{
+                 [&] { QTest::keyClick(eingabe(), Qt::Key_R, Qt::ControlModifier); },
+                 [&] { fenster->findChild<QAction*>("fehlerAnsehen")->trigger(); },
+                 [&] { fenster->findChild<QPushButton*>("fehlerF")->click(); }}) {
+            QTimer::singleShot(0, this, [&texte] {
+                if (auto* d = qobject_cast<Fehlerdurchsicht*>(QApplication::activeModalWidget())) {
+                    texte << d->findChild<QPlainTextEdit*>()->toPlainText();
+                    texte.size() < 3 ? d->reject() : d->findChild<QPushButton*>("ueben")->click();
+                }
+            });
+            weg();
+        }
+        QVERIFY(texte.size() == 3 && texte[0] == texte[2] && fenster->steuerung().stand().uebung);
+        QVERIFY(durchsichtSpeichern(texte[0], tmp.filePath("fehlt/fehler.pdf")).has_value());
+        QVERIFY(!durchsichtSpeichern(texte[0], tmp.filePath("fehler.pdf")));
+        QProcess pdf;
+        pdf.start(PDFTOTEXT, {tmp.filePath("fehler.pdf"), "-"});
+        QVERIFY(pdf.waitForFinished());
+        const QString gelesen = QString::fromUtf8(pdf.readAllStandardOutput());
+        QVERIFY2(gelesen.contains("Fehler der Runde von ANNA am") && gelesen.contains("Frage 8"),
+                 qPrintable(gelesen));
     }
 
     void jederMenuebefehlErreichtSeinenBefehl() {
-        druecke(2);
-        aktion("undTschuess");
-        QCOMPARE(dialogText, QString("Was wird gewünscht?"));
         for (const numora::HofAktion& h : numora::hofAktionen) {
             druecke(0);
             fenster->findChild<QAction*>(QString::fromLatin1(h.name.data(), h.name.size()))
@@ -312,42 +353,70 @@ class FensterTest : public QObject {
         QVERIFY2(uhr.elapsed() < 3000, qPrintable(QString::number(uhr.elapsed())));
     }
 
-    // Kürzel, Menübefehl und Knopf öffnen die Durchsicht der Fehler; "Fehler üben" startet die
-    // Übung, und die PDF-Datei enthält den Text der Durchsicht.
-    void fehlerAnsehenUndUeben() {
-        tippeUndReturn("Anna");
-        druecke(0);
-        tippeUndReturn("0");
-        auto* weiter = fenster->findChild<QPushButton*>("weiterF");
-        for (int i = 0; i < 8; ++i) {
-            weiter->click();
-            tippeUndReturn("-1");
-        }
-        weiter->click();
-        // Das Kürzel zuerst: Nach der Durchsicht wird das Fenster offscreen nicht wieder aktiv.
-        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
-        QStringList texte;
-        for (const std::function<void()>& weg : std::initializer_list<std::function<void()>>{
-                 [&] { QTest::keyClick(eingabe(), Qt::Key_R, Qt::ControlModifier); },
-                 [&] { fenster->findChild<QAction*>("fehlerAnsehen")->trigger(); },
-                 [&] { fenster->findChild<QPushButton*>("fehlerF")->click(); }}) {
-            QTimer::singleShot(0, this, [&texte] {
-                if (auto* d = qobject_cast<Fehlerdurchsicht*>(QApplication::activeModalWidget())) {
-                    texte << d->findChild<QPlainTextEdit*>()->toPlainText();
-                    texte.size() < 3 ? d->reject() : d->findChild<QPushButton*>("ueben")->click();
+    void jedesBedienelementHatNameUndBeschreibungUndDasUrteilWirdAngesagt() {
+        Anleitungsfenster anleitung;
+        anleitung.show();
+        anleitung.suchleisteZeigen();
+        Fehlerdurchsicht durchsicht;
+        durchsicht.show();
+        int geprueft = 0;
+        for (QWidget* wurzel : std::initializer_list<QWidget*>{
+                 fenster.get(), ArbeitsblattDialog::zeigen(fenster.get()), &anleitung,
+                 &durchsicht}) {
+            QVERIFY(QTest::qWaitForWindowExposed(wurzel));
+            for (QWidget* w : wurzel->findChildren<QWidget*>()) {
+                if (w->isVisible() && w->window() == wurzel && istBedienelement(w)) {
+                    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
+                    QVERIFY2(!i->text(QAccessible::Name).isEmpty() &&
+                                 !i->text(QAccessible::Description).isEmpty(),
+                             qPrintable(w->objectName()));
+                    ++geprueft;
                 }
-            });
-            weg();
+            }
         }
-        QVERIFY(texte.size() == 3 && texte[0] == texte[2] && fenster->steuerung().stand().uebung);
-        QVERIFY(durchsichtSpeichern(texte[0], tmp.filePath("fehlt/fehler.pdf")).has_value());
-        QVERIFY(!durchsichtSpeichern(texte[0], tmp.filePath("fehler.pdf")));
-        QProcess pdf;
-        pdf.start(PDFTOTEXT, {tmp.filePath("fehler.pdf"), "-"});
-        QVERIFY(pdf.waitForFinished());
-        const QString gelesen = QString::fromUtf8(pdf.readAllStandardOutput());
-        QVERIFY2(gelesen.contains("Fehler der Runde von ANNA am") && gelesen.contains("Frage 8"),
-                 qPrintable(gelesen));
+        QVERIFY(geprueft >= 20);
+        // Das Urteil wird Beschreibung des Felds mit dem Fokus: So lesen Screenreader es vor.
+        fenster->schreibeAntwortfeld("\n 8 ist leider falsch!\n\n Die Stoppuhr …");
+        QTRY_COMPARE(fenster->findChild<QLineEdit*>("EingabeF")->accessibleDescription(),
+                     "8 ist leider falsch! Die Stoppuhr …");
+    }
+
+    // Gewechselt bei offenem Fenster wie beim Umschalten des Desktops; gemalt werden muss der
+    // Grund, gegen den gerechnet wird.
+    void kontrastUnterJederPalette() {
+        const auto palette = [](QColor grund, QColor schrift, QColor feld, QColor feldSchrift) {
+            return QPalette(schrift, grund, grund, grund, grund, feldSchrift, schrift, feld, grund);
+        };
+        const std::pair<const char*, QPalette> paletten[] = {
+            {"hell", QApplication::style()->standardPalette()},
+            {"dunkel", palette(0x31363b, 0xeff0f1, 0x232629, 0xfcfcfc)},
+            {"hochkontrast", palette(Qt::black, Qt::white, Qt::black, Qt::yellow)}};
+        using R = QPalette::ColorRole;
+        // clang-format off
+        const std::tuple<const char*, R, R> zeilen[] = {
+            {"EingabeF", R::Text, R::Base}, {"EingabeF", R::PlaceholderText, R::Base},
+            {"warumF", R::ButtonText, R::Button}, {"MittelZ", R::WindowText, R::Window},
+            {"Antw0", R::Text, R::Base}, {"KopfZ", R::WindowText, R::Window},
+            {"spielerName", R::WindowText, R::Window}};
+        // clang-format on
+        for (const auto& [name, p] : paletten) {
+            QApplication::setPalette(p); // kommt als Ereignis an
+            QTRY_COMPARE(fenster->palette().color(R::Window), p.color(R::Window));
+            for (bool editierbar : {true, false}) {
+                fenster->eingabeEditierbar(editierbar);
+                QString tabelle = QStringLiteral("%1%2:").arg(name, editierbar ? "" : " gesperrt");
+                for (const auto& [feld, schrift, grund] : zeilen) {
+                    QWidget* w = fenster->findChild<QWidget*>(feld);
+                    const QPalette& f = w->palette();
+                    const double k = kontrast(f.color(schrift), f.color(grund));
+                    tabelle += QStringLiteral(" %1 %2").arg(feld).arg(k, 0, 'f', 1);
+                    QVERIFY2(k >= 4.5, qPrintable(tabelle));
+                    const QImage bild = w->grab().toImage(); // rechts in der Mitte: nur Grund
+                    QCOMPARE(bild.pixelColor(bild.width() - 5, bild.height() / 2), f.color(grund));
+                }
+                qInfo().noquote() << tabelle;
+            }
+        }
     }
 };
 

@@ -151,23 +151,26 @@ template <typename Ablage> struct SpielMit {
         fenster.antworten.insert(fenster.antworten.end(), a);
     }
     const Dialog& letzterDialog() const { return fenster.gezeigt.at(fenster.gezeigt.size() - 1); }
-    // Anna (falls noch namenlos) spielt Grundrechenarten; nur die erste Antwort ist richtig.
-    // jeFrage(i) läuft, während Frage i offen ist, etwa um die Uhr weiterzustellen.
-    void spieleRunde(const std::string& level = "1",
-                     const std::function<void(int)>& jeFrage = {}) {
+    // Die Eingabe zu Frage i, gerufen, während die Frage offen ist; leer: die richtige Antwort.
+    using Eingabe = std::function<std::string(std::size_t)>;
+    static std::string nurDieErsteRichtig(std::size_t i) { return i == 0 ? "" : "-1"; }
+    // Spielt das gestellte Paket bis zur Auswertung.
+    void spielePaket(const Eingabe& eingabe) {
+        for (std::size_t i = 0; i < vc.stand().aktuellesPaket.size(); ++i) {
+            vc.weiterB(); // startet die Runde oder stellt die nächste Frage (die erste noch einmal)
+            const std::string e = eingabe(i);
+            tippe(e.empty() ? vc.stand().aktuellesPaket[i].antwort : e);
+        }
+        vc.weiterB();
+    }
+    // Anna (falls noch namenlos) spielt Grundrechenarten.
+    void spieleRunde(const std::string& level = "1", const Eingabe& eingabe = nurDieErsteRichtig) {
         if (vc.stand().status == phase::namenlos) {
             tippe("Anna");
         }
         antworte({level});
         tippe("0");
-        for (int i = 0; i < 8; ++i) {
-            vc.weiterB();
-            if (jeFrage) {
-                jeFrage(i);
-            }
-            tippe(i == 0 ? vc.stand().aktuellesPaket[0].antwort : "-1");
-        }
-        vc.weiterB();
+        spielePaket(eingabe);
     }
     // Startet, spielt eine Runde und verlässt Numora mit antwort auf die Frage nach dem Speichern.
     void rundeUndEnde(const std::string& antwort = "Ja") {

@@ -4,7 +4,6 @@
 #include "attrappen.h"
 #include "game/durchsicht.h"
 
-#include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -12,15 +11,6 @@ namespace {
 
 using testing::HasSubstr;
 using testing::StartsWith;
-
-// Spielt das gestellte Paket; eingabe(i) leer heißt: die richtige Antwort.
-void spiele(numora::test::Spiel& s, const std::function<std::string(std::size_t)>& eingabe) {
-    for (std::size_t i = 0; i < s.vc.stand().aktuellesPaket.size(); ++i) {
-        s.vc.weiterB(); // startet die Runde oder stellt die nächste Frage (die erste noch einmal)
-        s.tippe(eingabe(i).empty() ? s.vc.stand().aktuellesPaket[i].antwort : eingabe(i));
-    }
-    s.vc.weiterB();
-}
 
 class Uebung : public testing::TestWithParam<std::vector<std::string>> {};
 
@@ -30,11 +20,8 @@ TEST_P(Uebung, FehlerAnsehenUndUebenBisKeinerBleibt) {
     auto& f = s.fenster;
     f.ueben = {false, true, true}; // erst nur ansehen, dann zweimal üben
     s.vc.viewDidLoad();
-    s.tippe("Anna");
-    s.antworte({"1"});
-    s.tippe("0");
+    s.spieleRunde("1", [&](std::size_t i) { return eingaben[i]; });
     const auto runde = s.vc.stand().aktuellesPaket;
-    spiele(s, [&](std::size_t i) { return eingaben[i]; });
     const auto hallen = s.vc.hof().alleHallen;
     const bool geaendert = s.vc.hof().hfdatenChanged;
     EXPECT_TRUE(f.sichtbar[numora::Knopf::fehlerF]);
@@ -57,7 +44,7 @@ TEST_P(Uebung, FehlerAnsehenUndUebenBisKeinerBleibt) {
     EXPECT_EQ(s.vc.stand().aktuellesPaket, verfehlt);
     EXPECT_EQ(f.kopf,
               "Übung: die " + std::to_string(n) + " Fehler der Runde – Grundrechenarten, Level 1");
-    spiele(s, [&](std::size_t i) { return i + 1 == n ? "0" : ""; });
+    s.spielePaket([&](std::size_t i) { return i + 1 == n ? "0" : ""; });
     EXPECT_THAT(f.mitte, StartsWith("Übung beendet: " + std::to_string(n - 1) + " von " +
                                     std::to_string(n) + " jetzt richtig."));
     EXPECT_EQ(s.vc.stand().antworten.size(), n);
@@ -65,7 +52,7 @@ TEST_P(Uebung, FehlerAnsehenUndUebenBisKeinerBleibt) {
     EXPECT_THAT(f.durchsichten.back(), HasSubstr("  Deine Antwort:  0\n"));
     EXPECT_EQ(s.vc.stand().aktuellesPaket, std::vector{verfehlt.back()});
     EXPECT_EQ(f.kopf, "Übung: der übrige Fehler – Grundrechenarten, Level 1");
-    spiele(s, [](std::size_t) { return ""; });
+    s.spielePaket([](std::size_t) { return ""; });
     EXPECT_THAT(f.mitte, StartsWith("Übung beendet: 1 von 1 jetzt richtig."));
     EXPECT_FALSE(f.sichtbar[numora::Knopf::fehlerF] || s.vc.fehlerAnsehenMoeglich());
     EXPECT_EQ(s.vc.hof().alleHallen, hallen);

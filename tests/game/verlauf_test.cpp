@@ -29,10 +29,11 @@ TEST(SpielMitVerlauf, AusgewerteteRundeKommtMitAllenAntwortenInDieDatei) {
     EXPECT_FALSE(fs::exists(t / "Numora")); // der Start öffnet nichts
     EXPECT_EQ(s.vc.fortschrittSpieler(), "");
     std::vector<bool> waehrendFrage;
-    s.spieleRunde("1", [&](int i) {
+    s.spieleRunde("1", [&](std::size_t i) {
         waehrendFrage.push_back(s.vc.fortschrittMoeglich());
         s.uhr.weiter(std::chrono::seconds(i + 1));
-        s.uhr.setzeKalender({2026, 7, 3, 9, 5 + i / 7}); // die letzte Antwort um 9:06
+        s.uhr.setzeKalender({2026, 7, 3, 9, i < 7 ? 5 : 6}); // die letzte Antwort um 9:06
+        return Spiel::nurDieErsteRichtig(i);
     });
     EXPECT_EQ(waehrendFrage, std::vector<bool>(8, false));
     EXPECT_TRUE(s.vc.fortschrittMoeglich());
@@ -63,8 +64,6 @@ TEST(SpielMitVerlauf, ScheiternMeldetSichEinmalUndDasSpielGehtWeiter) {
     for (int runde = 1; runde <= 3; ++runde) {
         s.spieleRunde();
         EXPECT_EQ(s.vc.stand().status, phase::abgeschlossen) << runde;
-        EXPECT_THAT(s.fenster.mitte,
-                    testing::StartsWith("Auswertung\n\nVon den 8 Fragen hat ANNA"));
         EXPECT_THAT(s.fenster.antwort, testing::HasSubstr("ANNA am 3.7.2026")); // die Halle
         s.tippe(""); // wieder das Themenangebot
     }
