@@ -37,4 +37,10 @@ bool leseGanzzahl(std::string_view text, std::uint64_t& wert) {
     return lese(text, wert);
 }
 
+std::string bereichsMeldung(std::string_view was, std::int64_t von, std::int64_t bis,
+                            std::string_view eingabe) {
+    return std::string(was) + " muss eine ganze Zahl von " + std::to_string(von) + " bis " +
+           std::to_string(bis) + " sein, nicht \"" + std::string(eingabe) + "\".";
+}
+
 } // namespace numora

@@ -25,12 +25,6 @@ std::optional<std::int64_t> imBereich(std::string_view text, std::int64_t von, s
     return n;
 }
 
-std::string bereichsMeldung(std::string_view was, std::int64_t von, std::int64_t bis,
-                            std::string_view eingabe) {
-    return std::string(was) + " muss eine ganze Zahl von " + std::to_string(von) + " bis " +
-           std::to_string(bis) + " sein, nicht " + inAnfuehrung(eingabe) + ".";
-}
-
 void Befehlszeile::schalter(std::string name, bool& ziel) {
     optionen_.push_back({std::move(name), "", false, false, [&ziel](const std::string&) {
                              ziel = true;
@@ -52,7 +46,8 @@ void Befehlszeile::zahl(std::string name, std::string was, std::int64_t von, std
                          [&ziel, was, von, bis](const std::string& wert) {
                              const auto n = imBereich(wert, von, bis);
                              ziel = n.value_or(ziel);
-                             return n ? std::string() : bereichsMeldung(was, von, bis, wert);
+                             return n ? std::string()
+                                      : numora::bereichsMeldung(was, von, bis, wert);
                          }});
 }
 

@@ -21,9 +21,6 @@ inline constexpr std::string_view themaUndLevelFehlen =
 
 // Eine ganze Zahl nach der Regel des Spiels (core/zahltext.h) von..bis, sonst nichts.
 std::optional<std::int64_t> imBereich(std::string_view text, std::int64_t von, std::int64_t bis);
-// "Die Anzahl muss eine ganze Zahl von 1 bis 9 sein, nicht "x"."
-std::string bereichsMeldung(std::string_view was, std::int64_t von, std::int64_t bis,
-                            std::string_view eingabe);
 
 class Befehlszeile {
   public:

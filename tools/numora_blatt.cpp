@@ -5,6 +5,7 @@
 #include "blatt/arbeitsblatt.h"
 #include "blatt/blattdatei.h"
 #include "core/themen.h"
+#include "core/zahltext.h"
 
 #include <QGuiApplication>
 #include <cstdint>
@@ -59,12 +60,12 @@ int main(int argc, char** argv) {
     }
     const auto thema = werkzeug::imBereich(z.positionen[0], 0, numora::hoechsterAngebotIndex);
     if (!thema) {
-        return z.abbruch(werkzeug::bereichsMeldung("Das Thema", 0, numora::hoechsterAngebotIndex,
-                                                   z.positionen[0]));
+        return z.abbruch(numora::bereichsMeldung("Das Thema", 0, numora::hoechsterAngebotIndex,
+                                                 z.positionen[0]));
     }
     const auto level = werkzeug::imBereich(z.positionen[1], 1, 3);
     if (!level) {
-        return z.abbruch(werkzeug::bereichsMeldung("Der Level", 1, 3, z.positionen[1]));
+        return z.abbruch(numora::bereichsMeldung("Der Level", 1, 3, z.positionen[1]));
     }
     if (ausgabe.empty()) {
         return z.abbruch("Es fehlt die Ausgabedatei: -o DATEI.pdf");

@@ -2,19 +2,13 @@
 #include "arbeitsblatt.h"
 
 #include "core/themen.h"
+#include "core/zahltext.h"
 
 #include <random>
 
 std::uint64_t zufaelligerStartwert() {
     std::random_device geraet;
     return std::uniform_int_distribution<std::uint64_t>(1, 999'999)(geraet);
-}
-
-QString bereichsMeldung(const QString& was, std::int64_t von, std::int64_t bis,
-                        const QString& eingabe) {
-    // In einem Durchgang ersetzt, damit ein "%1" in der Eingabe nichts anrichtet.
-    return QStringLiteral("%1 muss eine ganze Zahl von %2 bis %3 sein, nicht \"%4\".")
-        .arg(was, QString::number(von), QString::number(bis), eingabe);
 }
 
 std::optional<QString> arbeitsblattFehler(const Arbeitsblatt& blatt) {
@@ -29,7 +23,8 @@ std::optional<QString> arbeitsblattFehler(const Arbeitsblatt& blatt) {
     };
     for (const auto& p : pruefungen) {
         if (p.wert < p.von || p.wert > p.bis) {
-            return bereichsMeldung(QString::fromUtf8(p.was), p.von, p.bis, QString::number(p.wert));
+            return QString::fromStdString(
+                numora::bereichsMeldung(p.was, p.von, p.bis, std::to_string(p.wert)));
         }
     }
     return std::nullopt;

@@ -29,10 +29,6 @@ struct Arbeitsblatt {
 // Höchstens sechsstellig, damit man ihn vom Blatt abschreiben und eintippen kann.
 std::uint64_t zufaelligerStartwert();
 
-// "Die Zahl der Fragen muss eine ganze Zahl von 8 bis 40 sein, nicht "50"."
-QString bereichsMeldung(const QString& was, std::int64_t von, std::int64_t bis,
-                        const QString& eingabe);
-
 // Eine deutsche Meldung mit dem erlaubten Bereich, wenn eine Zahl nicht passt.
 std::optional<QString> arbeitsblattFehler(const Arbeitsblatt& blatt);
 
