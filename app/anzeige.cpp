@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "anzeige.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QImageReader>
 
@@ -10,8 +11,21 @@ QString anzeigeText(const std::string& text) {
     return s;
 }
 
+namespace {
+// Eine Eigenschaft der Anwendung, damit auch die nachgeladenen Module sie sehen: Sie haben
+// eine eigene Kopie dieser Bibliothek.
+constexpr char spielFamilie[] = "numoraSpielschrift";
+} // namespace
+
+void spielSchriftFamilieSetzen(const QString& familie) {
+    qApp->setProperty(spielFamilie, familie);
+}
+
 QFont spielSchrift() {
     QFont schrift = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (const QString familie = qApp->property(spielFamilie).toString(); !familie.isEmpty()) {
+        schrift.setFamily(familie);
+    }
     schrift.setPointSize(11);
     return schrift;
 }

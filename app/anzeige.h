@@ -13,5 +13,8 @@ QString anzeigeText(const std::string& text);
 // Eine Schrift mit fester Zeichenbreite, damit mit Leerzeichen eingerückte Texte fluchten.
 QFont spielSchrift();
 
+// Die Familie der Spielschrift, wenn sie schon feststeht (sonst gilt die des Systems).
+void spielSchriftFamilieSetzen(const QString& familie);
+
 // Das Programmsymbol (M128.png) in groesse × groesse Punkten, für Fenster und Dialoge.
 QPixmap symbolBild(int groesse);

@@ -288,6 +288,7 @@ void Hauptfenster::paintEvent(QPaintEvent* ereignis) {
     // Was das erste Bild nicht braucht, entsteht erst danach: das Symbol des Programms und,
     // etwas später, das Tonsystem.
     erstesBild_ = true;
+    emit erstesBildGezeichnet();
     QTimer::singleShot(0, this, [] { QApplication::setWindowIcon(QIcon(symbolBild(128))); });
     QTimer::singleShot(1500, this, [this] { ton_.vorbereiten(); });
 }

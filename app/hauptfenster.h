@@ -56,6 +56,8 @@ class Hauptfenster final : public QMainWindow,
   signals:
     // Die Spiellogik will das Programm mit Status 0 beenden.
     void beendet();
+    // Das erste Bild des Fensters ist gezeichnet (für die Startzeitmessung).
+    void erstesBildGezeichnet();
 
   protected:
     void changeEvent(QEvent* ereignis) override;

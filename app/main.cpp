@@ -2,16 +2,14 @@
 #include "core/zufall.h"
 #include "hauptfenster.h"
 #include "qtdateiablage.h"
+#include "schriftvorlauf.h"
 #include "start.h"
 #include "verlaufsdatei.h"
 
 #include <QApplication>
-#include <QTimer>
 #include <cstdio>
 #include <cstring>
-#include <fontconfig/fontconfig.h>
 #include <optional>
-#include <thread>
 
 int main(int argc, char** argv) {
     // Vor QApplication, damit --version auch ohne grafische Anzeige antwortet.
@@ -21,10 +19,7 @@ int main(int argc, char** argv) {
             return 0;
         }
     }
-    // Die Schriftkonfiguration (XML-Dateien und Cache, einige Millisekunden) lädt ein zweiter
-    // Thread, während QApplication die Verbindung zum Bildschirm aufbaut; das erste Bild braucht
-    // sie, und Qt findet sie dann fertig vor.
-    std::thread schriften([] { FcInit(); });
+    Schriftvorlauf schriften;
     QApplication app(argc, argv);
     anwendungEinrichten(app);
     // Mit NUMORA_STARTWERT kommen dieselben Fragen wie bei numora-karten --seed (für Vorführungen).
@@ -35,7 +30,7 @@ int main(int argc, char** argv) {
     if (zahl) {
         ersetzt.emplace(quelle.emplace(startwert));
     }
-    schriften.join();
+    schriften.anwenden();
     QtDateiablage ablage;
     // Die Datei wird erst beim ersten Gebrauch geöffnet, nicht beim Start.
     std::optional<Verlaufsdatei> verlauf;
@@ -46,9 +41,10 @@ int main(int argc, char** argv) {
     fenster.verlaufSetzen(verlauf ? &*verlauf : nullptr);
     QObject::connect(&fenster, &Hauptfenster::beendet, &app, [] { QApplication::exit(0); });
     fenster.show();
-    // Für die Startzeitmessung: gleich nach dem ersten Zeichnen beenden.
+    // Für die Startzeitmessung: beenden, sobald das erste Bild gezeichnet ist.
     if (qEnvironmentVariableIsSet("NUMORA_NUR_START")) {
-        QTimer::singleShot(0, &app, [] { QApplication::exit(0); });
+        QObject::connect(&fenster, &Hauptfenster::erstesBildGezeichnet, &app,
+                         [] { QApplication::exit(0); });
     }
     return QApplication::exec();
 }
