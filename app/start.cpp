@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QIconEngine>
 #include <QPainter>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -12,6 +13,39 @@
 #include <QWidget>
 
 namespace {
+
+// Das Bild für den Überlauf der Menüleiste (»), erst gezeichnet, wenn die Leiste überläuft.
+class Ueberlaufbild final : public QIconEngine {
+  public:
+    Ueberlaufbild(const QColor& farbe, const QColor& gesperrt) : farbe_(farbe), gesperrt_(gesperrt) {}
+    void paint(QPainter* maler, const QRect& rechteck, QIcon::Mode modus,
+               QIcon::State /*zustand*/) override {
+        maler->save();
+        maler->setRenderHint(QPainter::Antialiasing);
+        maler->translate(rechteck.topLeft());
+        maler->scale(rechteck.width() / 16.0, rechteck.height() / 16.0);
+        maler->setPen(QPen(modus == QIcon::Disabled ? gesperrt_ : farbe_, 1.5));
+        for (const qreal x : {3.5, 8.5}) {
+            maler->drawPolyline(QPolygonF({{x, 4.0}, {x + 4.0, 8.0}, {x, 12.0}}));
+        }
+        maler->restore();
+    }
+    // Ohne dies malte Qt auf ein ungefülltes Bild.
+    QPixmap pixmap(const QSize& groesse, QIcon::Mode modus, QIcon::State zustand) override {
+        QPixmap bild(groesse);
+        bild.fill(Qt::transparent);
+        QPainter maler(&bild);
+        paint(&maler, QRect(QPoint(0, 0), groesse), modus, zustand);
+        return bild;
+    }
+    QIconEngine* clone() const override {
+        return new Ueberlaufbild(*this);
+    }
+
+  private:
+    QColor farbe_;
+    QColor gesperrt_;
+};
 
 // Der Stil des Systems, nur das Bild für den Überlauf der Menüleiste ist gezeichnet: Für das
 // eingebaute PNG durchsucht Qt beim Start alle Bildformat-Module, und das kostet den Start.
@@ -23,16 +57,9 @@ class Startstil final : public QProxyStyle {
         if (bild != SP_ToolBarHorizontalExtensionButton) {
             return QProxyStyle::standardIcon(bild, option, widget);
         }
-        QPixmap zeichen(16, 16);
-        zeichen.fill(Qt::transparent);
-        QPainter maler(&zeichen);
-        maler.setRenderHint(QPainter::Antialiasing);
         const QPalette& farben = widget != nullptr ? widget->palette() : QApplication::palette();
-        maler.setPen(QPen(farben.color(QPalette::ButtonText), 1.5));
-        for (const qreal x : {3.5, 8.5}) { // »
-            maler.drawPolyline(QPolygonF({{x, 4.0}, {x + 4.0, 8.0}, {x, 12.0}}));
-        }
-        return QIcon(zeichen);
+        return QIcon(new Ueberlaufbild(farben.color(QPalette::Active, QPalette::ButtonText),
+                                       farben.color(QPalette::Disabled, QPalette::ButtonText)));
     }
 };
 
@@ -49,6 +76,9 @@ void anwendungEinrichten(QApplication& app) {
     QApplication::setApplicationVersion(QStringLiteral(NUMORA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.numora.Numora"));
     QApplication::setStyle(new Startstil(QApplication::style()));
+    // Die Menüleiste gehört ins Fenster, wie Anleitung und Bilder sie zeigen. Die Frage nach
+    // einem globalen Menü des Desktops kostet den Start einen Aufruf über D-Bus.
+    QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
 
     // Numora spricht Deutsch, auch in Qts eigenen Texten (etwa dem Kontextmenü der Eingabe).
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));

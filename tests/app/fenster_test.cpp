@@ -345,6 +345,16 @@ class FensterTest : public QObject {
     }
 
     // Ein Wort von 512 KB im Antwortfeld darf das Fenster nicht lange aufhalten.
+    // Das selbst gezeichnete Bild für den Überlauf der Menüleiste: durchsichtig um die Striche.
+    void ueberlaufbildHatDurchsichtigenGrund() {
+        const QImage bild = QApplication::style()
+                                ->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton)
+                                .pixmap(32, 32)
+                                .toImage();
+        QCOMPARE(qAlpha(bild.pixel(0, 0)), 0);
+        QVERIFY(qAlpha(bild.pixel(15, 16)) > 0); // die Spitze des ersten Winkels
+    }
+
     void langeZeileFriertNichtEin() {
         QElapsedTimer uhr;
         uhr.start();
