@@ -27,6 +27,9 @@ QFont spielSchrift() {
         schrift.setFamily(familie);
     }
     schrift.setPointSize(11);
+    // Feste Zeichenbreite kennt kein Unterschneiden und keine Ligaturen; ohne Formung
+    // (HarfBuzz) entsteht derselbe Text, nur schneller.
+    schrift.setStyleStrategy(QFont::PreferNoShaping);
     return schrift;
 }
 
