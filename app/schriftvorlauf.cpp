@@ -16,7 +16,8 @@ const QString allgemeinFestbreit = QStringLiteral("monospace");
 QString familieFuer(const QString& name) {
     QString familie;
     FcPattern* muster = FcPatternCreate();
-    FcPatternAddString(muster, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.toUtf8().constData()));
+    FcPatternAddString(muster, FC_FAMILY,
+                       reinterpret_cast<const FcChar8*>(name.toUtf8().constData()));
     FcConfigSubstitute(nullptr, muster, FcMatchPattern);
     FcDefaultSubstitute(muster);
     FcResult ergebnis = FcResultNoMatch;
@@ -51,7 +52,9 @@ Schriftvorlauf::~Schriftvorlauf() {
 }
 
 void Schriftvorlauf::anwenden() {
-    faden_.join();
+    if (faden_.joinable()) {
+        faden_.join();
+    }
     QFont schrift = QApplication::font();
     if (!serifenlos_.isEmpty() && gleich(schrift.family(), allgemeinSerifenlos)) {
         schrift.setFamily(serifenlos_);

@@ -8,7 +8,7 @@
 // Anzeige aufbaut: fontconfig lädt seine Konfiguration, und es nennt die Familien hinter den
 // allgemeinen Namen, die Qts Thema ohne Desktop vorgibt ("Sans Serif", "monospace"). Qt selbst
 // sortiert für solche Namen bei der ersten Verwendung alle Schriften des Systems, und das
-// kostet den Start je Name über eine Millisekunde.
+// kostet den Start spürbar Zeit.
 class Schriftvorlauf {
   public:
     Schriftvorlauf();

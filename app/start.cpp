@@ -4,9 +4,9 @@
 #include <QApplication>
 #include <QIcon>
 #include <QIconEngine>
-#include <QPainter>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QStandardPaths>
 #include <QTranslator>
@@ -17,7 +17,8 @@ namespace {
 // Das Bild für den Überlauf der Menüleiste (»), erst gezeichnet, wenn die Leiste überläuft.
 class Ueberlaufbild final : public QIconEngine {
   public:
-    Ueberlaufbild(const QColor& farbe, const QColor& gesperrt) : farbe_(farbe), gesperrt_(gesperrt) {}
+    Ueberlaufbild(const QColor& farbe, const QColor& gesperrt)
+        : farbe_(farbe), gesperrt_(gesperrt) {}
     void paint(QPainter* maler, const QRect& rechteck, QIcon::Mode modus,
                QIcon::State /*zustand*/) override {
         maler->save();
@@ -38,9 +39,7 @@ class Ueberlaufbild final : public QIconEngine {
         paint(&maler, QRect(QPoint(0, 0), groesse), modus, zustand);
         return bild;
     }
-    QIconEngine* clone() const override {
-        return new Ueberlaufbild(*this);
-    }
+    QIconEngine* clone() const override { return new Ueberlaufbild(*this); }
 
   private:
     QColor farbe_;

@@ -9,9 +9,7 @@ namespace {
 
 class LeeresFenster final : public QWidget {
   protected:
-    void paintEvent(QPaintEvent* /*ereignis*/) override {
-        QApplication::exit(0);
-    }
+    void paintEvent(QPaintEvent* /*ereignis*/) override { QApplication::exit(0); }
 };
 
 } // namespace
