@@ -24,6 +24,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -199,8 +200,7 @@ void ArbeitsblattDialog::speichern() {
         fehler(*meldung);
         return;
     }
-    zustand_->setText(QStringLiteral("Gespeichert: ") + QDir::toNativeSeparators(pfad));
-    zustand_->show();
+    zustandZeigen(QStringLiteral("Gespeichert: ") + QDir::toNativeSeparators(pfad));
 }
 
 void ArbeitsblattDialog::drucken() {
@@ -230,8 +230,18 @@ void ArbeitsblattDialog::drucken() {
         fehler(QStringLiteral("Der Drucker ließ sich nicht ansprechen."));
         return;
     }
-    zustand_->setText(QStringLiteral("An den Drucker geschickt."));
+    zustandZeigen(QStringLiteral("An den Drucker geschickt."));
+}
+
+void ArbeitsblattDialog::zustandZeigen(const QString& text) {
+    zustand_->setText(text);
     zustand_->show();
+    // Die neue Zeile drückt die Felder nicht zusammen: Der Dialog wächst, wo ihm Höhe fehlt.
+    layout()->activate();
+    const int noetig = std::max(sizeHint().height(), heightForWidth(width()));
+    if (height() < noetig) {
+        resize(width(), noetig);
+    }
 }
 
 void ArbeitsblattDialog::fehler(const QString& meldung) {

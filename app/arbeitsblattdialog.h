@@ -35,6 +35,7 @@ class ArbeitsblattDialog final : public QDialog {
 
   private:
     void fehler(const QString& meldung);
+    void zustandZeigen(const QString& text);
 
     QComboBox* thema_;
     QComboBox* level_;

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSpinBox>
@@ -95,8 +96,15 @@ class ArbeitsblattTest : public QObject {
             vorschlag = v;
             return tmp.filePath(QStringLiteral("blatt"));
         };
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        auto* thema = feld<QComboBox>(d, "thema");
+        const int hoehe = thema->height();
         QCOMPARE(meldungBei([&] { d.speichern(); }), QString());
         QVERIFY(vorschlag.endsWith(QStringLiteral(".pdf")));
+        // Die Zeile "Gespeichert: …" drückt die Felder nicht zusammen.
+        QVERIFY(feld<QLabel>(d, "zustand")->isVisible());
+        QTRY_COMPARE(thema->height(), hoehe);
         QFile pdf(tmp.filePath(QStringLiteral("blatt.pdf")));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.read(5) == "%PDF-");
