@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QImageReader>
+#include <QPlainTextEdit>
+#include <algorithm>
 
 QString anzeigeText(const std::string& text) {
     QString s = QString::fromStdString(text);
@@ -42,4 +44,16 @@ QPixmap symbolBild(int groesse) {
         leser.setScaledSize(QSize(groesse, groesse));
     }
     return QPixmap::fromImage(leser.read());
+}
+
+QSize ganzerText(const QPlainTextEdit& feld, const QString& text) {
+    const QFontMetrics m(feld.font());
+    int breite = 0;
+    const QStringList zeilen = text.split(QLatin1Char('\n'));
+    for (const QString& zeile : zeilen) {
+        breite = std::max(breite, m.horizontalAdvance(zeile));
+    }
+    const int rand = 2 * (feld.frameWidth() + static_cast<int>(feld.document()->documentMargin()));
+    return {breite + rand + m.averageCharWidth(),
+            static_cast<int>(zeilen.size()) * m.lineSpacing() + rand};
 }

@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 #include <string>
 
@@ -15,6 +16,11 @@ QFont spielSchrift();
 
 // Die Familie der Spielschrift, wenn sie schon feststeht (sonst gilt die des Systems).
 void spielSchriftFamilieSetzen(const QString& familie);
+
+class QPlainTextEdit;
+
+// Die Größe, in der feld den ganzen text ohne Umbruch und ohne Rollen zeigt, samt Rahmen und Rand.
+QSize ganzerText(const QPlainTextEdit& feld, const QString& text);
 
 // Das Programmsymbol (M128.png) in groesse × groesse Punkten, für Fenster und Dialoge.
 QPixmap symbolBild(int groesse);

@@ -18,6 +18,7 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTextDocument>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -84,12 +85,7 @@ Fehlerdurchsicht::Fehlerdurchsicht(QWidget* eltern)
     spalte->addWidget(knoepfe);
     beschriften(this);
 
-    // Passt auch auf kleine Bildschirme: höchstens neun Zehntel der verfügbaren Fläche.
-    QSize groesse(wunschBreite, wunschHoehe);
-    if (const QScreen* s = eltern != nullptr ? eltern->screen() : screen()) {
-        groesse = groesse.boundedTo(s->availableGeometry().size() * 9 / 10);
-    }
-    resize(groesse);
+    resize(wunschBreite, wunschHoehe);
 }
 
 bool Fehlerdurchsicht::zeigen(QWidget* eltern, const QString& text) {
@@ -105,6 +101,16 @@ void Fehlerdurchsicht::setzeText(const QString& text) {
     text_->setPlainText(text);
     text_->setFocus();
     zustand_->hide();
+    // So breit wie die längste Zeile, damit keine Frage seitlich rollt; auch auf kleinen
+    // Bildschirmen höchstens neun Zehntel der verfügbaren Fläche.
+    const QMargins rand = layout()->contentsMargins();
+    const int breite = ganzerText(*text_, text).width() + rand.left() + rand.right() +
+                       style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, text_);
+    QSize groesse(std::max(width(), breite), height());
+    if (const QScreen* s = parentWidget() != nullptr ? parentWidget()->screen() : screen()) {
+        groesse = groesse.boundedTo(s->availableGeometry().size() * 9 / 10);
+    }
+    resize(groesse);
 }
 
 void Fehlerdurchsicht::speichern() {

@@ -11,7 +11,6 @@
 #include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace {
 
@@ -26,15 +25,7 @@ class Textfeld final : public QPlainTextEdit {
         setReadOnly(true);
         setLineWrapMode(NoWrap);
         setFont(spielSchrift());
-        const QFontMetrics m(font());
-        int breite = 0;
-        const QStringList zeilen = text.split(QLatin1Char('\n'));
-        for (const QString& zeile : zeilen) {
-            breite = std::max(breite, m.horizontalAdvance(zeile));
-        }
-        const int rand = 2 * (frameWidth() + static_cast<int>(document()->documentMargin()));
-        wunsch_ = QSize(breite + rand + m.averageCharWidth(),
-                        static_cast<int>(zeilen.size()) * m.lineSpacing() + rand);
+        wunsch_ = ganzerText(*this, text);
     }
     QSize sizeHint() const override { return wunsch_; }
 
