@@ -344,7 +344,6 @@ class FensterTest : public QObject {
         QCOMPARE(belegt.value(QKeySequence(Qt::CTRL | Qt::Key_M)), QStringLiteral("fortschritt"));
     }
 
-    // Ein Wort von 512 KB im Antwortfeld darf das Fenster nicht lange aufhalten.
     // Das selbst gezeichnete Bild für den Überlauf der Menüleiste: durchsichtig um die Striche.
     void ueberlaufbildHatDurchsichtigenGrund() {
         const QImage bild = QApplication::style()
@@ -355,6 +354,7 @@ class FensterTest : public QObject {
         QVERIFY(qAlpha(bild.pixel(15, 16)) > 0); // die Spitze des ersten Winkels
     }
 
+    // Ein Wort von 512 KB im Antwortfeld darf das Fenster nicht lange aufhalten.
     void langeZeileFriertNichtEin() {
         QElapsedTimer uhr;
         uhr.start();
