@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QImageReader>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <algorithm>
 
 QString anzeigeText(const std::string& text) {
@@ -56,4 +57,9 @@ QSize ganzerText(const QPlainTextEdit& feld, const QString& text) {
     const int rand = 2 * (feld.frameWidth() + static_cast<int>(feld.document()->documentMargin()));
     return {breite + rand + m.averageCharWidth(),
             static_cast<int>(zeilen.size()) * m.lineSpacing() + rand};
+}
+
+QSize aufDenBildschirm(QSize wunsch, const QWidget* bezug) {
+    const QScreen* s = bezug != nullptr ? bezug->screen() : QGuiApplication::primaryScreen();
+    return s != nullptr ? wunsch.boundedTo(s->availableGeometry().size() * 9 / 10) : wunsch;
 }

@@ -18,9 +18,14 @@ QFont spielSchrift();
 void spielSchriftFamilieSetzen(const QString& familie);
 
 class QPlainTextEdit;
+class QWidget;
 
 // Die Größe, in der feld den ganzen text ohne Umbruch und ohne Rollen zeigt, samt Rahmen und Rand.
 QSize ganzerText(const QPlainTextEdit& feld, const QString& text);
+
+// Die Wunschgröße eines Nebenfensters, auf kleinen Bildschirmen höchstens neun Zehntel der
+// freien Fläche des Bildschirms, auf dem bezug liegt (ohne bezug: des ersten Bildschirms).
+QSize aufDenBildschirm(QSize wunsch, const QWidget* bezug);
 
 // Das Programmsymbol (M128.png) in groesse × groesse Punkten, für Fenster und Dialoge.
 QPixmap symbolBild(int groesse);

@@ -16,7 +16,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QScreen>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTextDocument>
@@ -41,8 +40,7 @@ QTextOption::WrapMode umbruch(const QString& text) {
         jetzt = c.isSpace() ? 0 : jetzt + 1;
         laengstes = std::max(laengstes, jetzt);
     }
-    return laengstes > 1000 ? QTextOption::WrapAnywhere
-                            : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    return laengstes > 1000 ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
 }
 
 } // namespace
@@ -106,11 +104,8 @@ void Fehlerdurchsicht::setzeText(const QString& text) {
     const QMargins rand = layout()->contentsMargins();
     const int breite = ganzerText(*text_, text).width() + rand.left() + rand.right() +
                        style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, text_);
-    QSize groesse(std::max(width(), breite), height());
-    if (const QScreen* s = parentWidget() != nullptr ? parentWidget()->screen() : screen()) {
-        groesse = groesse.boundedTo(s->availableGeometry().size() * 9 / 10);
-    }
-    resize(groesse);
+    resize(aufDenBildschirm(QSize(std::max(width(), breite), height()),
+                            parentWidget() != nullptr ? parentWidget() : this));
 }
 
 void Fehlerdurchsicht::speichern() {

@@ -3,10 +3,11 @@
 // seiner Richtigen und die häufigsten Fehler, dazu der CSV-Export für Lehrkräfte. Was
 // angezeigt wird, rechnet fortschrittsdaten.h ohne Qt aus; hier steht nur das Fenster.
 
+#include "anzeige.h"
 #include "fortschrittsanzeige.h"
-#include "zugaenglichkeit.h"
 #include "verlauf/csv.h"
 #include "verlauf/fortschrittsdaten.h"
+#include "zugaenglichkeit.h"
 
 #include <QChart>
 #include <QChartView>
@@ -62,7 +63,7 @@ class Fortschrittsfenster final : public QWidget, public Fortschrittsanzeige {
         tabelle_->setObjectName(QStringLiteral("tabelle"));
         kurve_->setObjectName(QStringLiteral("kurve"));
         fehler_->setObjectName(QStringLiteral("fehler"));
-        resize(1000, 720);
+        resize(aufDenBildschirm(QSize(1000, 720), eltern));
 
         auto* export_ = new QPushButton(QStringLiteral("Verlauf als &CSV exportieren…"), this);
         export_->setObjectName(QStringLiteral("csvExport"));

@@ -14,6 +14,7 @@
 #include <QLibrary>
 #include <QLineSeries>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTest>
 
@@ -57,6 +58,8 @@ class FortschrittTest : public QObject {
         a.zeigen("ANNA");
         QVERIFY(QTest::qWaitForWindowExposed(a.fenster()));
         QCOMPARE(a.fenster()->windowTitle(), QStringLiteral("Mein Fortschritt – ANNA"));
+        // Auch der kleine Bildschirm (offscreen 800 × 600) fasst das ganze Fenster.
+        QVERIFY(a.fenster()->screen()->availableGeometry().contains(a.fenster()->frameGeometry()));
         for (const char* name : {"spieler", "tabelle", "kurve", "fehler", "csvExport"}) {
             const QAccessibleInterface* i =
                 QAccessible::queryAccessibleInterface(teil<QWidget>(a, name));
