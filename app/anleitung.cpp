@@ -44,7 +44,8 @@ Anleitungsfenster::Anleitungsfenster(QWidget* eltern)
     : QWidget(eltern, Qt::Window), text_(new QTextBrowser(this)), suchleiste_(new QWidget(this)),
       suchfeld_(new QLineEdit(suchleiste_)), suchmeldung_(new QLabel(suchleiste_)) {
     ressourcenLaden();
-    setWindowTitle(QStringLiteral("Numora – Anleitung"));
+    // Den Programmnamen hängt Qt selbst an: "Anleitung — Numora".
+    setWindowTitle(QStringLiteral("Anleitung"));
 
     text_->setObjectName(QStringLiteral("anleitungstext"));
     text_->setOpenExternalLinks(true);
