@@ -15,6 +15,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSessionManager>
@@ -166,6 +167,19 @@ void Hauptfenster::aktionenAnlegen() {
     aktion(
         hilfe, QStringLiteral("&Hilfe zu Numora"), "hilfe", Befehl::hilfe,
         [this] { steuerung_.hilfe(); }, QKeySequence::HelpContents);
+    aktion(hilfe, QStringLiteral("Ü&ber Numora"), "ueber", Befehl::ueber,
+           [this] { ueberNumora(); });
+}
+
+void Hauptfenster::ueberNumora() {
+    QMessageBox::about(
+        this, QStringLiteral("Über Numora"),
+        QStringLiteral("<h3>Numora %1</h3>"
+                       "<p>Training mathematischer Grundtechniken: neun Themen in je drei Levels, "
+                       "gegen die Stoppuhr und mit einem Rechenweg zu jeder Aufgabe.</p>"
+                       "<p>Vom Numora-Team, 2026. Freie Software unter der GNU General Public "
+                       "License, Version 3 oder später.</p>")
+            .arg(QApplication::applicationVersion()));
 }
 
 void Hauptfenster::befehleAnpassen() {

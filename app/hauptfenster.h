@@ -67,6 +67,7 @@ class Hauptfenster final : public QMainWindow,
 
   private:
     void aktionenAnlegen();
+    void ueberNumora();
     // Sperrt die Menübefehle, die in der jetzigen Phase nichts bewirken würden.
     void befehleAnpassen();
     // Ein Handler der Spiellogik; danach passen sich die Menübefehle an.

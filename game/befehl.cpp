@@ -24,6 +24,7 @@ bool ViewController::befehlAktiv(Befehl b) const {
     case Befehl::undTschuess:
     case Befehl::quit:
     case Befehl::hilfe:
+    case Befehl::ueber:
         return true;
     }
     return true;

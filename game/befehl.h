@@ -15,6 +15,7 @@ enum class Befehl {
     hofZeigen,
     hofLoeschen,
     hilfe,
+    ueber,
     fehlerAnsehen,
     fortschritt,
 };
