@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "anzeige.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QImageReader>
@@ -45,6 +46,13 @@ QPixmap symbolBild(int groesse) {
         leser.setScaledSize(QSize(groesse, groesse));
     }
     return QPixmap::fromImage(leser.read());
+}
+
+void zifferAlsTaste(QAbstractButton& knopf) {
+    const QString titel = knopf.text();
+    if (titel.size() == 1 && titel.front().isDigit()) {
+        knopf.setShortcut(QKeySequence(titel));
+    }
 }
 
 QSize ganzerText(const QPlainTextEdit& feld, const QString& text) {

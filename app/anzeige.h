@@ -17,8 +17,13 @@ QFont spielSchrift();
 // Die Familie der Spielschrift, wenn sie schon feststeht (sonst gilt die des Systems).
 void spielSchriftFamilieSetzen(const QString& familie);
 
+class QAbstractButton;
 class QPlainTextEdit;
 class QWidget;
+
+// Ein Knopf, dessen Titel eine Ziffer ist (die Levels), wird auch mit ihrer Taste gedrückt: Wer
+// das Thema mit einer Zahl gewählt hat, tippt auch den Level so.
+void zifferAlsTaste(QAbstractButton& knopf);
 
 // Die Größe, in der feld den ganzen text ohne Umbruch und ohne Rollen zeigt, samt Rahmen und Rand.
 QSize ganzerText(const QPlainTextEdit& feld, const QString& text);

@@ -37,6 +37,7 @@ QString kurzeMeldung(QWidget* eltern, const QString& text, const QStringList& kn
     std::vector<QAbstractButton*> gezeigt;
     for (const QString& titel : knoepfe) {
         QPushButton* k = box.addButton(titel, QMessageBox::ActionRole);
+        zifferAlsTaste(*k);
         gezeigt.push_back(k);
         if (titel == vorgabe) {
             box.setDefaultButton(k);

@@ -54,6 +54,7 @@ Textdialog::Textdialog(QWidget* eltern, const QString& text, const QStringList& 
     for (const QString& titel : knoepfe) {
         auto* k = new QPushButton(titel, this);
         k->setDefault(titel == vorgabe);
+        zifferAlsTaste(*k);
         connect(k, &QPushButton::clicked, this, [this, titel] {
             gewaehlt_ = titel;
             accept();

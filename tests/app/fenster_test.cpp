@@ -231,6 +231,23 @@ class FensterTest : public QObject {
         QCOMPARE(dialogText, text);
     }
 
+    // Die Levelknöpfe drückt auch ihre Zifferntaste, in der kurzen Meldung wie im Textdialog.
+    void zifferntasteDruecktLevelknopf() {
+        Piepton ton;
+        QtDialoge dialoge(fenster.get(), ton, {});
+        for (const auto& [text, taste, wahl] :
+             {std::tuple{"Welcher Level?", Qt::Key_2, "2"},
+              std::tuple{"Welcher\nLevel?\n\n\nEmpfehlung: Level 3", Qt::Key_3, "3"}}) {
+            imDialog([taste](QDialog& d, auto&) {
+                QTest::keyClick(&d, taste);
+                if (!QTest::qWaitFor([&d] { return !d.isVisible(); }, 1000)) {
+                    d.done(0); // ohne Wahl, damit der Test scheitert statt zu hängen
+                }
+            });
+            QCOMPARE(dialoge.waehle(text, {"1", "2", "3"}, {}), wahl);
+        }
+    }
+
     // Shift zählt nur gedrückt, nicht wiederholt, im Eingabefeld oder ohne Fokus im Fenster.
     // Nach "???" ersetzt die nächste Taste den Text; ein leeres Return lässt die Frage offen.
     void returnUndShift() {
