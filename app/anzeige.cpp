@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <algorithm>
+#include <cmath>
 
 QString anzeigeText(const std::string& text) {
     QString s = QString::fromStdString(text);
@@ -63,8 +64,11 @@ QSize ganzerText(const QPlainTextEdit& feld, const QString& text) {
         breite = std::max(breite, m.horizontalAdvance(zeile));
     }
     const int rand = 2 * (feld.frameWidth() + static_cast<int>(feld.document()->documentMargin()));
+    // Das Feld rundet jede Zeilenhöhe auf und rollt schon, wenn die Zeilen samt Rand seine Höhe
+    // genau füllen: darum aufgerundet und ein Punkt mehr.
+    const int zeile = static_cast<int>(std::ceil(QFontMetricsF(feld.font()).lineSpacing()));
     return {breite + rand + m.averageCharWidth(),
-            static_cast<int>(zeilen.size()) * m.lineSpacing() + rand};
+            static_cast<int>(zeilen.size()) * zeile + rand + 1};
 }
 
 QSize aufDenBildschirm(QSize wunsch, const QWidget* bezug) {

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -21,7 +22,7 @@ constexpr int fensterRahmen = 60;
 // Wünscht sich die Größe des ganzen Texts; kleiner geht auch, dann mit Rollbalken.
 class Textfeld final : public QPlainTextEdit {
   public:
-    Textfeld(const QString& text, QWidget* eltern) : QPlainTextEdit(text, eltern) {
+    Textfeld(const QString& text, QWidget* eltern) : QPlainTextEdit(eltern), text_(text) {
         setReadOnly(true);
         setLineWrapMode(NoWrap);
         setFont(spielSchrift());
@@ -29,7 +30,18 @@ class Textfeld final : public QPlainTextEdit {
     }
     QSize sizeHint() const override { return wunsch_; }
 
+  protected:
+    // Der Text kommt erst in der endgültigen Größe ins Feld: In der Anfangsgröße ausgerechnet,
+    // blieben beide Rollbalken stehen, obwohl er dann ganz hineinpasst.
+    void showEvent(QShowEvent* ereignis) override {
+        if (!text_.isEmpty()) {
+            setPlainText(std::exchange(text_, QString()));
+        }
+        QPlainTextEdit::showEvent(ereignis);
+    }
+
   private:
+    QString text_;
     QSize wunsch_;
 };
 
