@@ -129,7 +129,7 @@ Aufgabe stufe3() {
                     gerade2String(g.m, g.b) + " die x-Achse?",
                 a,
                 "Mit dem Ansatz 0 = " + zahlText(g.m) + "a + " + zahlText(g.b) +
-                    " ergibt sich a = -" + zahlText(g.b) + " / " + zahlText(g.m) + " = " +
+                    " ergibt sich a = " + zahlText(-g.b) + " / " + zahlText(g.m) + " = " +
                     zahlText(a) + "."};
     }
     default: {

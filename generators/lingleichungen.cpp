@@ -62,8 +62,10 @@ Aufgabe genLing1() {
     }
     const std::int64_t c = a * x + b;
 
+    // Ohne Glied b bleibt nichts zu addieren; sonst braucht es den Schritt, auch wenn rechts 0
+    // steht.
     std::string hilfe;
-    if (c != 0) {
+    if (b != 0) {
         hilfe = "Addition von " + gz(b) + " auf beiden Seiten: \n " + zahlText(a) +
                 "x = " + zahlText(c - b) + " \n";
     }
@@ -88,12 +90,10 @@ Aufgabe genLing2() {
     const std::int64_t k = a - c;
 
     const std::string rechts = axPlusB(c, d);
+    // Auch wenn rechts kein Glied ohne x steht (d = 0), muss a·b hinüber: b ist nie 0.
     std::string hilfe = "Klammer durch Ausmultiplizieren auflösen:\n " + axPlusB(a, a * b) + " = " +
-                        rechts + "\n " + "Addieren von " + zahlText(-c) + "x  ";
-    if (d != 0) {
-        hilfe += "und " + zahlText(-a * b);
-    }
-    hilfe += "\n " + zx(k) + " = " + zahlText(d - a * b) + "\n";
+                        rechts + "\n " + "Addieren von " + zahlText(-c) + "x  und " +
+                        zahlText(-a * b) + "\n " + zx(k) + " = " + zahlText(d - a * b) + "\n";
     if (betrag(k) > 1) {
         hilfe += "Dividieren durch " + zahlText(k) + ": \n";
     }

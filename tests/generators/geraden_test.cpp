@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "y = m * x + b  liefert -1 = -4*2 +  b, also b = 7."),
         // Ziehungen: Art, a, m (neu bis m != 0: die Waagerechte hätte keine Nullstelle).
         Kartenfall(G, "Nullstelle", 3, {6, -2, 0, -1}, "-2", stelle + "y = -x  - 2 die x-Achse?",
-                   "Mit dem Ansatz 0 = -1a + -2 ergibt sich a = --2 / -1 = -2."),
+                   "Mit dem Ansatz 0 = -1a + -2 ergibt sich a = 2 / -1 = -2."),
         Kartenfall(G, "Dreieck", 3, {7, 3, 4}, "96",
                    "Die Gerade mit der Gleichung  y = 3x - 24 \n berandet zusammen mit den "
                    "Koordinatenachsen ein Dreieck.\n Wie groß ist sein Flächeninhalt?",

@@ -19,9 +19,17 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Kartenfall(L, "L1", 1, {3, -5, 1, -1, 0, 4}, "3", vorspann + "4x - 5 = 7",
                    "Addition von 5 auf beiden Seiten: \n 4x = 12 \nDivision durch 4: \n x = 3"),
+        // Steht rechts 0, braucht es die Addition trotzdem; ohne Glied b entfällt sie.
+        Kartenfall(L, "L1RechtsNull", 1, {1, -5, 5}, "1", vorspann + "5x - 5 = 0",
+                   "Addition von 5 auf beiden Seiten: \n 5x = 5 \nDivision durch 5: \n x = 1"),
+        Kartenfall(L, "L1OhneGliedB", 1, {3, 0, 4}, "3", vorspann + "4x  = 12",
+                   "Division durch 4: \n x = 3"),
         Kartenfall(L, "L2", 2, {-1, 3, 3, 1, -2, 4, 5}, "4", vorspann + "3(x + 5) = -2x + 35",
                    "Klammer durch Ausmultiplizieren auflösen:\n 3x + 15 = -2x + 35\n Addieren von "
                    "2x  und -15\n 5x = 20\nDividieren durch 5: \nx = 4"),
+        Kartenfall(L, "L2RechtsOhneZahl", 2, {4, -4, -1, 2}, "-1", vorspann + "4(x + 2) = -4x ",
+                   "Klammer durch Ausmultiplizieren auflösen:\n 4x + 8 = -4x \n Addieren von 4x  "
+                   "und -8\n 8x = -8\nDividieren durch 8: \nx = -1"),
         Kartenfall(L, "L3NachY", 3, {4, -1, 3, 1, 2}, "3",
                    " \n     3x + 5y = 12 \n     4x + 7y = 17 " + std::string(16, ' ') +
                        "Berechne y",
