@@ -40,6 +40,12 @@ std::string kuerzung(i128 z, i128 n, const Bruch& ergebnis) {
     if (g != 1) {
         return "Kürzen mit " + zahl(g) + " ergibt " + ergebnis.bruch2String();
     }
+    if (n < 0) {
+        // Teilen durch einen negativen Bruch: Sonst endete der Rechenweg bei "2 / -1", die
+        // Antwort aber heißt -2.
+        return "Nicht weiter zu kürzen; das Minuszeichen gehört in den Zähler: " +
+               ergebnis.bruch2String();
+    }
     return "Nicht weiter zu kürzen.";
 }
 

@@ -6,6 +6,7 @@
 #include <limits>
 #include <numeric>
 #include <regex>
+#include <tuple>
 
 namespace numora::test {
 namespace {
@@ -53,6 +54,15 @@ TEST(BruchRandfaelle, GrenzenGradeUndNennerNull) {
     EXPECT_NE(bruchHilf("*", {riesig, 3}, {riesig, 2})
                   .find("= 85070591730234615847396907784232501249 / 6"),
               std::string::npos);
+}
+
+// Ein negativer Teiler (Level 3): Der Rechenweg endet beim Bruch der Antwort, nicht bei "2 / -1".
+TEST(BruchHilf, NegativerNennerEndetBeiDerAntwort) {
+    for (const auto& [b1, b2, ende] : {std::tuple{Bruch(2, 1), Bruch(-1, 1), ": -2"},
+                                       std::tuple{Bruch(1, 3), Bruch(-13, 15), "ergibt -5/13"},
+                                       std::tuple{Bruch(2, 3), Bruch(-5, 7), ": -14/15"}}) {
+        EXPECT_TRUE(bruchHilf(":", b1, b2).ends_with(ende)) << bruchHilf(":", b1, b2);
+    }
 }
 
 // Level 1: Der gekürzte Bruch hat Zähler und Nenner von 2 bis 9. Sonst der Wert des Terms über
