@@ -2,6 +2,9 @@
 #include "core/antwortvergleich.h"
 
 #include "core/bruch.h"
+#include "core/karte.h"
+
+#include <string>
 
 namespace numora {
 
@@ -16,6 +19,11 @@ bool istGleich(std::string_view antwort, std::string_view erwartet) {
         return false;
     }
     return a.bruch.istGleich(b.bruch);
+}
+
+bool istRichtig(std::string_view antwort, const Karte& karte) {
+    return istGleich(antwort, karte.antwort) ||
+           (karte.auchRichtig && istGleich(antwort, std::to_string(*karte.auchRichtig)));
 }
 
 } // namespace numora

@@ -10,4 +10,10 @@ namespace numora {
 // Eine Antwort, die sich nicht lesen lässt oder den Nenner 0 hat, ist nie richtig.
 bool istGleich(std::string_view antwort, std::string_view erwartet);
 
+struct Karte;
+
+// Ob eine getippte Antwort die Karte richtig beantwortet, mit ihrer Antwort oder dem zweiten
+// richtigen Wert.
+bool istRichtig(std::string_view antwort, const Karte& karte);
+
 } // namespace numora

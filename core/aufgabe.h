@@ -18,6 +18,8 @@ struct Aufgabe {
     // Für Hinweise zu falschen Antworten, wie in Karte.
     std::optional<std::int64_t> andererWert = std::nullopt;
     std::int64_t modul = 0;
+    // Ein zweiter Wert, der die Frage ebenso richtig beantwortet, wie in Karte.
+    std::optional<std::int64_t> auchRichtig = std::nullopt;
 
     friend bool operator==(const Aufgabe&, const Aufgabe&) = default;
 };

@@ -25,8 +25,16 @@ struct Karte {
     std::optional<std::int64_t> andererWert = std::nullopt;
     // ... und der Modul, wenn die Antwort ein Rest von 0 bis modul - 1 ist (sonst 0).
     std::int64_t modul = 0;
+    // Ein zweiter Wert, der die Frage ebenso richtig beantwortet: Das mittlere Glied eines
+    // vollständigen Quadrats darf beide Vorzeichen haben.
+    std::optional<std::int64_t> auchRichtig = std::nullopt;
 
     friend bool operator==(const Karte&, const Karte&) = default;
 };
+
+// Die Antwort, wie Lösungsblatt und Kartenliste sie nennen, samt dem zweiten richtigen Wert.
+inline std::string antwortText(const Karte& k) {
+    return k.auchRichtig ? k.antwort + " oder " + std::to_string(*k.auchRichtig) : k.antwort;
+}
 
 } // namespace numora

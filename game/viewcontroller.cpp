@@ -361,10 +361,12 @@ void ViewController::auswertung(std::int64_t sekunden) {
 
     Antwortnotiz notiz{stand_.aktNummer + 1, bildschirm_.eingabe(), false, sekunden, {}, {}};
     std::string urteil;
-    if (istGleich(antwort, karte.antwort)) {
+    if (istRichtig(antwort, karte)) {
         ++stand_.richtigBeantwortet;
         notiz.richtig = true;
-        urteil = karte.antwort + " ist die richtige Antwort!";
+        // Der zweite richtige Wert wird so bestätigt, wie er getippt ist.
+        urteil = (istGleich(antwort, karte.antwort) ? karte.antwort : antwort) +
+                 " ist die richtige Antwort!";
     } else {
         urteil = "\n " + antwort + " ist leider falsch! Die richtige Antwort war " + karte.antwort;
         if (!karte.hilfe.empty()) {

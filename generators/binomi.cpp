@@ -5,6 +5,7 @@
 #include "generators/formatierung.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace numora {
@@ -79,7 +80,9 @@ std::string ergaenzungsHilfe(const Binom& b, std::int64_t luecke, std::int64_t m
     }
     if (luecke == 1) {
         return und(quadratTeil, konstTeil) + quadratZeile + "Vergleich der x-Glieder: " + l +
-               "x = " + zahlText(mitte) + "x, also " + l + " = " + zahlText(mitte);
+               "x = " + zahlText(mitte) + "x, also " + l + " = " + zahlText(mitte) +
+               "\nEbenso richtig ist " + l + " = " + zahlText(-mitte) + ", denn (" + px + " - " +
+               r + ")² = " + quadrat + " - " + zahlText(mitte) + "x + " + zahlText(b.qq);
     }
     return und(quadratTeil, mitteTeil) + quadratZeile + "Vergleich der Zahlglieder: " + l + " = " +
            zahlText(b.qq);
@@ -151,17 +154,25 @@ Aufgabe binErgaenzung() {
     std::string linear = " + " + zahlText(mitte) + "x";
     std::string konstante = " + " + zahlText(b.qq);
     std::int64_t verdeckt = 0;
+    std::optional<std::int64_t> auchRichtig;
     if (r == 0) {
         quadrat = luecke + "x²";
         verdeckt = b.pp;
     } else if (r == 1) {
         linear = " + " + luecke + "x";
         verdeckt = mitte;
+        // Auch das negative mittlere Glied ergibt ein Quadrat, mit der Differenz im Binom.
+        auchRichtig = -mitte;
     } else {
         konstante = " + " + luecke;
         verdeckt = b.qq;
     }
-    return {quadrat + linear + konstante, verdeckt, ergaenzungsHilfe(b, r, mitte)};
+    return {quadrat + linear + konstante,
+            verdeckt,
+            ergaenzungsHilfe(b, r, mitte),
+            std::nullopt,
+            0,
+            auchRichtig};
 }
 
 } // namespace numora

@@ -3,6 +3,7 @@
 // massenhaften Prüfen der Antworten.
 
 #include "befehlszeile.h"
+#include "core/karte.h"
 #include "core/themen.h"
 #include "core/zufall.h"
 #include "generators/kartenfolge.h"
@@ -39,7 +40,7 @@ void druckeText(const numora::Karte& k, std::int64_t angebotIndex, std::int64_t 
               << numora::angebot[static_cast<std::size_t>(angebotIndex)] << ", Level " << level
               << ") ===\n"
               << "Frage:\n"
-              << k.frage << "\nAntwort: " << k.antwort << '\n';
+              << k.frage << "\nAntwort: " << numora::antwortText(k) << '\n';
     if (!k.hilfe.empty()) {
         std::cout << "Erklärung:\n" << k.hilfe << '\n';
     }
@@ -48,9 +49,11 @@ void druckeText(const numora::Karte& k, std::int64_t angebotIndex, std::int64_t 
 
 void druckeJson(const numora::Karte& k, std::int64_t angebotIndex, std::int64_t level,
                 std::int64_t nummer) {
-    const nlohmann::json zeile = {{"thema", angebotIndex}, {"level", level},
-                                  {"nummer", nummer},      {"frage", k.frage},
-                                  {"antwort", k.antwort},  {"hilfe", k.hilfe}};
+    nlohmann::json zeile = {{"thema", angebotIndex}, {"level", level},       {"nummer", nummer},
+                            {"frage", k.frage},      {"antwort", k.antwort}, {"hilfe", k.hilfe}};
+    if (k.auchRichtig) {
+        zeile["auchRichtig"] = std::to_string(*k.auchRichtig);
+    }
     std::cout << zeile.dump() << '\n';
 }
 

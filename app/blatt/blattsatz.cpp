@@ -224,7 +224,8 @@ std::vector<Block> Setzer::loesungsBloecke(const Variante& v, bool mitUeberschri
         for (std::size_t i = 0; i < v.karten.size(); i += spalten) {
             std::vector<std::pair<std::int64_t, QString>> zeile;
             for (std::size_t j = i; j < std::min(i + spalten, v.karten.size()); ++j) {
-                zeile.emplace_back(static_cast<std::int64_t>(j) + 1, ausUtf8(v.karten[j].antwort));
+                zeile.emplace_back(static_cast<std::int64_t>(j) + 1,
+                                   ausUtf8(numora::antwortText(v.karten[j])));
             }
             Stueck s{m.height() * 1.5, [this, zeile, spaltenBreite, m, antwortSchrift,
                                         nummernSchrift](QPainter& p, QPointF ort) {
@@ -246,9 +247,9 @@ std::vector<Block> Setzer::loesungsBloecke(const Variante& v, bool mitUeberschri
         for (std::size_t i = 0; i < v.karten.size(); ++i) {
             const numora::Karte& k = v.karten[i];
             Block b;
-            b.stuecke.push_back(nummerUndText(static_cast<std::int64_t>(i) + 1,
-                                              absatz(k.antwort, antwortSchrift, breite() - einzug),
-                                              einzug));
+            b.stuecke.push_back(nummerUndText(
+                static_cast<std::int64_t>(i) + 1,
+                absatz(numora::antwortText(k), antwortSchrift, breite() - einzug), einzug));
             if (!k.hilfe.empty()) {
                 // Zeilenweise, damit eine Erklärung, die auf keine Seite passt, umbrechen kann.
                 const auto erklaerung = absatz(k.hilfe, festeSchrift(8.5), breite() - einzug, 1.05);

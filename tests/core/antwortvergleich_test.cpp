@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/antwortvergleich.h"
+#include "core/karte.h"
 
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 
 namespace numora {
 namespace {
@@ -31,6 +33,21 @@ TEST(IstGleich, VergleichtNachDemWert) {
           Vergleich{std::string(1 << 20, ' ') + "7", "7", true}}) {
         EXPECT_EQ(istGleich(v.antwort, v.erwartet), v.gleich) << v.antwort.substr(0, 50);
     }
+}
+
+// Das mittlere Glied eines Quadrats: beide Vorzeichen sind richtig, sonst nur die Antwort.
+TEST(IstRichtig, ZaehltDenZweitenRichtigenWert) {
+    Karte mitte;
+    mitte.antwort = "96";
+    mitte.auchRichtig = -96;
+    Karte einfach;
+    einfach.antwort = "96";
+    for (const auto& [karte, antwort, richtig] :
+         {std::tuple{mitte, "96", true}, std::tuple{mitte, "-192/2", true},
+          std::tuple{mitte, "95", false}, std::tuple{einfach, "-96", false}}) {
+        EXPECT_EQ(istRichtig(antwort, karte), richtig) << antwort;
+    }
+    EXPECT_EQ(antwortText(mitte), "96 oder -96");
 }
 
 } // namespace

@@ -2,8 +2,11 @@
 #include "ausdruck.h"
 #include "pakettest.h"
 
+#include <optional>
 #include <regex>
 #include <set>
+#include <string>
+#include <vector>
 
 namespace numora::test {
 namespace {
@@ -30,7 +33,8 @@ INSTANTIATE_TEST_SUITE_P(
             F, "Ergaenzung", 2, {3, 2, 3, 0, -3, -5, 1}, "30",
             welche + " im Term" + std::string(13, ' ') + "9x² + " + L + "x + 25" + quadrat,
             "9x² = (3x)² und 25 = 5²\n(3x + 5)² = 9x² + 30x + 25\nVergleich der x-Glieder: " + L +
-                "x = 30x, also " + L + " = 30"),
+                "x = 30x, also " + L + " = 30\nEbenso richtig ist " + L +
+                " = -30, denn (3x - 5)² = 9x² - 30x + 25"),
         Kartenfall(F, "Minimalstelle", 3, {1, 3, 20}, "3", x6 + "x² - 6x + 29 minimal?",
                    "x² - 6x + 29 \n = x² - 6x + 9 + 20 \n = (x - 3)² + 20\n Der Wert ist also "
                    "mindestens 20 und gleich 20 für x = 3"),
@@ -72,19 +76,34 @@ TEST(BinomOrakel, AntwortErgibtEinVollstaendigesQuadratOderDenScheitel) {
             ASSERT_EQ(k.antwort, std::to_string(m[1].matched ? a * x * x + b * x + c : x));
             return;
         }
-        ASSERT_TRUE(std::regex_match(k.frage, m, luecke) && k.hilfe.ends_with(" " + k.antwort));
+        ASSERT_TRUE(std::regex_match(k.frage, m, luecke));
         const bool gleichung = m[1].matched;
-        std::string text = m[gleichung ? 1 : 2];
+        const std::string text = m[gleichung ? 1 : 2];
         const std::size_t bei = text.find(L);
         ASSERT_TRUE(bei != std::string::npos && text.find(L, bei + 1) == std::string::npos);
-        text.replace(bei, L.size(), k.antwort);
-        if (gleichung) {
-            ASSERT_EQ(Ausdruck::koeffizienten(text), (std::array<std::int64_t, 3>{0, 0, 0}));
-            text = text.substr(0, text.find('='));
+        // Fehlt im Term das mittlere Glied, ist auch sein Negatives richtig, und die Erklärung
+        // nennt beide Werte.
+        const bool mitte = !gleichung && text.compare(bei + L.size(), 3, "x²") != 0 &&
+                           text.compare(bei + L.size(), 1, "x") == 0;
+        ASSERT_EQ(k.auchRichtig, mitte ? std::optional(-std::stoll(k.antwort)) : std::nullopt);
+        std::vector<std::string> werte{k.antwort};
+        if (mitte) {
+            werte.push_back(std::to_string(*k.auchRichtig));
         }
-        const auto [a, b, c] = Ausdruck::koeffizienten(text);
-        ASSERT_TRUE(quadrate.count(a) && quadrate.count(c) && b * b == 4 * a * c);
-        ASSERT_TRUE(gleichung || (level == 2 && b > 0));
+        for (const std::string& wert : werte) {
+            ASSERT_TRUE(mitte ? k.hilfe.find(L + " = " + wert) != std::string::npos
+                              : k.hilfe.ends_with(" " + wert));
+            std::string eingesetzt = text;
+            eingesetzt.replace(bei, L.size(), wert);
+            if (gleichung) {
+                ASSERT_EQ(Ausdruck::koeffizienten(eingesetzt),
+                          (std::array<std::int64_t, 3>{0, 0, 0}));
+                eingesetzt = eingesetzt.substr(0, eingesetzt.find('='));
+            }
+            const auto [a, b, c] = Ausdruck::koeffizienten(eingesetzt);
+            ASSERT_TRUE(quadrate.count(a) && quadrate.count(c) && b * b == 4 * a * c);
+            ASSERT_TRUE(gleichung || level == 2);
+        }
     });
 }
 

@@ -46,8 +46,12 @@ Erwartet kartenVonNumoraKarten(int thema, int level, int anzahl, std::uint64_t s
         const auto j = nlohmann::json::parse(zeile);
         const std::string nr = std::to_string(e.fragen.size() + 1) + ". ";
         e.fragen.push_back(nr + flach(j.at("frage")));
-        e.loesungen.push_back(nr + flach(j.at("antwort").get<std::string>() + " " +
-                                         (erklaerungen ? j.at("hilfe").get<std::string>() : "")));
+        // Das Lösungsblatt nennt auch den zweiten richtigen Wert.
+        const std::string antwort =
+            j.at("antwort").get<std::string>() +
+            (j.contains("auchRichtig") ? " oder " + j.at("auchRichtig").get<std::string>() : "");
+        e.loesungen.push_back(
+            nr + flach(antwort + " " + (erklaerungen ? j.at("hilfe").get<std::string>() : "")));
     }
     e.fragen.resize(std::min(e.fragen.size(), std::size_t(anzahl)));
     e.loesungen.resize(e.fragen.size());
