@@ -84,7 +84,7 @@ std::string durchsichtText(const Spielstand& s) {
         }
         text += "\nFrage " + std::to_string(n.nummer) + "\n" + block(k->frage, "    ") +
                 "  Deine Antwort:  " + (n.eingabe.empty() ? "(nichts eingegeben)" : n.eingabe) +
-                "\n  Richtig:        " + k->antwort + "\n";
+                "\n  Richtig:        " + antwortText(*k) + "\n";
         if (!n.hinweis.empty()) {
             text += "  Hinweis:        " + n.hinweis + "\n";
         }
@@ -135,7 +135,7 @@ std::string uebungsListe(const Spielstand& s) {
     for (const Antwortnotiz& n : s.antworten) {
         if (const Karte* k = karteZu(s, n)) {
             text += "\n " + std::to_string(n.nummer) + ") " +
-                    (n.richtig ? "jetzt richtig" : "noch falsch, richtig ist " + k->antwort) +
+                    (n.richtig ? "jetzt richtig" : "noch falsch, richtig ist " + antwortText(*k)) +
                     "\n" + block(k->frage, "    ");
         }
     }

@@ -368,7 +368,8 @@ void ViewController::auswertung(std::int64_t sekunden) {
         urteil = (istGleich(antwort, karte.antwort) ? karte.antwort : antwort) +
                  " ist die richtige Antwort!";
     } else {
-        urteil = "\n " + antwort + " ist leider falsch! Die richtige Antwort war " + karte.antwort;
+        urteil =
+            "\n " + antwort + " ist leider falsch! Die richtige Antwort war " + antwortText(karte);
         if (!karte.hilfe.empty()) {
             urteil +=
                 std::string(21, ' ') + "Zur Erklärung roten 'Warum'-Button rechts anklicken! ";
