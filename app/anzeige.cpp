@@ -56,6 +56,12 @@ void zifferAlsTaste(QAbstractButton& knopf) {
     }
 }
 
+QString mitPdfEndung(const QString& pfad) {
+    return pfad.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)
+               ? pfad
+               : pfad + QStringLiteral(".pdf");
+}
+
 QSize ganzerText(const QPlainTextEdit& feld, const QString& text) {
     const QFontMetrics m(feld.font());
     int breite = 0;

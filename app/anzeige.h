@@ -25,6 +25,10 @@ class QWidget;
 // das Thema mit einer Zahl gewählt hat, tippt auch den Level so.
 void zifferAlsTaste(QAbstractButton& knopf);
 
+// Der gewählte Pfad mit der Endung .pdf, wenn er nicht schon so endet: "Test v1.2" wird
+// "Test v1.2.pdf".
+QString mitPdfEndung(const QString& pfad);
+
 // Die Größe, in der feld den ganzen text ohne Umbruch und ohne Rollen zeigt, samt Rahmen und Rand.
 QSize ganzerText(const QPlainTextEdit& feld, const QString& text);
 

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "arbeitsblattdialog.h"
 
+#include "anzeige.h"
 #include "blatt/blattdatei.h"
 #include "blatt/blattsatz.h"
 #include "core/themen.h"
+#include "core/utf8.h"
 #include "zugaenglichkeit.h"
 
 #include <QCheckBox>
@@ -38,6 +40,11 @@ class Warten {
     Warten(const Warten&) = delete;
     Warten& operator=(const Warten&) = delete;
 };
+
+// Der Titel als Anfang eines Dateinamens: "Test 7a/7b" legte sonst einen Ordner "Test 7a" nahe.
+QString dateiTitel(const Arbeitsblatt& blatt) {
+    return QString::fromStdString(numora::alsDateiname(blattTitel(blatt).toStdString()));
+}
 
 } // namespace
 
@@ -180,16 +187,14 @@ void ArbeitsblattDialog::speichern() {
     const QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString vorschlag =
         QDir(ordner).filePath(QStringLiteral("%1 %2 Level %3 Startwert %4.pdf")
-                                  .arg(blattTitel(*blatt), themaName(blatt->thema))
+                                  .arg(dateiTitel(*blatt), themaName(blatt->thema))
                                   .arg(blatt->level)
                                   .arg(blatt->startwert));
     QString pfad = dateiWaehlen(vorschlag);
     if (pfad.isEmpty()) {
         return;
     }
-    if (QFileInfo(pfad).suffix().isEmpty()) {
-        pfad += QStringLiteral(".pdf");
-    }
+    pfad = mitPdfEndung(pfad);
     std::optional<QString> meldung;
     {
         Warten w;
@@ -212,7 +217,8 @@ void ArbeitsblattDialog::drucken() {
     aufA4Einrichten(drucker);
     // Die Koordinaten beginnen an der Papierecke; die Ränder setzt der Satz selbst.
     drucker.setFullPage(true);
-    drucker.setDocName(blattTitel(*blatt) + QStringLiteral(" – ") + themaName(blatt->thema));
+    // Der Druckdialog schlägt den Namen auch als Datei vor.
+    drucker.setDocName(dateiTitel(*blatt) + QStringLiteral(" – ") + themaName(blatt->thema));
     QPrintDialog dialog(&drucker, this);
     dialog.setWindowTitle(QStringLiteral("Arbeitsblatt drucken"));
     // Seitenbereiche und Auswahl setzt der Satz nicht um, also werden sie nicht angeboten.

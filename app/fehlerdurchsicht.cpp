@@ -117,9 +117,7 @@ void Fehlerdurchsicht::speichern() {
     if (pfad.isEmpty()) {
         return;
     }
-    if (QFileInfo(pfad).suffix().isEmpty()) {
-        pfad += QStringLiteral(".pdf");
-    }
+    pfad = mitPdfEndung(pfad);
     if (const auto meldung = durchsichtSpeichern(text_->toPlainText(), pfad)) {
         zustand_->hide();
         QMessageBox::warning(this, titel, *meldung);

@@ -79,6 +79,19 @@ void haengeUtf8An(std::string& r, char32_t c) {
     }
 }
 
+std::string alsDateiname(std::string_view text, std::string_view weitere) {
+    std::string name(text);
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        if (static_cast<unsigned char>(c) < 0x20 ||
+            std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos ||
+            weitere.find(c) != std::string_view::npos || (i == 0 && c == '.')) {
+            name[i] = '_';
+        }
+    }
+    return name;
+}
+
 std::string alsUtf8Lesen(std::string_view s) {
     std::string r;
     r.reserve(s.size() + s.size() / 4);

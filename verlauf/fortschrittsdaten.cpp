@@ -3,6 +3,7 @@
 
 #include "core/themen.h"
 #include "core/uhr.h"
+#include "core/utf8.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -111,16 +112,8 @@ std::vector<std::string> namensAuswahl(std::vector<std::string> namen,
 }
 
 std::string csvVorschlag(const std::optional<std::string>& spieler) {
-    std::string name = "numora-verlauf";
-    if (spieler) {
-        name += "-";
-        for (const char c : *spieler) {
-            const bool stoert = static_cast<unsigned char>(c) < 0x20 ||
-                                std::string_view("/\\:*?\"<>| .").find(c) != std::string_view::npos;
-            name += stoert ? '_' : c;
-        }
-    }
-    return name + ".csv";
+    // Ohne Leerzeichen und Punkte, damit der Name in jeder Tabellenkalkulation heil ankommt.
+    return "numora-verlauf" + (spieler ? "-" + alsDateiname(*spieler, " .") : "") + ".csv";
 }
 
 } // namespace numora

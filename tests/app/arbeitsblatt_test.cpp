@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -94,18 +95,21 @@ class ArbeitsblattTest : public QObject {
         QString vorschlag;
         d.dateiWaehlen = [&](const QString& v) {
             vorschlag = v;
-            return tmp.filePath(QStringLiteral("blatt"));
+            return tmp.filePath(QStringLiteral("blatt v1.2"));
         };
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
+        feld<QLineEdit>(d, "titel")->setText(QStringLiteral("Test 7a/7b"));
         auto* thema = feld<QComboBox>(d, "thema");
         const int hoehe = thema->height();
         QCOMPARE(meldungBei([&] { d.speichern(); }), QString());
-        QVERIFY(vorschlag.endsWith(QStringLiteral(".pdf")));
+        // Ein Schrägstrich im Titel wird kein Ordner; ein Punkt im Namen ist keine Endung.
+        QVERIFY(QFileInfo(vorschlag).fileName().startsWith(QStringLiteral("Test 7a_7b ")) &&
+                vorschlag.endsWith(QStringLiteral(".pdf")));
         // Die Zeile "Gespeichert: …" drückt die Felder nicht zusammen.
         QVERIFY(feld<QLabel>(d, "zustand")->isVisible());
         QTRY_COMPARE(thema->height(), hoehe);
-        QFile pdf(tmp.filePath(QStringLiteral("blatt.pdf")));
+        QFile pdf(tmp.filePath(QStringLiteral("blatt v1.2.pdf")));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.read(5) == "%PDF-");
     }
