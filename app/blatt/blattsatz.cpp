@@ -11,6 +11,7 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -93,6 +94,13 @@ class Setzer {
     void fliessen(std::size_t gruppe, const std::vector<Block>& bloecke);
     void neueSeite(std::size_t gruppe);
 
+    // Rechts im Kopf der ersten Seite: Variante, Startwert, Datum.
+    std::array<QString, 3> kopfAngaben(const Gruppe& g) const;
+    qreal kopfAngabenBreite(const Gruppe& g) const;
+    // Die Oberzeile der ersten Seite (der Titel oder "Lösungen"): 18 Punkt in einer Zeile,
+    // sonst 14 Punkt und umbrochen, damit auch ein langer Titel ganz auf dem Blatt steht.
+    std::unique_ptr<Absatz> oberzeile(const Gruppe& g) const;
+    qreal oberzeileMehr(const Gruppe& g) const;
     void kopfZeichnen(QPainter& p, const Seite& s) const;
     void fussZeichnen(QPainter& p, const Seite& s) const;
     void rechtsbuendig(QPainter& p, qreal grundlinie, const QString& text) const;
@@ -283,7 +291,8 @@ qreal Setzer::satzOben(const Seite& s) const {
     if (s.nummer > 1) {
         return kopfOben() + mm(9);
     }
-    return kopfOben() + (gruppen_[s.gruppe].art == Art::blatt ? mm(40) : mm(26));
+    const Gruppe& g = gruppen_[s.gruppe];
+    return kopfOben() + (g.art == Art::blatt ? mm(40) : mm(26)) + oberzeileMehr(g);
 }
 
 void Setzer::neueSeite(std::size_t gruppe) {
@@ -351,6 +360,38 @@ void Setzer::rechtsbuendig(QPainter& p, qreal grundlinie, const QString& text) c
     p.drawText(QPointF(links() + breite() - b, grundlinie), text);
 }
 
+std::array<QString, 3> Setzer::kopfAngaben(const Gruppe& g) const {
+    return {variantenText(g),
+            g.variante == 0 && blatt_.varianten > 1
+                ? QStringLiteral("Startwerte ab %1").arg(g.startwert)
+                : QStringLiteral("Startwert %1").arg(g.startwert),
+            QStringLiteral("Datum: ") + datum_};
+}
+
+qreal Setzer::kopfAngabenBreite(const Gruppe& g) const {
+    const QFontMetricsF im(schrift(9.5), &geraet_);
+    qreal b = 0;
+    for (const QString& angabe : kopfAngaben(g)) {
+        b = std::max(b, im.horizontalAdvance(angabe));
+    }
+    return b;
+}
+
+std::unique_ptr<Absatz> Setzer::oberzeile(const Gruppe& g) const {
+    const QString text = g.art == Art::blatt ? blattTitel(blatt_) : QStringLiteral("Lösungen");
+    const qreal platz = breite() - kopfAngabenBreite(g) - mm(8);
+    auto zeile = std::make_unique<Absatz>(text, schrift(18, true), platz, 1.0, &geraet_);
+    if (zeile->zeilen() > 1) {
+        zeile = std::make_unique<Absatz>(text, schrift(14, true), platz, 1.0, &geraet_);
+    }
+    return zeile;
+}
+
+qreal Setzer::oberzeileMehr(const Gruppe& g) const {
+    const qreal eineZeile = QFontMetricsF(schrift(18, true), &geraet_).height();
+    return std::max<qreal>(0, oberzeile(g)->hoehe() - eineZeile);
+}
+
 void Setzer::kopfZeichnen(QPainter& p, const Seite& s) const {
     const Gruppe& g = gruppen_[s.gruppe];
     const QString titel = blattTitel(blatt_);
@@ -377,23 +418,12 @@ void Setzer::kopfZeichnen(QPainter& p, const Seite& s) const {
         return;
     }
 
-    const QFont titelSchrift = schrift(18, true);
-    const QFontMetricsF tm(titelSchrift, &geraet_);
     const QFont infoSchrift = schrift(9.5);
     const QFontMetricsF im(infoSchrift, &geraet_);
-    const QString rechts1 = variantenText(g);
-    const QString rechts2 = g.variante == 0 && blatt_.varianten > 1
-                                ? QStringLiteral("Startwerte ab %1").arg(g.startwert)
-                                : QStringLiteral("Startwert %1").arg(g.startwert);
-    const QString rechts3 = QStringLiteral("Datum: ") + datum_;
-    const qreal infoBreite = std::max({im.horizontalAdvance(rechts1), im.horizontalAdvance(rechts2),
-                                       im.horizontalAdvance(rechts3)});
+    const auto [rechts1, rechts2, rechts3] = kopfAngaben(g);
 
-    p.setFont(titelSchrift);
     p.setPen(tinte);
-    const QString oberzeile = g.art == Art::blatt ? titel : QStringLiteral("Lösungen");
-    p.drawText(QPointF(links(), oben + tm.ascent()),
-               tm.elidedText(oberzeile, Qt::ElideRight, breite() - infoBreite - mm(8)));
+    oberzeile(g)->zeichne(p, QPointF(links(), oben));
 
     QFont fett = infoSchrift;
     fett.setBold(true);
@@ -410,9 +440,10 @@ void Setzer::kopfZeichnen(QPainter& p, const Seite& s) const {
     p.setPen(Qt::black);
     const QString zweite =
         g.art == Art::blatt ? unterzeile : titel + QStringLiteral(" · ") + unterzeile;
-    const qreal zweiteGrundlinie = oben + tm.height() + mm(1) + um.ascent();
+    const qreal zweiteGrundlinie = oben + QFontMetricsF(schrift(18, true), &geraet_).height() +
+                                   oberzeileMehr(g) + mm(1) + um.ascent();
     p.drawText(QPointF(links(), zweiteGrundlinie),
-               um.elidedText(zweite, Qt::ElideRight, breite() - infoBreite - mm(8)));
+               um.elidedText(zweite, Qt::ElideRight, breite() - kopfAngabenBreite(g) - mm(8)));
 
     qreal linie = zweiteGrundlinie + mm(5);
     if (g.art == Art::blatt) {

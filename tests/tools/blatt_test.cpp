@@ -137,6 +137,16 @@ INSTANTIATE_TEST_SUITE_P(Themen, VarianteEins,
                                          std::tuple{8, 1, 8, 1}, std::tuple{5, 3, 17, 123},
                                          std::tuple{1, 3, 12, 0}));
 
+// Ein langer Titel bricht im Kopf der ersten Seite um, statt gekürzt zu werden.
+TEST_F(NumoraBlatt, LangerTitelStehtGanzAufDerErstenSeite) {
+    const std::string titel =
+        "Übung zur Klassenarbeit: Lineare Gleichungen, 8b – bitte sauber rechnen";
+    const std::string pdf = (ordner / "titel.pdf").string();
+    ASSERT_EQ(starte(std::string(NUMORA_BLATT) + " 1 2 --titel '" + titel + "' -o " + pdf).code, 0);
+    const Lauf text = starte(std::string(PDFTOTEXT) + " -f 1 -l 1 " + pdf + " -");
+    EXPECT_NE(flach(text.aus).find(titel), std::string::npos) << text.aus;
+}
+
 TEST_F(NumoraBlatt, VarianteKNimmtIhrenGedrucktenStartwertUndDieLoesungenFolgenAmEnde) {
     const Seiten s = seiten("4 2 --fragen 8 --varianten 3 --seed 41 --schluessel-am-ende");
     ASSERT_FALSE(s.loesungen.empty());
