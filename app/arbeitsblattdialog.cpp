@@ -236,7 +236,11 @@ void ArbeitsblattDialog::drucken() {
         fehler(QStringLiteral("Der Drucker ließ sich nicht ansprechen."));
         return;
     }
-    zustandZeigen(QStringLiteral("An den Drucker geschickt."));
+    // "In Datei drucken" schreibt ein PDF; dann steht da, wo es liegt.
+    zustandZeigen(drucker.outputFormat() == QPrinter::PdfFormat
+                      ? QStringLiteral("Gespeichert: ") +
+                            QDir::toNativeSeparators(drucker.outputFileName())
+                      : QStringLiteral("An den Drucker geschickt."));
 }
 
 void ArbeitsblattDialog::zustandZeigen(const QString& text) {

@@ -201,7 +201,10 @@ class Fortschrittsfenster final : public QWidget, public Fortschrittsanzeige {
                 juengste = r;
             }
         }
-        tabelle_->resizeColumnsToContents();
+        // Die letzte Spalte füllt den Rest; nach ihrem Inhalt bemessen, ließe sie rechts Leere.
+        for (int s = 0; s + 1 < tabelle_->columnCount(); ++s) {
+            tabelle_->resizeColumnToContents(s);
+        }
         if (!zeilen_.empty()) {
             tabelle_->selectRow(static_cast<int>(gleich.value_or(juengste.value_or(0))));
         }
