@@ -36,7 +36,7 @@ RundenEintrag rundenEintrag(const Spielstand& stand, const Kalenderzeit& ende, b
         if (n.nummer >= 1 && n.nummer <= static_cast<std::int64_t>(paket.size())) {
             const Karte& karte = paket[static_cast<std::size_t>(n.nummer - 1)];
             a.frage = wieGezeigt(karte.frage);
-            a.richtigeAntwort = karte.antwort;
+            a.richtigeAntwort = antwortText(karte);
             a.hilfe = wieGezeigt(karte.hilfe);
         }
         r.antworten.push_back(std::move(a));
