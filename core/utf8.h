@@ -22,7 +22,7 @@ template <typename F> void fuerJedenCodepunkt(std::string_view s, F&& f);
 void haengeUtf8An(std::string& ziel, char32_t c);
 
 // Ein Text als Teil eines Dateinamens: Was ein Dateisystem verbietet oder als Ordner liest
-// (Steuerzeichen und / \\ : * ? " < > |), ein Punkt am Anfang (versteckte Datei) und jedes
+// (Steuerzeichen und / \ : * ? " < > |), ein Punkt am Anfang (versteckte Datei) und jedes
 // Zeichen aus weitere wird '_'.
 std::string alsDateiname(std::string_view text, std::string_view weitere = {});
 
