@@ -100,7 +100,7 @@ class Setzer {
     // Die Oberzeile der ersten Seite (der Titel oder "Lösungen"): 18 Punkt in einer Zeile,
     // sonst 14 Punkt und umbrochen, damit auch ein langer Titel ganz auf dem Blatt steht.
     std::unique_ptr<Absatz> oberzeile(const Gruppe& g) const;
-    qreal oberzeileMehr(const Gruppe& g) const;
+    qreal oberzeileMehr(const Absatz& zeile) const;
     void kopfZeichnen(QPainter& p, const Seite& s) const;
     void fussZeichnen(QPainter& p, const Seite& s) const;
     void rechtsbuendig(QPainter& p, qreal grundlinie, const QString& text) const;
@@ -292,7 +292,7 @@ qreal Setzer::satzOben(const Seite& s) const {
         return kopfOben() + mm(9);
     }
     const Gruppe& g = gruppen_[s.gruppe];
-    return kopfOben() + (g.art == Art::blatt ? mm(40) : mm(26)) + oberzeileMehr(g);
+    return kopfOben() + (g.art == Art::blatt ? mm(40) : mm(26)) + oberzeileMehr(*oberzeile(g));
 }
 
 void Setzer::neueSeite(std::size_t gruppe) {
@@ -387,9 +387,9 @@ std::unique_ptr<Absatz> Setzer::oberzeile(const Gruppe& g) const {
     return zeile;
 }
 
-qreal Setzer::oberzeileMehr(const Gruppe& g) const {
-    const qreal eineZeile = QFontMetricsF(schrift(18, true), &geraet_).height();
-    return std::max<qreal>(0, oberzeile(g)->hoehe() - eineZeile);
+// Was die Oberzeile höher ist als eine Zeile in 18 Punkt, um so viel wächst der Kopf.
+qreal Setzer::oberzeileMehr(const Absatz& zeile) const {
+    return std::max<qreal>(0, zeile.hoehe() - QFontMetricsF(schrift(18, true), &geraet_).height());
 }
 
 void Setzer::kopfZeichnen(QPainter& p, const Seite& s) const {
@@ -423,7 +423,8 @@ void Setzer::kopfZeichnen(QPainter& p, const Seite& s) const {
     const auto [rechts1, rechts2, rechts3] = kopfAngaben(g);
 
     p.setPen(tinte);
-    oberzeile(g)->zeichne(p, QPointF(links(), oben));
+    const auto ober = oberzeile(g);
+    ober->zeichne(p, QPointF(links(), oben));
 
     QFont fett = infoSchrift;
     fett.setBold(true);
@@ -441,7 +442,7 @@ void Setzer::kopfZeichnen(QPainter& p, const Seite& s) const {
     const QString zweite =
         g.art == Art::blatt ? unterzeile : titel + QStringLiteral(" · ") + unterzeile;
     const qreal zweiteGrundlinie = oben + QFontMetricsF(schrift(18, true), &geraet_).height() +
-                                   oberzeileMehr(g) + mm(1) + um.ascent();
+                                   oberzeileMehr(*ober) + mm(1) + um.ascent();
     p.drawText(QPointF(links(), zweiteGrundlinie),
                um.elidedText(zweite, Qt::ElideRight, breite() - kopfAngabenBreite(g) - mm(8)));
 
