@@ -6,9 +6,12 @@
 #include "textdialog.h"
 #include "zusatz/zusatz.h"
 
+#include <QCoreApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <algorithm>
 #include <vector>
 
@@ -18,9 +21,54 @@ constexpr int symbolGroesse = 64;
 // Ab so vielen Zeilen kommt ein Text in den Textdialog, der nichts neu umbricht.
 constexpr qsizetype vieleZeilen = 5;
 
+// QMessageBox bricht einen Text über 500 Punkte Breite neu um und wird auf Bildschirmen über
+// 1024 Punkte höchstens so breit wie der Bildschirm weniger 480, so dass vier lange Knöpfe
+// gestaucht werden. Diese Meldung behält die Zeilen des Texts und wird so breit wie Text und
+// Knöpfe, solange der Bildschirm reicht; erst darüber gilt Qts Größe.
+class Meldung final : public QMessageBox {
+  public:
+    using QMessageBox::QMessageBox;
+
+  protected:
+    void showEvent(QShowEvent* ereignis) override {
+        QMessageBox::showEvent(ereignis);
+        anpassen();
+    }
+    bool event(QEvent* ereignis) override {
+        const bool erledigt = QMessageBox::event(ereignis);
+        if (ereignis->type() == QEvent::LayoutRequest) {
+            anpassen();
+        }
+        return erledigt;
+    }
+
+  private:
+    void anpassen() {
+        auto* feld = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        if (!isVisible() || feld == nullptr || layout() == nullptr) {
+            return;
+        }
+        const bool umbruch = feld->wordWrap();
+        feld->setWordWrap(false);
+        layout()->activate();
+        const QSize noetig = layout()->totalMinimumSize();
+        if (noetig.width() <= screen()->availableGeometry().width() - rahmenBreite) {
+            setFixedSize(noetig.expandedTo(QSize(width(), 0)));
+        } else {
+            feld->setWordWrap(umbruch);
+            layout()->activate();
+        }
+        // Sonst rechnete QMessageBox gleich wieder ihre eigene Größe aus.
+        QCoreApplication::removePostedEvents(this, QEvent::LayoutRequest);
+    }
+
+    // Rahmen und Titelleiste, die der Fenstermanager um die Meldung legt.
+    static constexpr int rahmenBreite = 40;
+};
+
 QString kurzeMeldung(QWidget* eltern, const QString& text, const QStringList& knoepfe,
                      const QString& vorgabe, const QString& harmlos) {
-    QMessageBox box(eltern);
+    Meldung box(eltern);
     box.setWindowTitle(QStringLiteral("Numora"));
     box.setWindowModality(Qt::ApplicationModal);
     // Den Schließknopf gibt es nur, wo er etwas Harmloses wählt.

@@ -38,6 +38,7 @@
 #include <deque>
 #include <functional>
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -61,6 +62,7 @@ class FensterTest : public QObject {
     QStringList knoepfe; // im zuletzt bedienten Dialog, von links nach rechts
     QString dialogText;
     bool blieb = false; // der zuletzt bediente Dialog überstand Escape und Schließen
+    QString mangel;     // was an einem Dialog nicht stimmte
     // Was mit den nächsten modalen Dialogen geschieht, der Reihe nach.
     std::deque<std::function<void(QDialog&, QList<QPushButton*>&)>> schritte;
     QTimer takt;
@@ -91,6 +93,23 @@ class FensterTest : public QObject {
         std::for_each(k.begin(), k.end(), [this](auto* b) { knoepfe << b->text(); });
         auto* box = qobject_cast<QMessageBox*>(d);
         dialogText = box ? box->text() : d->findChild<QPlainTextEdit*>()->toPlainText();
+        // Eine Meldung, deren Zeilen auf den Bildschirm passen (höchstens 60 Zeichen), bricht
+        // sie nicht neu um; keine zeigt ihren Text nur zum Teil, kein Knopf wird gestaucht.
+        const auto zeilen = dialogText.split('\n');
+        const bool passt = std::all_of(zeilen.begin(), zeilen.end(),
+                                       [](const QString& z) { return z.size() <= 60; });
+        if (const auto* feld = box ? box->findChild<QLabel*>("qt_msgbox_label") : nullptr) {
+            const int hoch =
+                feld->wordWrap() ? feld->heightForWidth(feld->width()) : feld->sizeHint().height();
+            if ((passt && feld->wordWrap()) || feld->height() < hoch) {
+                mangel = "neu umbrochen oder abgeschnitten: " + dialogText;
+            }
+        }
+        for (const QPushButton* b : k) {
+            if (b->width() < b->sizeHint().width()) {
+                mangel = "gestaucht: " + b->text();
+            }
+        }
         const auto bilder = d->findChildren<QLabel*>();
         QVERIFY(std::any_of(bilder.begin(), bilder.end(),
                             [](auto* l) { return !l->pixmap().isNull(); }));
@@ -123,6 +142,7 @@ class FensterTest : public QObject {
     void cleanup() {
         fenster.reset();
         QVERIFY(schritte.empty());
+        QVERIFY2(mangel.isEmpty(), qPrintable(std::exchange(mangel, QString())));
     }
 
     // Auf dem kleinen Bildschirm (offscreen 800 × 600) öffnet das Fenster maximiert. Auf
