@@ -323,6 +323,13 @@ bool Hauptfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
             steuerung_.flagsChanged(true);
             befehleAnpassen();
         }
+        // Alt mit einer Taste ist ein Kürzel, kein Text: Ist sein Knopf gerade verborgen (Alt+W
+        // ohne "Warum"), käme sonst der Buchstabe ins Feld und verdürbe die nächste Antwort.
+        if (objekt == ui_->EingabeF &&
+            (taste->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) == Qt::AltModifier &&
+            !taste->text().isEmpty()) {
+            return true;
+        }
     }
     return QMainWindow::eventFilter(objekt, ereignis);
 }

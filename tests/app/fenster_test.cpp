@@ -297,6 +297,8 @@ class FensterTest : public QObject {
         QCOMPARE(status(), numora::phase::raten);
         tippeUndReturn(" ");
         QCOMPARE(fenster->steuerung().stand().aktNummer, 0);
+        QTest::keyClick(eingabe(), Qt::Key_W, Qt::AltModifier); // kein "Warum" da: kein "w"
+        QCOMPARE(eingabe()->text(), " ");
         tippeUndReturn("1");
         eingabe()->clearFocus();
         QTest::keyPress(fenster.get(), Qt::Key_Shift);
