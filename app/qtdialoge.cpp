@@ -62,7 +62,7 @@ class Meldung final : public QMessageBox {
         QCoreApplication::removePostedEvents(this, QEvent::LayoutRequest);
     }
 
-    // Rahmen und Titelleiste, die der Fenstermanager um die Meldung legt.
+    // Der Rahmen, den der Fenstermanager links und rechts um die Meldung legt (großzügig).
     static constexpr int rahmenBreite = 40;
 };
 
