@@ -77,7 +77,21 @@ QSize ganzerText(const QPlainTextEdit& feld, const QString& text) {
             static_cast<int>(zeilen.size()) * zeile + rand + 1};
 }
 
+namespace {
+const QScreen* bildschirmVon(const QWidget* bezug) {
+    return bezug != nullptr ? bezug->screen() : QGuiApplication::primaryScreen();
+}
+} // namespace
+
+QSize freieFlaeche(const QWidget* bezug) {
+    // Großzügig geschätzt: Rahmen und Titelleiste zeichnet der Fenstermanager außerhalb.
+    constexpr int fensterRahmen = 60;
+    const QScreen* s = bildschirmVon(bezug);
+    return s != nullptr ? s->availableGeometry().size() - QSize(fensterRahmen, fensterRahmen)
+                        : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
 QSize aufDenBildschirm(QSize wunsch, const QWidget* bezug) {
-    const QScreen* s = bezug != nullptr ? bezug->screen() : QGuiApplication::primaryScreen();
+    const QScreen* s = bildschirmVon(bezug);
     return s != nullptr ? wunsch.boundedTo(s->availableGeometry().size() * 9 / 10) : wunsch;
 }

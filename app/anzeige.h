@@ -32,6 +32,10 @@ QString mitPdfEndung(const QString& pfad);
 // Die Größe, in der feld den ganzen text ohne Umbruch und ohne Rollen zeigt, samt Rahmen und Rand.
 QSize ganzerText(const QPlainTextEdit& feld, const QString& text);
 
+// Die freie Fläche des Bildschirms, auf dem bezug liegt (ohne bezug: des ersten Bildschirms),
+// weniger Rahmen und Titelleiste, die der Fenstermanager um ein Fenster legt.
+QSize freieFlaeche(const QWidget* bezug);
+
 // Die Wunschgröße eines Nebenfensters, auf kleinen Bildschirmen höchstens neun Zehntel der
 // freien Fläche des Bildschirms, auf dem bezug liegt (ohne bezug: des ersten Bildschirms).
 QSize aufDenBildschirm(QSize wunsch, const QWidget* bezug);

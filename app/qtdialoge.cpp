@@ -11,7 +11,6 @@
 #include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <algorithm>
 #include <vector>
 
@@ -52,7 +51,7 @@ class Meldung final : public QMessageBox {
         feld->setWordWrap(false);
         layout()->activate();
         const QSize noetig = layout()->totalMinimumSize();
-        if (noetig.width() <= screen()->availableGeometry().width() - rahmenBreite) {
+        if (noetig.width() <= freieFlaeche(this).width()) {
             setFixedSize(noetig.expandedTo(QSize(width(), 0)));
         } else {
             feld->setWordWrap(umbruch);
@@ -61,9 +60,6 @@ class Meldung final : public QMessageBox {
         // Sonst rechnete QMessageBox gleich wieder ihre eigene Größe aus.
         QCoreApplication::removePostedEvents(this, QEvent::LayoutRequest);
     }
-
-    // Der Rahmen, den der Fenstermanager links und rechts um die Meldung legt (großzügig).
-    static constexpr int rahmenBreite = 40;
 };
 
 QString kurzeMeldung(QWidget* eltern, const QString& text, const QStringList& knoepfe,

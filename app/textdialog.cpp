@@ -3,12 +3,10 @@
 
 #include "anzeige.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <utility>
@@ -16,8 +14,6 @@
 namespace {
 
 constexpr int symbolGroesse = 64;
-// Rahmen und Titelleiste zeichnet der Fenstermanager außerhalb des Dialogs.
-constexpr int fensterRahmen = 60;
 
 // Wünscht sich die Größe des ganzen Texts; kleiner geht auch, dann mit Rollbalken.
 class Textfeld final : public QPlainTextEdit {
@@ -83,9 +79,7 @@ Textdialog::Textdialog(QWidget* eltern, const QString& text, const QStringList& 
     // So groß wie der Text, höchstens so groß wie der freie Bildschirm; wird er dort zu hoch,
     // braucht der senkrechte Rollbalken Platz in der Breite, wird er zu breit, der waagrechte in
     // der Höhe.
-    const QScreen* bildschirm =
-        eltern != nullptr ? eltern->screen() : QGuiApplication::primaryScreen();
-    const QSize frei = bildschirm->availableGeometry().size() - QSize(fensterRahmen, fensterRahmen);
+    const QSize frei = freieFlaeche(eltern);
     QSize groesse = sizeHint();
     const int balken = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, feld);
     if (groesse.height() > frei.height()) {
