@@ -106,20 +106,36 @@ void ViewController::laden() {
     ladeHinweis_ = std::move(inhalt.hinweis);
 }
 
-void ViewController::speichern() {
+bool ViewController::speichern() {
     const std::string ja = "Ja";
     const std::string r =
         auswahl("Soll nach diesem Spiel die aktualisierte Datei mit HoF-Daten gespeichert werden. ",
                 {ja, "Lieber die Ergebnisse dieses Spiels nicht berücksichtigen."});
     if (r != ja) {
-        return;
+        return true;
     }
-    const HofDatei::Schreiben w = datei_.schreiben(stringCode(alleHallen2String(hof_)));
+    // Ein zweites Numora-Fenster kann die Datei seit dem Start ersetzt haben: Ihr jetziger
+    // Inhalt bleibt, die Änderungen dieses Spiels kommen dazu. Ohne lesbare Datei gilt der
+    // Stand dieses Fensters.
+    HallOfFame stand;
+    if (HofDatei::Inhalt jetzt = datei_.laden(); jetzt.gelesen) {
+        stand.alleHallenErzeugen();
+        stand.zeilenfeldEinhallen(std::move(jetzt.zeilen));
+        hof_.aenderungenAnwenden(stand);
+    } else {
+        stand = hof_;
+    }
+    const HofDatei::Schreiben w = datei_.schreiben(stringCode(alleHallen2String(stand)));
     if (!w.ok) {
-        auswahl(w.meldung, {"hab ich verstanden", ""});
-    } else if (!w.meldung.empty()) {
+        auswahl(w.meldung + "\n Numora bleibt offen, damit die Ergebnisse dieses Spiels nicht "
+                            "verloren gehen.",
+                {"hab ich verstanden", ""});
+        return false;
+    }
+    if (!w.meldung.empty()) {
         meldung(w.meldung);
     }
+    return true;
 }
 
 } // namespace numora

@@ -24,8 +24,10 @@ class HofDatei {
 
     struct Inhalt {
         std::vector<Zeile> zeilen;
-        std::string hinweis; // einmal zu zeigen; leer, wenn es nichts zu sagen gibt
+        std::string hinweis;  // einmal zu zeigen; leer, wenn es nichts zu sagen gibt
+        bool gelesen = false; // die Datei ließ sich lesen, ganz oder zum Teil
     };
+    // Auch vor dem Schreiben noch einmal gerufen: Ein anderes Fenster kann sie ersetzt haben.
     Inhalt laden();
 
     struct Schreiben {

@@ -483,8 +483,9 @@ bool ViewController::verlassen() {
     } else if (r == weiterImProgramm) {
         return false;
     } else {
-        if (hof_.hfdatenChanged) {
-            speichern();
+        // Misslingt das Speichern, bleibt Numora offen, sonst wären die Ergebnisse verloren.
+        if (hof_.hfdatenChanged && !speichern()) {
+            return false;
         }
         ende_.beenden();
         return true;

@@ -120,7 +120,8 @@ class ViewController {
     bool hofMoeglich() const;
     bool loeschenBestaetigt(std::int64_t thema, std::int64_t level);
     void laden();
-    void speichern();
+    // Falsch nur, wenn das Schreiben misslang.
+    bool speichern();
 
     Bildschirm& bildschirm_;
     Dialoge& dialoge_;

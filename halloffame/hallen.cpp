@@ -52,6 +52,7 @@ void HallOfFame::alleHallenErzeugen() {
 }
 
 void HallOfFame::einHallen2(const Zeile& z) {
+    aenderungen.push_back({z, false});
     const auto it = alleHallen.find(hallenSchluessel(z.bereich, z.level));
     if (it != alleHallen.end()) {
         it->second = einHallen(z, it->second);
@@ -72,7 +73,19 @@ void HallOfFame::zeilenfeldEinhallen(std::vector<Zeile> zf) {
 }
 
 void HallOfFame::loescheHalle(std::int64_t th, std::int64_t lv) {
+    aenderungen.push_back({platzhalter(th, lv), true});
     alleHallen[hallenSchluessel(th, lv)] = genHall(th, lv);
+}
+
+void HallOfFame::aenderungenAnwenden(HallOfFame& ziel) const {
+    for (const Aenderung& a : aenderungen) {
+        if (a.geloescht) {
+            ziel.loescheHalle(a.zeile.bereich, a.zeile.level);
+        } else {
+            ziel.einHallen2(a.zeile);
+        }
+    }
+    ziel.hfdatenChanged = ziel.hfdatenChanged || hfdatenChanged;
 }
 
 const Halle* HallOfFame::halle(std::int64_t th, std::int64_t lv) const {

@@ -26,6 +26,13 @@ struct HallOfFame {
     std::map<std::string, Halle> alleHallen;
     // Wird wahr, sobald ein Ergebnis eingetragen oder eine Halle gelöscht wurde.
     bool hfdatenChanged = false;
+    // Was einHallen2 und loescheHalle geändert haben, in dieser Reihenfolge; bei geloescht
+    // steht die Zeile nur für Thema und Level der Halle.
+    struct Aenderung {
+        Zeile zeile;
+        bool geloescht = false;
+    };
+    std::vector<Aenderung> aenderungen;
 
     // Die 27 Hallen der Themen 0 bis 8 mit den Levels 1 bis 3, je zehn Platzhalter.
     void alleHallenErzeugen();
@@ -36,6 +43,9 @@ struct HallOfFame {
     // aber nicht quadratisch. Die Zeilen werden verschoben, nicht kopiert.
     void zeilenfeldEinhallen(std::vector<Zeile> zf);
     void loescheHalle(std::int64_t th, std::int64_t lv);
+    // Wiederholt die Änderungen dieses Objekts an ziel, etwa an dem Stand, den ein anderes
+    // Numora-Fenster inzwischen gespeichert hat.
+    void aenderungenAnwenden(HallOfFame& ziel) const;
 
     const Halle* halle(std::int64_t th, std::int64_t lv) const;
 };

@@ -16,6 +16,8 @@ const std::string ordner = "/home/anna/Dokumente/";
 const std::string sicherung = ordner + "Hfdaten-Sicherung.nmr";
 const std::string anna = "&ANNA am 3.7.2026  9:05 Uhr &0&0&1&1&"; // was spieleRunde einträgt
 const std::string kaputt = anna + "&kaputt&";
+const std::string bleibtOffen =
+    "\n Numora bleibt offen, damit die Ergebnisse dieses Spiels nicht verloren gehen.";
 
 struct Fehler {
     std::string alt; // leer: kein Dokumente-Ordner
@@ -43,10 +45,53 @@ TEST(Datei, MisslingtDasSpeichernBleibtDieAlteDatei) {
         s.ablage.dateien[hofPfad] = f.alt;
         s.ablage.scheitert = f.scheitert;
         s.rundeUndEnde();
-        EXPECT_EQ(s.letzterDialog().frage, f.meldung);
+        EXPECT_EQ(s.letzterDialog().frage, f.meldung + bleibtOffen);
         EXPECT_EQ(s.ablage.dateien.at(hofPfad), f.alt);
         EXPECT_EQ(s.ablage.dateien.size(), 1 + f.scheitert.count("entfernen"));
+        // Numora bleibt offen; wer die Ergebnisse aufgibt, kann dann gehen.
+        EXPECT_EQ(s.fenster.beendet, 0);
+        EXPECT_FALSE(s.vc.quit());
+        s.antworte({"Numora endgültig verlassen", "Nein"});
+        EXPECT_TRUE(s.vc.quit());
         EXPECT_EQ(s.fenster.beendet, 1);
+    }
+}
+
+// Zwei Fenster zugleich: Was das andere inzwischen gespeichert hat, bleibt beim Speichern.
+TEST(Datei, ErgebnisseEinesAnderenFenstersBleiben) {
+    const std::string otto = "&OTTO am 1.7.2026  8:00 Uhr &50&2&1&5&";
+    const std::string berta = "&BERTA am 1.7.2026  8:10 Uhr &40&0&1&5&";
+    struct Fall {
+        std::optional<std::string> dazwischen; // die Datei, die das andere Fenster hinterließ
+        bool ottoLoeschen;                     // dieses Fenster setzt Ottos Halle zurück
+        std::vector<std::string> drin, nicht;
+    };
+    for (const Fall& f : {Fall{otto + berta, false, {otto, berta, anna}, {}},
+                          Fall{berta, false, {berta, anna}, {otto}}, // dort gelöscht
+                          Fall{otto + berta, true, {berta, anna}, {otto}},
+                          Fall{std::nullopt, false, {otto, anna}, {}}}) { // dort entfernt
+        Spiel s;
+        s.ablage.dateien[hofPfad] = otto;
+        s.vc.viewDidLoad();
+        if (f.dazwischen) {
+            s.ablage.dateien[hofPfad] = *f.dazwischen;
+        } else {
+            s.ablage.dateien.erase(hofPfad);
+        }
+        if (f.ottoLoeschen) {
+            s.antworte({"1", "Löschen"});
+            s.vc.prepareHofNeu(2);
+        }
+        s.spieleRunde();
+        s.antworte({"Numora endgültig verlassen", "Ja"});
+        s.vc.undTschuess();
+        const std::string& jetzt = s.ablage.dateien.at(hofPfad);
+        for (const std::string& z : f.drin) {
+            EXPECT_THAT(jetzt, testing::HasSubstr(z));
+        }
+        for (const std::string& z : f.nicht) {
+            EXPECT_THAT(jetzt, testing::Not(testing::HasSubstr(z)));
+        }
     }
 }
 
