@@ -29,6 +29,7 @@ class Verlaufsdatei final : public numora::Verlauf {
     rundenDurchgehen(const std::optional<std::string>& spieler, bool mitAntworten,
                      const std::function<void(const numora::RundenEintrag&)>& je) override;
     std::optional<std::string> meldungFuerSpieler() override;
+    std::filesystem::path datei() const override { return datei_; }
 
   private:
     // Lädt beim ersten Aufruf; nullptr, wenn das Modul fehlt.

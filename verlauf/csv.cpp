@@ -8,7 +8,9 @@
 #include <fcntl.h>
 #include <streambuf>
 #include <string_view>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace numora {
@@ -199,11 +201,30 @@ Ergebnis csvDateiSchreiben(Verlauf& verlauf, const std::filesystem::path& datei,
                            const std::optional<std::string>& spieler, CsvArt art) {
     static std::atomic<unsigned> zaehler{0};
     const std::string scheitern = "Die Datei " + datei.string() + " ist nicht geschrieben: ";
+    // Der Export überschriebe sonst, was er gerade liest.
+    if (const std::filesystem::path db = verlauf.datei(); !db.empty()) {
+        for (const char* endung : {"", "-wal", "-shm", "-journal"}) {
+            std::error_code f;
+            if (std::filesystem::equivalent(datei, db.string() + endung, f)) {
+                return {false, scheitern + "Dort liegt der Verlauf selbst."};
+            }
+        }
+    }
+    // Ein Verweis bleibt Verweis, und eine ersetzte Datei behält ihre Rechte: Wer den Export
+    // nur für sich lesbar gemacht hat, findet ihn nicht für alle lesbar wieder.
+    std::filesystem::path ziel = datei;
+    if (std::error_code f; std::filesystem::is_symlink(datei, f)) {
+        if (std::filesystem::path echt = std::filesystem::weakly_canonical(datei, f); !f) {
+            ziel = std::move(echt);
+        }
+    }
+    struct stat alt {};
+    const bool ersetzt = ::stat(ziel.c_str(), &alt) == 0;
     std::string temp;
     int fd = -1;
     for (int versuch = 0; fd < 0 && versuch < 100; ++versuch) {
         temp =
-            datei.string() + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(zaehler++);
+            ziel.string() + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(zaehler++);
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) {
             return {false, scheitern + systemGrund(errno, datei)};
@@ -211,6 +232,9 @@ Ergebnis csvDateiSchreiben(Verlauf& verlauf, const std::filesystem::path& datei,
     }
     if (fd < 0) {
         return {false, scheitern + systemGrund(EEXIST, datei)};
+    }
+    if (ersetzt) {
+        ::fchmod(fd, alt.st_mode & 07777);
     }
     DateiPuffer puffer(fd);
     std::ostream aus(&puffer);
@@ -222,7 +246,7 @@ Ergebnis csvDateiSchreiben(Verlauf& verlauf, const std::filesystem::path& datei,
     if (::close(fd) != 0 && fehler == 0) {
         fehler = errno;
     }
-    if (e.ok && fehler == 0 && ::rename(temp.c_str(), datei.c_str()) != 0) {
+    if (e.ok && fehler == 0 && ::rename(temp.c_str(), ziel.c_str()) != 0) {
         fehler = errno;
     }
     if (!e.ok || fehler != 0) {

@@ -7,6 +7,7 @@
 #include "core/uhr.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -118,6 +119,9 @@ class Verlauf {
     // Einmal je Objekt, also einmal je Programmlauf: der Satz, den der Spieler über ein
     // Scheitern oder eine beiseitegelegte Datei erfahren soll. Danach immer leer.
     virtual std::optional<std::string> meldungFuerSpieler() = 0;
+
+    // Die Datei, in der der Verlauf liegt; leer ohne Datei.
+    virtual std::filesystem::path datei() const { return {}; }
 };
 
 } // namespace numora

@@ -45,7 +45,7 @@ class Verlaufsdatenbank : public Verlauf {
     // Öffnet, falls noch nicht geschehen. Das Ergebnis der letzten Arbeit mit der Datei.
     Ergebnis oeffnen();
     const Ergebnis& letztesErgebnis() const { return letztes_; }
-    const std::filesystem::path& datei() const { return datei_; }
+    std::filesystem::path datei() const override { return datei_; }
 
   protected:
     // Nach jeder Anweisung beim Schreiben einer Runde, gezählt ab 1. Tests werfen hier,

@@ -80,6 +80,20 @@ TEST(Csv, DateiWirdGanzOderGarNichtErsetzt) {
               "Die Datei " + (t / "ordner.csv").string() +
                   " ist nicht geschrieben: Unter diesem Namen liegt ein Ordner.");
     EXPECT_TRUE(fs::is_empty(t / "ordner.csv"));
+    // Ein Verweis bleibt Verweis, die Rechte der alten Datei bleiben, und über den Verlauf
+    // selbst schreibt der Export nie.
+    const auto nurIch = fs::perms::owner_read | fs::perms::owner_write;
+    std::ofstream(t / "export.csv") << "alt";
+    fs::permissions(t / "export.csv", nurIch);
+    fs::create_symlink(t / "export.csv", t / "verweis.csv");
+    EXPECT_TRUE(csvDateiSchreiben(v, t / "verweis.csv", std::nullopt).ok);
+    EXPECT_TRUE(fs::is_symlink(t / "verweis.csv"));
+    EXPECT_EQ(lies(inhalt(t / "export.csv")).size(), 2u);
+    EXPECT_EQ(fs::status(t / "export.csv").permissions(), nurIch);
+    EXPECT_EQ(csvDateiSchreiben(v, t / "verlauf.sqlite", std::nullopt).meldung,
+              "Die Datei " + (t / "verlauf.sqlite").string() +
+                  " ist nicht geschrieben: Dort liegt der Verlauf selbst.");
+    EXPECT_EQ(v.spielerNamen().size(), 1u);
     for (const auto& e : fs::directory_iterator(t.pfad)) {
         EXPECT_THAT(e.path().string(), testing::Not(testing::HasSubstr(".tmp-"))); // keine Reste
     }
