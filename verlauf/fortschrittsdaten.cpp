@@ -6,6 +6,7 @@
 #include "core/utf8.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace numora {
@@ -19,10 +20,11 @@ std::string themaName(std::int64_t thema) {
     return "Thema " + std::to_string(thema);
 }
 
-// Eine Nachkommastelle mit deutschem Komma: 6,4
+// Eine Nachkommastelle mit deutschem Komma, halbe Zehntel aufgerundet wie in der Schule: 6,25
+// wird 6,3 (printf allein rundet hier zur geraden Ziffer, also 6,2).
 std::string kommazahl(double wert) {
     std::array<char, 32> puffer{};
-    std::snprintf(puffer.data(), puffer.size(), "%.1f", wert);
+    std::snprintf(puffer.data(), puffer.size(), "%.1f", std::floor(wert * 10 + 0.5) / 10);
     std::string text = puffer.data();
     std::replace(text.begin(), text.end(), '.', ',');
     return text;

@@ -12,10 +12,12 @@ using namespace numora;
 TEST(Fortschrittsdaten, TabellenzeilenAuchOhneNormaleRunde) {
     const std::vector<FortschrittZeile> zeilen = {
         {0, 1, 7, 2, 8, 41, 6.4499, {2026, 7, 3, 9, 5}},
+        {0, 2, 4, 0, 7, 50, 6.25, {2026, 7, 3, 9, 5}}, // kaufmännisch gerundet
         {8, 3, 0, 1, std::nullopt, std::nullopt, std::nullopt, {2027, 12, 31, 23, 59}},
         {12, 2, 1, 0, 0, 99, 0.0, {2026, 1, 2, 0, 0}}};
     const std::vector<TabellenZeile> erwartet = {
         {0, 1, {"Grundrechenarten", "1", "7 + 2 Übungen", "8 richtig in 41 s", "6,4", "3.7.2026"}},
+        {0, 2, {"Grundrechenarten", "2", "4", "7 richtig in 50 s", "6,3", "3.7.2026"}},
         {8, 3, {"Proportions-Rechnen", "3", "0 + 1 Übung", "–", "–", "31.12.2027"}},
         {12, 2, {"Thema 12", "2", "1", "0 richtig in 99 s", "0,0", "2.1.2026"}}};
     EXPECT_EQ(tabelle(zeilen), erwartet);
