@@ -64,8 +64,9 @@ HofDatei::Inhalt HofDatei::laden() {
     return {{},
             "Die Datei Hfdaten.nmr fehlt im Dokumente-Ordner, dort liegt aber eine Sicherung:\n " +
                 sicherungsPfad(*ordner, frei - 1) +
-                "\n Numora zeigt ihre Ergebnisse nicht an und lässt sie unverändert. Wer sie "
-                "zurückhaben möchte, beendet Numora und benennt die Sicherung in Hfdaten.nmr um."};
+                "\n Numora zeigt ihre Ergebnisse nicht an und lässt sie unverändert.\n Wer sie "
+                "zurückhaben möchte, beendet Numora und benennt die Sicherung\n in Hfdaten.nmr "
+                "um."};
 }
 
 HofDatei::Schreiben HofDatei::schreiben(const std::string& s) {
