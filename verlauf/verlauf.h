@@ -66,6 +66,8 @@ struct FortschrittZeile {
     std::optional<std::int64_t> besteSekunden;
     std::optional<double> schnittLetzteFuenf;
     Kalenderzeit zuletzt;
+    // Wächst mit jeder gespeicherten Runde: Was zuletzt kam, auch in derselben Minute.
+    std::int64_t letzteRunde = 0;
 
     friend bool operator==(const FortschrittZeile&, const FortschrittZeile&) = default;
 };

@@ -396,7 +396,7 @@ std::vector<FortschrittZeile> Verlaufsdatenbank::fortschritt(const std::string& 
         zeilen.clear();
         SQLite::Transaction lesen(v.db); // ein Stand für alle Abfragen
         SQLite::Statement gruppen(v.db, R"(
-            SELECT g.thema, g.level, g.normal, g.uebung, r.ende
+            SELECT g.thema, g.level, g.normal, g.uebung, r.ende, g.letzte
             FROM (SELECT thema, level, SUM(uebung = 0) AS normal, SUM(uebung = 1) AS uebung,
                       MAX(id) AS letzte
                   FROM runde WHERE spieler = ? GROUP BY thema, level) g
@@ -415,6 +415,7 @@ std::vector<FortschrittZeile> Verlaufsdatenbank::fortschritt(const std::string& 
             z.runden = gruppen.getColumn(2).getInt64();
             z.uebungsrunden = gruppen.getColumn(3).getInt64();
             z.zuletzt = zeitAusText(gruppen.getColumn(4).getString());
+            z.letzteRunde = gruppen.getColumn(5).getInt64();
             if (z.runden > 0) {
                 for (SQLite::Statement* q : {&bestes, &schnitt}) {
                     q->reset();

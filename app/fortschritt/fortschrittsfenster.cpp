@@ -32,7 +32,6 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
-#include <tuple>
 
 namespace {
 
@@ -43,11 +42,6 @@ constexpr int hoechsteRichtige = 8;
 
 QString text(const std::string& s) {
     return QString::fromStdString(s);
-}
-
-bool frueher(const numora::Kalenderzeit& a, const numora::Kalenderzeit& b) {
-    return std::tie(a.jahr, a.monat, a.tag, a.stunde, a.minute) <
-           std::tie(b.jahr, b.monat, b.tag, b.stunde, b.minute);
 }
 
 class Fortschrittsfenster final : public QWidget, public Fortschrittsanzeige {
@@ -197,7 +191,7 @@ class Fortschrittsfenster final : public QWidget, public Fortschrittsanzeige {
             if (vorher == std::pair(zeilen_[r].thema, zeilen_[r].level)) {
                 gleich = r;
             }
-            if (!juengste || frueher(zeilen[*juengste].zuletzt, zeilen[r].zuletzt)) {
+            if (!juengste || zeilen[*juengste].letzteRunde < zeilen[r].letzteRunde) {
                 juengste = r;
             }
         }

@@ -46,7 +46,7 @@ class FortschrittTest : public QObject {
         numora::test::TempOrdner t;
         numora::Verlaufsdatenbank v(t / "verlauf.sqlite");
         for (const auto& r :
-             {runde("ANNA", 0, 1, 4, 1), runde("ANNA", 0, 1, 6, 2), runde("ANNA", 2, 3, 8, 3),
+             {runde("ANNA", 0, 1, 4, 1), runde("ANNA", 0, 1, 6, 3), runde("ANNA", 2, 3, 8, 3),
               runde("BERND", 5, 2, 3, 4), runde("BERND", 5, 2, 1, 5, true)}) {
             QVERIFY(v.rundeSpeichern(r).ok);
         }
@@ -74,7 +74,7 @@ class FortschrittTest : public QObject {
                                                  "5,0", "3.7.2026"}));
         QCOMPARE(zeile(tabelle, 1),
                  (QStringList{"Bruchrechnung", "3", "1", "8 richtig in 52 s", "8,0", "3.7.2026"}));
-        // Gewählt ist die zuletzt gespielte Zeile.
+        // Gewählt ist die zuletzt gespielte Zeile, auch wenn die andere in derselben Minute endete.
         QCOMPARE(tabelle->currentRow(), 1);
         QCOMPARE(kurve(a), (QList<QPointF>{{1, 8}}));
         tabelle->selectRow(0);

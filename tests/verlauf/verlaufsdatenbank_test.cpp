@@ -84,8 +84,8 @@ TEST(Verlauf, UebersichtKurveUndHaeufigsteFehlerLassenUebungAusDerWertung) {
         ASSERT_TRUE(v.rundeSpeichern(r).ok);
     }
     EXPECT_EQ(v.fortschritt("ANNA"),
-              (std::vector<FortschrittZeile>{{0, 1, 7, 1, 8, 30, 5.6, uebung.ende},
-                                             {2, 3, 1, 0, 4, 56, 4.0, {2026, 7, 3, 10, 8}}}));
+              (std::vector<FortschrittZeile>{{0, 1, 7, 1, 8, 30, 5.6, uebung.ende, 8},
+                                             {2, 3, 1, 0, 4, 56, 4.0, {2026, 7, 3, 10, 8}, 9}}));
     EXPECT_EQ(v.kurve("ANNA", 0, 1), erwartet);
     // Frage 8 fehlt in den Runden mit 1 bis 5 Richtigen und in der Übung.
     EXPECT_EQ(v.haeufigsteFehler("ANNA", 0, 1, 2),
