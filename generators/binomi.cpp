@@ -10,6 +10,15 @@
 
 namespace numora {
 
+std::string mitKaestchen(std::string text) {
+    constexpr std::string_view kaestchen = "\u25A1";
+    for (auto p = text.find(blende); p != std::string::npos;
+         p = text.find(blende, p + kaestchen.size())) {
+        text.replace(p, blende.size(), kaestchen);
+    }
+    return text;
+}
+
 namespace {
 
 // Quotient mit geklammertem negativem Divisor: "-18 / (-18)".

@@ -6,6 +6,7 @@
 #include "core/aufgabe.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace numora {
@@ -13,6 +14,9 @@ namespace numora {
 // Platzhalter der Lücke: ein Zeichen aus dem privaten Bereich (U+F8FF). Das Fenster
 // zeigt es als sichtbares Kästchen.
 inline constexpr std::string_view blende = "\xEF\xA3\xBF";
+
+// Der Text, wie der Spieler ihn sieht: jede Lücke als Kästchen □. Für Verlauf und Ausgaben.
+std::string mitKaestchen(std::string text);
 
 struct Binom {
     std::int64_t p;

@@ -90,7 +90,8 @@ std::optional<int> Befehlszeile::lesen(const std::vector<std::string>& argumente
             positionen.push_back(a);
             continue;
         }
-        if (o->streng && std::exchange(o->gesehen, true)) {
+        // Zweimal derselbe Wert wäre stillschweigend der letzte; das verdeckt Tippfehler.
+        if (!o->fehlt.empty() && std::exchange(o->gesehen, true)) {
             return abbruch(a + " ist doppelt angegeben.");
         }
         std::string wert;

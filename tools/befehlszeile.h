@@ -32,7 +32,8 @@ class Befehlszeile {
         : programm_(std::move(programm)), aufruf_(aufruf), optionsAnfang_(optionsAnfang) {}
 
     void schalter(std::string name, bool& ziel);
-    // fehlt nennt das Fehlende ("der Dateiname"). Streng heißt: höchstens einmal, nie leer.
+    // fehlt nennt das Fehlende ("der Dateiname"). Streng heißt: nie leer. Jede Option mit
+    // Wert darf nur einmal vorkommen.
     void text(std::string name, std::string fehlt, std::string& ziel, bool streng = false);
     void zahl(std::string name, std::string was, std::int64_t von, std::int64_t bis,
               std::int64_t& ziel);

@@ -6,6 +6,7 @@
 #include "core/karte.h"
 #include "core/themen.h"
 #include "core/zufall.h"
+#include "generators/binomi.h"
 #include "generators/kartenfolge.h"
 
 #include <cstdint>
@@ -40,7 +41,7 @@ void druckeText(const numora::Karte& k, std::int64_t angebotIndex, std::int64_t 
               << numora::angebot[static_cast<std::size_t>(angebotIndex)] << ", Level " << level
               << ") ===\n"
               << "Frage:\n"
-              << k.frage << "\nAntwort: " << numora::antwortText(k) << '\n';
+              << numora::mitKaestchen(k.frage) << "\nAntwort: " << numora::antwortText(k) << '\n';
     if (!k.hilfe.empty()) {
         std::cout << "Erklärung:\n" << k.hilfe << '\n';
     }
@@ -49,8 +50,9 @@ void druckeText(const numora::Karte& k, std::int64_t angebotIndex, std::int64_t 
 
 void druckeJson(const numora::Karte& k, std::int64_t angebotIndex, std::int64_t level,
                 std::int64_t nummer) {
-    nlohmann::json zeile = {{"thema", angebotIndex}, {"level", level},       {"nummer", nummer},
-                            {"frage", k.frage},      {"antwort", k.antwort}, {"hilfe", k.hilfe}};
+    nlohmann::json zeile = {{"thema", angebotIndex}, {"level", level},
+                            {"nummer", nummer},      {"frage", numora::mitKaestchen(k.frage)},
+                            {"antwort", k.antwort},  {"hilfe", k.hilfe}};
     if (k.auchRichtig) {
         zeile["auchRichtig"] = std::to_string(*k.auchRichtig);
     }
@@ -95,5 +97,9 @@ int main(int argc, char** argv) {
                                  druckeText(k, o.thema, o.level, p, nummer);
                              }
                          });
+    // Ein voller Datenträger oder eine geschlossene Ausgabe ist kein Erfolg.
+    if (!std::cout.flush()) {
+        return z.abbruch("Die Ausgabe ließ sich nicht schreiben.", 1);
+    }
     return 0;
 }

@@ -26,6 +26,9 @@ TEST(NumoraKarten, DruecktAchtKartenJePaketWiederholbar) {
     EXPECT_EQ(karten("0 3 --seed 1 --json"), json);
     EXPECT_EQ(karten("0 1 --anzahl 5 --json").size(), 40u);
     EXPECT_EQ(karten("0 3 --seed 7").at(0), "=== Paket 1, Karte 1 (Grundrechenarten, Level 3) ===");
+    // Die Lücke der Binomaufgaben erscheint wie im Spiel als Kästchen.
+    EXPECT_NE(starte(std::string(NUMORA_KARTEN) + " 3 1 --seed 1").aus.find("für \u25A1 in"),
+              std::string::npos);
 }
 
 TEST(NumoraKarten, FalscherAufrufEndetMitCode2UndEinerZeile) {
@@ -42,6 +45,8 @@ TEST(NumoraKarten, FalscherAufrufEndetMitCode2UndEinerZeile) {
          Aufruf{"0 1 --seed --hilfe", "nicht \"--hilfe\""},
          Aufruf{"0 1 --bunt --hilfe", "Unbekannte Option \"--bunt\"."},
          Aufruf{"0 1 --hilfe --bunt", "Aufruf: numora-karten THEMA LEVEL", 0},
+         Aufruf{"0 1 --seed 1 --seed 2", "--seed ist doppelt angegeben."},
+         Aufruf{"0 1 >/dev/full", "Die Ausgabe ließ sich nicht schreiben.", 1},
          Aufruf{"--version", "numora-karten ", 0}});
 }
 
