@@ -17,7 +17,11 @@ namespace numora {
 
 namespace {
 
+// "-5" oder "+3,5" ist eine Zahl mit Vorzeichen; "=5/6" bleibt eine Formel.
 bool siehtNachZahlAus(std::string_view text) {
+    if (text[0] != '-' && text[0] != '+') {
+        return false;
+    }
     bool ziffer = false;
     for (const char c : text.substr(1)) {
         if (c >= '0' && c <= '9') {
@@ -220,6 +224,12 @@ Ergebnis csvDateiSchreiben(Verlauf& verlauf, const std::filesystem::path& datei,
     }
     struct stat alt {};
     const bool ersetzt = ::stat(ziel.c_str(), &alt) == 0;
+    // Ein Gerät oder eine Pipe unter dem Namen (etwa /dev/null) wird nie durch eine Datei ersetzt.
+    if (ersetzt && !S_ISREG(alt.st_mode)) {
+        return {false, scheitern + (S_ISDIR(alt.st_mode)
+                                        ? "Unter diesem Namen liegt ein Ordner."
+                                        : "Unter diesem Namen liegt keine gewöhnliche Datei.")};
+    }
     std::string temp;
     int fd = -1;
     for (int versuch = 0; fd < 0 && versuch < 100; ++versuch) {

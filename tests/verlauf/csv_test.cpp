@@ -6,6 +6,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -46,6 +47,7 @@ TEST(Csv, NamenUndTexteUeberstehenDenRundweg) {
         r.beginn = {2026, 12, 7, 9, 5};
         r.antworten[0].eingabe = "-5";
         r.antworten[1].eingabe = "-A1+1";
+        r.antworten[2].eingabe = "=5/6";
         ASSERT_TRUE(v.rundeSpeichern(r).ok);
     }
     std::ostringstream runden, antworten;
@@ -65,6 +67,7 @@ TEST(Csv, NamenUndTexteUeberstehenDenRundweg) {
     EXPECT_EQ(a[1], (Zeile{"X;Y;", "Bruchrechnung", "2", "7.12.2026 09:05", "nein", "1", "Frage 1",
                            "-5", "1", "ja", "1", "", "Weil 1"}));
     EXPECT_EQ(a[2][7], "'-A1+1"); // keine Formel
+    EXPECT_EQ(a[3][7], "'=5/6");
     EXPECT_EQ(a[8][11], "vorzeichen");
 }
 
@@ -94,6 +97,11 @@ TEST(Csv, DateiWirdGanzOderGarNichtErsetzt) {
               "Die Datei " + (t / "verlauf.sqlite").string() +
                   " ist nicht geschrieben: Dort liegt der Verlauf selbst.");
     EXPECT_EQ(v.spielerNamen().size(), 1u);
+    ASSERT_EQ(mkfifo((t / "rohr.csv").c_str(), 0600), 0);
+    EXPECT_EQ(csvDateiSchreiben(v, t / "rohr.csv", std::nullopt).meldung,
+              "Die Datei " + (t / "rohr.csv").string() +
+                  " ist nicht geschrieben: Unter diesem Namen liegt keine gewöhnliche Datei.");
+    EXPECT_TRUE(fs::is_fifo(t / "rohr.csv"));
     for (const auto& e : fs::directory_iterator(t.pfad)) {
         EXPECT_THAT(e.path().string(), testing::Not(testing::HasSubstr(".tmp-"))); // keine Reste
     }
