@@ -81,7 +81,7 @@ ArbeitsblattDialog::ArbeitsblattDialog(QWidget* eltern)
     startwert_->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{1,20}")), startwert_));
     startwert_->setText(QString::number(zufaelligerStartwert()));
-    titel_->setMaxLength(80);
+    titel_->setMaxLength(static_cast<int>(laengsterTitel));
 
     auto* wuerfeln = new QPushButton(QStringLiteral("&Neu"), this);
     wuerfeln->setObjectName(QStringLiteral("wuerfeln"));

@@ -75,11 +75,10 @@ int main(int argc, char** argv) {
     blatt.startwert = startwert ? *startwert : zufaelligerStartwert();
     blatt.titel = QString::fromStdString(titel);
 
-    // Das Werkzeug zeigt kein Fenster und braucht Qt nur für die Schriften: ohne eigene Wahl
-    // des Benutzers darum immer offscreen, so läuft es gleich auf Servern und am Desktop.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    // Das Werkzeug zeigt kein Fenster und braucht Qt nur für die Schriften: immer offscreen,
+    // so läuft es gleich auf Servern, über SSH und am Desktop, auch wenn die Umgebung eine
+    // Anzeige nennt, die es nicht gibt.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qts englische Hinweise (etwa zu XDG_RUNTIME_DIR) würden die eine deutsche Fehlerzeile
     // verwässern; was zählt, meldet das Werkzeug selbst.
     qInstallMessageHandler([](QtMsgType art, const QMessageLogContext&, const QString& text) {

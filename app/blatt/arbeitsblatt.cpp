@@ -27,6 +27,11 @@ std::optional<QString> arbeitsblattFehler(const Arbeitsblatt& blatt) {
                 numora::bereichsMeldung(p.was, p.von, p.bis, std::to_string(p.wert)));
         }
     }
+    if (blatt.titel.size() > laengsterTitel) {
+        return QStringLiteral("Der Titel darf höchstens %1 Zeichen lang sein, nicht %2.")
+            .arg(laengsterTitel)
+            .arg(blatt.titel.size());
+    }
     return std::nullopt;
 }
 

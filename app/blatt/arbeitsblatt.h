@@ -11,6 +11,8 @@ inline constexpr std::int64_t wenigsteFragen = 8;
 inline constexpr std::int64_t meisteFragen = 40;
 inline constexpr std::int64_t vorgabeFragen = 16;
 inline constexpr std::int64_t meisteVarianten = 40;
+// Länger fasst der Kopf der ersten Seite den Titel nicht mehr.
+inline constexpr qsizetype laengsterTitel = 80;
 
 struct Arbeitsblatt {
     // Nummer des Themas im Angebot, 0 bis 8, wie bei numora-karten.

@@ -17,6 +17,9 @@ QString schreibFehler(const QString& pfad, const QSaveFile& datei) {
     if (ziel.isDir()) {
         return QStringLiteral("\"%1\" ist ein Ordner, keine Datei.").arg(pfad);
     }
+    if (ziel.exists() && !ziel.isFile()) {
+        return QStringLiteral("\"%1\" ist keine gewöhnliche Datei.").arg(pfad);
+    }
     if (!QFileInfo(ziel.absolutePath()).isDir()) {
         return QStringLiteral("Den Ordner \"%1\" gibt es nicht.").arg(ordner);
     }
@@ -37,8 +40,10 @@ std::optional<QString> arbeitsblattSpeichern(const Arbeitsblatt& blatt, const QS
         return QStringLiteral("Es fehlt der Name der PDF-Datei.");
     }
     QSaveFile datei(pfad);
-    // Vorab, sonst entstünde das ganze Blatt erst, bevor das Umbenennen scheitert.
-    if (QFileInfo(pfad).isDir() || !datei.open(QIODevice::WriteOnly)) {
+    // Vorab, sonst entstünde das ganze Blatt erst, bevor das Umbenennen scheitert. Ein Gerät
+    // oder eine Pipe (etwa /dev/null) wird nie durch eine Datei ersetzt.
+    const QFileInfo ziel(pfad);
+    if (ziel.isDir() || (ziel.exists() && !ziel.isFile()) || !datei.open(QIODevice::WriteOnly)) {
         return schreibFehler(pfad, datei);
     }
     bool gesetzt = false;
@@ -52,6 +57,12 @@ std::optional<QString> arbeitsblattSpeichern(const Arbeitsblatt& blatt, const QS
     if (!gesetzt) {
         datei.cancelWriting();
         return QStringLiteral("Das Arbeitsblatt ließ sich nicht setzen.");
+    }
+    // commit() übersieht einen Fehler beim letzten Leeren des Puffers (voller Datenträger)
+    // und setzte dann ein abgeschnittenes PDF an seinen Platz.
+    if (!datei.flush() || datei.error() != QFileDevice::NoError) {
+        datei.cancelWriting();
+        return schreibFehler(pfad, datei);
     }
     if (!datei.commit()) {
         return schreibFehler(pfad, datei);

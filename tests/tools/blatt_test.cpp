@@ -12,6 +12,7 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <tuple>
 #include <vector>
 
@@ -206,6 +207,10 @@ TEST_F(NumoraBlatt, SechzehnEinzeiligeFragenFuellenDreiSeitenUndDieLoesungenEine
 
 // Im leeren Ordner gestartet: Kein falscher Aufruf lässt dort eine Datei zurück.
 TEST_F(NumoraBlatt, FalscherAufrufEndetMitCode2EinerZeileUndOhneDatei) {
+    const std::string langerTitel = "2 1 --titel " + std::string(81, 'x') + " -o b.pdf";
+    const fs::path rohr = ordner.string() + "-rohr"; // neben dem Ordner, der leer bleiben soll
+    ASSERT_EQ(mkfifo(rohr.c_str(), 0600), 0);
+    const std::string aufsRohr = "2 1 -o " + rohr.string();
     pruefeAufrufe(
         "cd " + ordner.string() + " && " NUMORA_BLATT, "numora-blatt",
         {Aufruf{"", "genau zwei Zahlen, THEMA und LEVEL"},
@@ -229,7 +234,23 @@ TEST_F(NumoraBlatt, FalscherAufrufEndetMitCode2EinerZeileUndOhneDatei) {
          Aufruf{"2 1 -x -o b.pdf", "Unbekannte Option \"-x\"."},
          Aufruf{"2 1 -o fehlt/b.pdf", "gibt es nicht"},
          Aufruf{"2 1 -o .", "ist ein Ordner"},
+         Aufruf{aufsRohr.c_str(), "ist keine gewöhnliche Datei"},
+         Aufruf{"2 1 -o a.pdf -o b.pdf", "-o ist doppelt angegeben."},
+         Aufruf{langerTitel.c_str(), "Der Titel darf höchstens 80 Zeichen lang sein, nicht 81."},
          Aufruf{"--version", "numora-blatt ", 0}});
+    EXPECT_TRUE(fs::is_fifo(rohr));
+    fs::remove(rohr);
+
+    // Voller Datenträger (hier die Grenze der Dateigröße) mitten im letzten Puffer: kein Erfolg
+    // und kein abgeschnittenes PDF.
+    const std::string aufruf =
+        "cd " + ordner.string() + " && " NUMORA_BLATT " 1 1 --seed 1 -o b.pdf";
+    ASSERT_EQ(starte(aufruf).code, 0);
+    const auto groesse = fs::file_size(ordner / "b.pdf");
+    fs::remove(ordner / "b.pdf");
+    const Lauf voll = starte("trap '' XFSZ; prlimit --fsize=" + std::to_string(groesse - 100) +
+                             " sh -c '" + aufruf + "'");
+    EXPECT_EQ(voll.code, 2) << voll.fehler;
     EXPECT_TRUE(fs::is_empty(ordner)) << "halbe oder temporäre Datei übrig";
 }
 
