@@ -27,7 +27,7 @@ const char* const aufruf =
     "                         Ohne Angabe ein zufälliger, er steht auf dem Blatt.\n"
     "  --erklaerungen         Erklärungen zu den Lösungen\n"
     "  --schluessel-am-ende   alle Lösungen am Ende statt nach jeder Variante\n"
-    "  --titel TEXT           Überschrift (Vorgabe \"Arbeitsblatt\")\n"
+    "  --titel TEXT           Überschrift, höchstens 80 Zeichen (Vorgabe \"Arbeitsblatt\")\n"
     "  -o DATEI.pdf           die PDF-Datei, die entsteht\n"
     "  --version              die Version ausgeben\n";
 
