@@ -20,6 +20,21 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Der Name als SQLite-URI; %, ? und # stünden sonst für Kodierung, Parameter und Anker.
+std::string alsUri(const fs::path& datei) {
+    std::string uri = "file:";
+    for (const char c : datei.string()) {
+        if (c == '%' || c == '?' || c == '#') {
+            std::array<char, 4> kode{};
+            std::snprintf(kode.data(), kode.size(), "%%%02X", static_cast<unsigned char>(c));
+            uri += kode.data();
+        } else {
+            uri += c;
+        }
+    }
+    return uri;
+}
+
 // Je Schritt eine Funktion: migrationen[v] hebt das Schema von Version v auf v + 1.
 void schemaVersion1(SQLite::Database& db) {
     db.exec(R"(
@@ -209,10 +224,16 @@ Ergebnis Verlaufsdatenbank::verbinden() {
     if (fs::is_directory(datei_, ec)) {
         return {false, "Unter " + datei_.string() + " liegt ein Ordner statt einer Datei."};
     }
-    const int flaggen =
-        schreiben ? SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE : SQLite::OPEN_READONLY;
+    // Nur lesen, ohne Spuren: Ohne -wal schreibt gerade kein Numora, und die Datei wird ohne
+    // Sperren gelesen. So geht es auch in einem schreibgeschützten Ordner, und neben der Datei
+    // bleiben keine -wal und -shm, die ihrem Besitzer später das Schreiben verwehren.
+    const bool unveraenderlich = !schreiben && !fs::exists(datei_.string() + "-wal", ec);
+    const int flaggen = schreiben         ? SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE
+                        : unveraenderlich ? SQLite::OPEN_READONLY | SQLite::OPEN_URI
+                                          : SQLite::OPEN_READONLY;
+    const std::string name = unveraenderlich ? alsUri(datei_) + "?immutable=1" : datei_.string();
     v_ = std::make_unique<Verbindung>(
-        Verbindung{SQLite::Database(datei_, flaggen, static_cast<int>(warten_.count()))});
+        Verbindung{SQLite::Database(name, flaggen, static_cast<int>(warten_.count()))});
     SQLite::Database& db = v_->db;
     db.exec("PRAGMA foreign_keys = ON");
     if (!schreiben) {

@@ -23,6 +23,8 @@ TEST(NumoraVerlauf, SchreibtDieRundenEinesSpielersUndWeistFalschenAufrufAb) {
     EXPECT_THAT(inhalt(ziel), testing::EndsWith("Übung\r\nANNA;Grundrechenarten;1;3.7.2026 09:00;"
                                                 "3.7.2026 10:00;55;5;nein\r\n"));
     EXPECT_EQ(inhalt(datei), vorher);
+    // Lesen hinterlässt keine Begleitdateien, die später einem anderen das Schreiben verwehren.
+    EXPECT_FALSE(fs::exists(datei.string() + "-wal") || fs::exists(datei.string() + "-shm"));
     pruefeAufrufe(aufruf, "numora-verlauf",
                   {Aufruf{"", "Es fehlt --csv DATEI"},
                    Aufruf{"--csv", "Nach --csv fehlt der Wert."},
