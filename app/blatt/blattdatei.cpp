@@ -11,7 +11,7 @@
 namespace {
 
 // Der Grund in Worten, soweit er sich am Dateisystem ablesen lässt.
-QString schreibFehler(const QString& pfad, const QSaveFile& datei) {
+QString schreibFehler(const QString& pfad) {
     const QFileInfo ziel(pfad);
     const QString ordner = QDir::toNativeSeparators(ziel.absolutePath());
     if (ziel.isDir()) {
@@ -26,8 +26,12 @@ QString schreibFehler(const QString& pfad, const QSaveFile& datei) {
     if (!QFileInfo(ziel.absolutePath()).isWritable()) {
         return QStringLiteral("In den Ordner \"%1\" darf nicht geschrieben werden.").arg(ordner);
     }
-    return QStringLiteral("Die Datei \"%1\" ließ sich nicht schreiben (%2).")
-        .arg(pfad, datei.errorString());
+    if (ziel.exists() && !ziel.isWritable()) {
+        return QStringLiteral("Die Datei \"%1\" ist schreibgeschützt.").arg(pfad);
+    }
+    // Qts eigener Grund wäre englisch; übrig bleibt vor allem ein voller Datenträger.
+    return QStringLiteral("Die Datei \"%1\" ließ sich nicht schreiben; ist der Datenträger voll?")
+        .arg(pfad);
 }
 
 } // namespace
@@ -44,7 +48,7 @@ std::optional<QString> arbeitsblattSpeichern(const Arbeitsblatt& blatt, const QS
     // oder eine Pipe (etwa /dev/null) wird nie durch eine Datei ersetzt.
     const QFileInfo ziel(pfad);
     if (ziel.isDir() || (ziel.exists() && !ziel.isFile()) || !datei.open(QIODevice::WriteOnly)) {
-        return schreibFehler(pfad, datei);
+        return schreibFehler(pfad);
     }
     bool gesetzt = false;
     {
@@ -62,10 +66,10 @@ std::optional<QString> arbeitsblattSpeichern(const Arbeitsblatt& blatt, const QS
     // und setzte dann ein abgeschnittenes PDF an seinen Platz.
     if (!datei.flush() || datei.error() != QFileDevice::NoError) {
         datei.cancelWriting();
-        return schreibFehler(pfad, datei);
+        return schreibFehler(pfad);
     }
     if (!datei.commit()) {
-        return schreibFehler(pfad, datei);
+        return schreibFehler(pfad);
     }
     return std::nullopt;
 }

@@ -251,6 +251,7 @@ TEST_F(NumoraBlatt, FalscherAufrufEndetMitCode2EinerZeileUndOhneDatei) {
     const Lauf voll = starte("trap '' XFSZ; prlimit --fsize=" + std::to_string(groesse - 100) +
                              " sh -c '" + aufruf + "'");
     EXPECT_EQ(voll.code, 2) << voll.fehler;
+    EXPECT_NE(voll.fehler.find("ist der Datenträger voll?"), std::string::npos) << voll.fehler;
     EXPECT_TRUE(fs::is_empty(ordner)) << "halbe oder temporäre Datei übrig";
 }
 
