@@ -209,8 +209,12 @@ Ergebnis Verlaufsdatenbank::oeffnen() {
 }
 
 Ergebnis Verlaufsdatenbank::verbinden() {
-    const bool schreiben = modus_ == Modus::schreiben;
     std::error_code ec;
+    // Eine Datei ohne Schreibrecht bleibt lesbar: Fortschritt und Export gehen, nur das
+    // Speichern einer Runde scheitert mit seiner Meldung.
+    const bool schreiben =
+        modus_ == Modus::schreiben &&
+        (!fs::exists(datei_, ec) || ::faccessat(AT_FDCWD, datei_.c_str(), W_OK, AT_EACCESS) == 0);
     if (!schreiben && !fs::exists(datei_, ec)) {
         return {false, "Unter " + datei_.string() + " gibt es keinen Verlauf."};
     }

@@ -174,10 +174,14 @@ TEST(Zuverlaessigkeit, SchreibfehlerWerdenEinmalGemeldetUndLassenDieDateiHeil) {
     EXPECT_EQ(status, 0);
     EXPECT_EQ(pruefung(datei), "ok");
 
+    // Ein Spiel endet sauber, dann nimmt jemand Datei und Ordner das Schreibrecht.
+    EXPECT_EQ(Verlaufsdatenbank(datei).spielerNamen(), std::vector<std::string>{"ANNA"});
     const std::string vorher = inhalt(datei);
-    const auto lesbar = fs::perms::owner_read | fs::perms::others_read;
+    // Der Gast ist nobody mit der Gruppe root: Auch die Gruppe darf nur lesen.
+    const auto lesbar = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
     fs::permissions(datei, lesbar);
-    fs::permissions(ordner, lesbar | fs::perms::owner_exec | fs::perms::others_exec);
+    fs::permissions(ordner, lesbar | fs::perms::owner_exec | fs::perms::group_exec |
+                                fs::perms::others_exec);
     {
         AlsGast gast;
         if (!AlsGast::wirksam()) {
@@ -189,7 +193,8 @@ TEST(Zuverlaessigkeit, SchreibfehlerWerdenEinmalGemeldetUndLassenDieDateiHeil) {
                     testing::StartsWith("Dein Fortschritt wird nicht gespeichert. Numora darf"));
         EXPECT_EQ(v.meldungFuerSpieler(), e.meldung);
         EXPECT_FALSE(v.rundeSpeichern(runde("ANNA", 0, 1, 4)).ok);
-        EXPECT_EQ(v.meldungFuerSpieler(), std::nullopt); // einmal je Lauf
+        EXPECT_EQ(v.meldungFuerSpieler(), std::nullopt);               // einmal je Lauf
+        EXPECT_EQ(v.spielerNamen(), std::vector<std::string>{"ANNA"}); // Lesen geht weiter
     }
     fs::permissions(ordner, fs::perms::all);
     EXPECT_EQ(inhalt(datei), vorher);
