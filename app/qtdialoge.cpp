@@ -11,6 +11,7 @@
 #include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <algorithm>
 #include <vector>
 
@@ -51,8 +52,18 @@ class Meldung final : public QMessageBox {
         feld->setWordWrap(false);
         layout()->activate();
         const QSize noetig = layout()->totalMinimumSize();
-        if (noetig.width() <= freieFlaeche(this).width()) {
-            setFixedSize(noetig.expandedTo(QSize(width(), 0)));
+        if (const QSize frei = freieFlaeche(this); noetig.width() <= frei.width()) {
+            // Um die bisherige Mitte gewachsen, nicht nach rechts aus dem Bildschirm hinaus.
+            QRect neu(geometry().topLeft(), noetig.expandedTo(QSize(width(), 0)));
+            neu.moveCenter(geometry().center());
+            if (const QScreen* s = screen()) {
+                const QRect bild = s->availableGeometry();
+                neu.moveTo(std::clamp(neu.x(), bild.x(), bild.x() + frei.width() - neu.width()),
+                           std::clamp(neu.y(), bild.y(),
+                                      std::max(bild.y(), bild.y() + frei.height() - neu.height())));
+            }
+            setFixedSize(neu.size());
+            move(neu.topLeft());
         } else {
             feld->setWordWrap(umbruch);
             layout()->activate();

@@ -110,6 +110,9 @@ class FensterTest : public QObject {
                 mangel = "gestaucht: " + b->text();
             }
         }
+        if (!d->screen()->availableGeometry().contains(d->geometry())) {
+            mangel = "ragt aus dem Bildschirm: " + dialogText;
+        }
         const auto bilder = d->findChildren<QLabel*>();
         QVERIFY(std::any_of(bilder.begin(), bilder.end(),
                             [](auto* l) { return !l->pixmap().isNull(); }));
