@@ -2,21 +2,28 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 #include <memory>
 
 class Klangquelle;
+class QThread;
 
-// Der Warnton. Das Tonmodul wird erst beim ersten Ton oder kurz nach dem Start geladen, im
-// Thread der Oberfläche, aber erst wenn das Fenster schon zu sehen ist. Ohne Modul oder
-// Audiogerät bleibt der Systemton.
+// Der Warnton. Das Tonmodul wird kurz nach dem Start oder beim ersten Ton geladen, in einem
+// eigenen Thread: Ein Tondienst, der nicht antwortet, hält so nie das Fenster auf. Bis der
+// Klang bereit ist, und ohne Modul oder Audiogerät, klingt der Systemton.
 class Piepton : public QObject {
   public:
-    explicit Piepton(QObject* eltern = nullptr);
+    using Fabrik = std::function<Klangquelle*()>;
+    // Ohne Fabrik kommt der Klang aus dem Tonmodul.
+    explicit Piepton(QObject* eltern = nullptr, Fabrik fabrik = {});
     ~Piepton() override;
     void vorbereiten();
     void spielen();
 
   private:
-    bool vorbereitet_ = false;
-    std::unique_ptr<Klangquelle> klang_;
+    struct Zustand;
+    Fabrik fabrik_;
+    QThread* faden_ = nullptr;
+    QObject* arbeiter_ = nullptr; // lebt im Thread des Klangs
+    std::shared_ptr<Zustand> zustand_;
 };

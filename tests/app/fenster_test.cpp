@@ -10,6 +10,8 @@
 #include "fehlerdurchsicht.h"
 #include "halloffame/halldatei.h"
 #include "hauptfenster.h"
+#include "klangquelle.h"
+#include "piepton.h"
 #include "qtdateiablage.h"
 #include "qtdialoge.h"
 #include "start.h"
@@ -35,8 +37,11 @@
 #include <QTextLayout>
 #include <QTimer>
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <deque>
 #include <functional>
+#include <future>
 #include <tuple>
 #include <utility>
 
@@ -226,6 +231,29 @@ class FensterTest : public QObject {
         aktion("hof00neu");
         QCOMPARE(halle.front().richtige, 0);
         QVERIFY(ablage.entfernen(datei).ok);
+    }
+
+    // Ein Tondienst, der nicht antwortet, hält das Fenster nicht auf: Bis der Klang bereit ist,
+    // klingt der Systemton, danach der Klang.
+    void tonHaeltDasFensterNichtAuf() {
+        struct Klang final : Klangquelle {
+            std::atomic<int>& gespielt;
+            explicit Klang(std::atomic<int>& n) : gespielt(n) {}
+            bool bereit() const override { return true; }
+            void spielen() override { ++gespielt; }
+        };
+        std::promise<void> frei;
+        const std::shared_future<void> freigabe = frei.get_future().share();
+        std::atomic<int> gespielt{0};
+        std::atomic<bool> freigegeben{false};
+        Piepton ton(nullptr, [&] {
+            freigegeben = freigabe.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+            return new Klang(gespielt);
+        });
+        ton.spielen(); // kehrt zurück, während das Modul noch lädt
+        frei.set_value();
+        QTRY_VERIFY((ton.spielen(), gespielt > 0));
+        QVERIFY(freigegeben);
     }
 
     // Eine lange, von Hand umbrochene Erklärung behält ihre Zeilen in einem Dialog so breit
