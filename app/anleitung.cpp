@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "anleitung.h"
 
+#include "farben.h"
 #include "zugaenglichkeit.h"
 
 #include <QAction>
@@ -38,10 +39,45 @@ QToolButton* knopf(QWidget* eltern, const char* name, QAction* aktion) {
     return k;
 }
 
+// Die Farben im HTML sind für eine helle Palette gewählt. Auf einer dunklen kommen lesbare
+// dazu; sonst stünden dunkelblaue Überschriften auf Schwarz und helle Schrift in hellen Kästen.
+class Anleitungstext final : public QTextBrowser {
+  public:
+    using QTextBrowser::QTextBrowser;
+
+  protected:
+    QVariant loadResource(int art, const QUrl& name) override {
+        QVariant inhalt = QTextBrowser::loadResource(art, name);
+        const QPalette& p = palette();
+        const QColor grund = p.color(QPalette::Base);
+        const QColor schrift = p.color(QPalette::Text);
+        if (art != QTextDocument::HtmlResource || !dunkel(grund, schrift)) {
+            return inhalt;
+        }
+        const QColor blau = lesbar(QColor(0x8c, 0xb8, 0xe8), grund);
+        const QString regeln =
+            QStringLiteral("h1, h2, h3 { color: %1; } code { background-color: %2; } "
+                           "pre { background-color: %3; } th { background-color: %4; } "
+                           "table, td, th { border-color: %5; } .klein { color: %6; }")
+                .arg(blau.name(), mischen(grund, schrift, 0.14).name(),
+                     mischen(grund, schrift, 0.08).name(), mischen(grund, blau, 0.25).name(),
+                     mischen(grund, schrift, 0.35).name(), gedaempft(schrift, grund).name());
+        QString html = QString::fromUtf8(inhalt.toByteArray());
+        html.replace(QStringLiteral("</style>"), regeln + QStringLiteral("</style>"));
+        return html;
+    }
+    void changeEvent(QEvent* ereignis) override {
+        QTextBrowser::changeEvent(ereignis);
+        if (ereignis->type() == QEvent::PaletteChange && !source().isEmpty()) {
+            reload();
+        }
+    }
+};
+
 } // namespace
 
 Anleitungsfenster::Anleitungsfenster(QWidget* eltern)
-    : QWidget(eltern, Qt::Window), text_(new QTextBrowser(this)), suchleiste_(new QWidget(this)),
+    : QWidget(eltern, Qt::Window), text_(new Anleitungstext(this)), suchleiste_(new QWidget(this)),
       suchfeld_(new QLineEdit(suchleiste_)), suchmeldung_(new QLabel(suchleiste_)) {
     ressourcenLaden();
     // Den Programmnamen hängt Qt selbst an: "Anleitung — Numora".

@@ -6,6 +6,7 @@
 #include "blatt/blattsatz.h"
 #include "core/themen.h"
 #include "core/utf8.h"
+#include "farben.h"
 #include "zugaenglichkeit.h"
 
 #include <QCheckBox>
@@ -124,7 +125,12 @@ ArbeitsblattDialog::ArbeitsblattDialog(QWidget* eltern)
         this);
     hinweis->setObjectName(QStringLiteral("erlaeuterung"));
     hinweis->setWordWrap(true);
-    hinweis->setForegroundRole(QPalette::PlaceholderText);
+    // Blasser als die Felder, aber lesbar; die Farbe für Platzhalter ist es nicht auf jeder
+    // dunklen Palette.
+    QPalette blass = hinweis->palette();
+    blass.setColor(QPalette::WindowText,
+                   gedaempft(blass.color(QPalette::WindowText), blass.color(QPalette::Window)));
+    hinweis->setPalette(blass);
     zustand_->setObjectName(QStringLiteral("zustand"));
     zustand_->setWordWrap(true);
     zustand_->setTextInteractionFlags(Qt::TextSelectableByMouse);

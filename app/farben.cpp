@@ -34,10 +34,6 @@ QColor schriftFuer(const QColor& grund) {
                                                                     : QColor(Qt::white);
 }
 
-QColor lesbar(const QColor& wunsch, const QColor& grund) {
-    return kontrast(wunsch, grund) >= mindestKontrast ? wunsch : schriftFuer(grund);
-}
-
 // Eine frische Palette: Was hier nicht steht, erbt das Feld weiter vom Fenster, auch nach
 // einem Wechsel der Palette.
 void faerben(QWidget* w, std::initializer_list<std::pair<QPalette::ColorRole, QColor>> rollen) {
@@ -67,6 +63,29 @@ double kontrast(const QColor& schrift, const QColor& grund) {
     return (std::max(l1, l2) + 0.05) / (std::min(l1, l2) + 0.05);
 }
 
+bool dunkel(const QColor& grund, const QColor& schrift) {
+    return luminanz(grund.toRgb()) < luminanz(schrift.toRgb());
+}
+
+QColor lesbar(const QColor& wunsch, const QColor& grund) {
+    return kontrast(wunsch, grund) >= mindestKontrast ? wunsch : schriftFuer(grund);
+}
+
+QColor mischen(const QColor& a, const QColor& b, double anteil) {
+    const QColor x = a.toRgb();
+    const QColor y = b.toRgb();
+    const auto kanal = [anteil](float p, float q) {
+        return static_cast<float>((1 - anteil) * p + anteil * q);
+    };
+    return QColor::fromRgbF(kanal(x.redF(), y.redF()), kanal(x.greenF(), y.greenF()),
+                            kanal(x.blueF(), y.blueF()));
+}
+
+QColor gedaempft(const QColor& schrift, const QColor& grund) {
+    const QColor blasser = mischen(schrift, grund, 0.3);
+    return kontrast(blasser, grund) >= mindestKontrast ? blasser : schrift;
+}
+
 void eingabeFaerben(QWidget* eingabe, bool editierbar) {
     const QColor& grund = editierbar ? eingabeGruen : eingabeGesperrt;
     faerben(eingabe, {{QPalette::Base, grund},
@@ -93,7 +112,7 @@ void spielfarbenSetzen(QWidget* fenster) {
     // Das helle Papier nur auf einer hellen Palette; auf einer dunklen blieben sonst große
     // grelle Flächen, und Grund und Schrift des Desktops passen dort zueinander.
     const QPalette& p = fenster->palette();
-    if (luminanz(p.color(QPalette::Window)) > luminanz(p.color(QPalette::WindowText))) {
+    if (!dunkel(p.color(QPalette::Window), p.color(QPalette::WindowText))) {
         faerben(feld("MittelZ"),
                 {{QPalette::Window, papier}, {QPalette::WindowText, schriftFuer(papier)}});
         faerben(feld("Antw0"), {{QPalette::Base, papier}, {QPalette::Text, schriftFuer(papier)}});

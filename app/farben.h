@@ -18,3 +18,11 @@ void eingabeFaerben(QWidget* eingabe, bool editierbar);
 // Das Kontrastverhältnis nach WCAG 2, von 1 bis 21; eine durchscheinende Schrift zählt so, wie
 // sie auf dem Grund erscheint.
 double kontrast(const QColor& schrift, const QColor& grund);
+// Eine dunkle Palette: die Schrift heller als ihr Grund.
+bool dunkel(const QColor& grund, const QColor& schrift);
+// wunsch, wenn es auf grund mindestens 4,5:1 absticht, sonst Schwarz oder Weiß.
+QColor lesbar(const QColor& wunsch, const QColor& grund);
+// Zwischen a (anteil 0) und b (anteil 1).
+QColor mischen(const QColor& a, const QColor& b, double anteil);
+// Nebensächliche Schrift: blasser als schrift, aber noch mit 4,5:1 auf grund.
+QColor gedaempft(const QColor& schrift, const QColor& grund);

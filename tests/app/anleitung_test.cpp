@@ -5,12 +5,16 @@
 
 #include "anleitung.h"
 #include "core/themen.h"
+#include "farben.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QSet>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextTable>
 #include <algorithm>
 
 namespace {
@@ -95,6 +99,47 @@ class AnleitungTest : public QObject {
         QVERIFY(fenster.suchen(QStringLiteral("Hfdaten-Sicherung-2")));
         QCOMPARE(t->textCursor().selectionStart(), einziger);
         QVERIFY(!fenster.suchen(QStringLiteral("Quadratwurzelziehmaschine")));
+    }
+
+    // Jede Schrift hebt sich mit 4,5:1 von ihrem Grund ab, auf heller wie auf dunkler Palette:
+    // Überschriften, Code, Tabellenköpfe, Verweise und Kleingedrucktes.
+    void liestSichAufJederPalette() {
+        const QPalette vorher = QApplication::palette();
+        for (const bool nacht : {false, true}) {
+            QPalette p = vorher;
+            if (nacht) {
+                for (const auto& [rolle, farbe] : {std::pair{QPalette::Base, 0x232629},
+                                                   {QPalette::Window, 0x2a2e32},
+                                                   {QPalette::Text, 0xfcfcfc},
+                                                   {QPalette::WindowText, 0xfcfcfc},
+                                                   {QPalette::Link, 0x8cb8e8}}) {
+                    p.setColor(rolle, QColor(farbe));
+                }
+            }
+            QApplication::setPalette(p);
+            Anleitungsfenster fenster;
+            const QColor text = fenster.text()->palette().color(QPalette::Text);
+            const QColor papier = fenster.text()->palette().color(QPalette::Base);
+            const QTextDocument& d = *fenster.text()->document();
+            for (QTextBlock b = d.begin(); b.isValid(); b = b.next()) {
+                QColor grund = papier;
+                if (const QTextTable* t = QTextCursor(b).currentTable()) {
+                    const QBrush zelle = t->cellAt(b.position()).format().background();
+                    grund = zelle.style() != Qt::NoBrush ? zelle.color() : grund;
+                }
+                const QBrush block = b.blockFormat().background();
+                grund = block.style() != Qt::NoBrush ? block.color() : grund;
+                for (auto f = b.begin(); !f.atEnd(); ++f) {
+                    const QTextCharFormat z = f.fragment().charFormat();
+                    const QColor g =
+                        z.background().style() != Qt::NoBrush ? z.background().color() : grund;
+                    const QColor s =
+                        z.foreground().style() != Qt::NoBrush ? z.foreground().color() : text;
+                    QVERIFY2(kontrast(s, g) >= 4.5, qPrintable(f.fragment().text()));
+                }
+            }
+        }
+        QApplication::setPalette(vorher);
     }
 
     void foto() {

@@ -3,6 +3,7 @@
 // Felder unverfälscht an den Satz weiter und meldet Fehler, ohne eine Datei zu hinterlassen.
 
 #include "arbeitsblattdialog.h"
+#include "farben.h"
 #include "gast.h"
 #include "hauptfenster.h"
 #include "qtdateiablage.h"
@@ -112,6 +113,23 @@ class ArbeitsblattTest : public QObject {
         QFile pdf(tmp.filePath(QStringLiteral("blatt v1.2.pdf")));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.read(5) == "%PDF-");
+    }
+
+    // Auch auf einer dunklen Palette ist die Erläuterung lesbar (die Farbe für Platzhalter
+    // war es dort nicht).
+    void erlaeuterungLesbarAufDunklerPalette() {
+        const QPalette vorher = QApplication::palette();
+        QPalette nacht = vorher;
+        nacht.setColor(QPalette::Window, QColor(0x2a, 0x2e, 0x32));
+        nacht.setColor(QPalette::WindowText, QColor(0xfc, 0xfc, 0xfc));
+        nacht.setColor(QPalette::PlaceholderText, QColor(0, 0, 0, 128));
+        QApplication::setPalette(nacht);
+        ArbeitsblattDialog d;
+        const auto* l = feld<QLabel>(d, "erlaeuterung");
+        const double k = kontrast(l->palette().color(l->foregroundRole()),
+                                  l->palette().color(l->backgroundRole()));
+        QApplication::setPalette(vorher);
+        QVERIFY2(k >= 4.5, qPrintable(QString::number(k)));
     }
 
     void fehlerErscheinenDeutschUndHinterlassenNichts_data() {
