@@ -13,11 +13,21 @@
 
 int main(int argc, char** argv) {
     // Vor QApplication, damit --version auch ohne grafische Anzeige antwortet.
+    bool plattformGewaehlt = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
             std::puts("Numora " NUMORA_VERSION);
             return 0;
         }
+        plattformGewaehlt = plattformGewaehlt || std::strcmp(argv[i], "-platform") == 0;
+    }
+    // Ohne Anzeige bräche Qt mit einer englischen Meldung ab, die zur Neuinstallation rät.
+    if (!plattformGewaehlt && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::fputs("numora: Keine grafische Anzeige gefunden (DISPLAY und WAYLAND_DISPLAY sind "
+                   "leer). Numora läuft nur in einer Desktop-Sitzung.\n",
+                   stderr);
+        return 1;
     }
     Schriftvorlauf schriften;
     QApplication app(argc, argv);

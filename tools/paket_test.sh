@@ -103,6 +103,12 @@ ok "alle $(wc -l <"$arbeit/dateien") Dateien liegen an ihrem Platz"
 ausgabe=$(env -u DISPLAY -u WAYLAND_DISPLAY "$wurzel$programm" --version)
 [ "$ausgabe" = "Numora $version" ] || fehler "numora --version sagt „$ausgabe“ statt „Numora $version“"
 ok "numora --version: $ausgabe"
+# Ohne Anzeige eine deutsche Zeile und Code 1, nicht Qts Abbruch.
+meldung=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$wurzel$programm" 2>&1) &&
+  fehler "numora ohne Anzeige endet mit Code 0"
+[[ "$meldung" == "numora: Keine grafische Anzeige gefunden"* ]] ||
+  fehler "numora ohne Anzeige sagt „$meldung“"
+ok "numora ohne Anzeige: $meldung"
 for werkzeug in $(grep '/bin/numora-' "$arbeit/dateien"); do
   ausgabe=$("$wurzel$werkzeug" --version) || fehler "$werkzeug --version ist gescheitert"
   ok "$(basename "$werkzeug") --version: $ausgabe"
