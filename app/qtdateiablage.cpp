@@ -20,8 +20,32 @@ namespace {
 
 using Ergebnis = numora::Dateiablage::Ergebnis;
 
+// Die Beschreibung des Systems; die häufigen auf Deutsch, auch wo dem System seine deutschen
+// Texte fehlen (sonst stünde "Permission denied" mitten in der deutschen Meldung).
 std::string systemFehler(int nummer) {
-    return QString::fromLocal8Bit(std::strerror(nummer)).toStdString();
+    switch (nummer) {
+    case EACCES:
+    case EPERM:
+        return "Keine Berechtigung";
+    case EROFS:
+        return "Das Dateisystem ist nur lesbar";
+    case ENOSPC:
+        return "Auf dem Gerät ist kein Speicherplatz mehr verfügbar";
+    case EDQUOT:
+        return "Der zugewiesene Plattenplatz ist erschöpft";
+    case EFBIG:
+        return "Die Datei ist zu groß";
+    case ENOENT:
+        return "Datei oder Verzeichnis nicht gefunden";
+    case ENOTDIR:
+        return "Ist kein Verzeichnis";
+    case EISDIR:
+        return "Ist ein Verzeichnis";
+    case EIO:
+        return "Eingabe-/Ausgabefehler";
+    default:
+        return QString::fromLocal8Bit(std::strerror(nummer)).toStdString();
+    }
 }
 
 std::string dateiName(const std::string& pfad) {

@@ -85,7 +85,8 @@ class AblageTest : public QObject {
             s.rundeUndEnde();
         }
         QVERIFY(s.letzterDialog().frage.starts_with("Schreiben der Datei file://" +
-                                                    datei.toStdString() + " ist gescheitert"));
+                                                    datei.toStdString() +
+                                                    " ist gescheitert, Error: Keine Berechtigung"));
         QCOMPARE(inhalt(datei), anna);
     }
 
