@@ -115,10 +115,11 @@ bool ViewController::speichern() {
         return true;
     }
     // Ein zweites Numora-Fenster kann die Datei seit dem Start ersetzt haben: Ihr jetziger
-    // Inhalt bleibt, die Änderungen dieses Spiels kommen dazu. Ohne lesbare Datei gilt der
-    // Stand dieses Fensters.
+    // Inhalt bleibt, die Änderungen dieses Spiels kommen dazu. Eine fehlende, leere oder
+    // beschädigte Datei stammt von keinem Fenster; dann gilt der Stand dieses Fensters (und
+    // eine beschädigte bleibt als Sicherung).
     HallOfFame stand;
-    if (HofDatei::Inhalt jetzt = datei_.laden(); jetzt.gelesen) {
+    if (HofDatei::Inhalt jetzt = datei_.laden(); jetzt.vollstaendig && !jetzt.zeilen.empty()) {
         stand.alleHallenErzeugen();
         stand.zeilenfeldEinhallen(std::move(jetzt.zeilen));
         hof_.aenderungenAnwenden(stand);

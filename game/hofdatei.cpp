@@ -45,7 +45,7 @@ HofDatei::Inhalt HofDatei::laden() {
     case Dateiablage::Lesestatus::gelesen: {
         HofDateiInhalt inhalt = hofDateiLesen(std::move(l.inhalt));
         sicherungNoetig_ = !inhalt.vollstaendig;
-        return {std::move(inhalt.zeilen), {}, true};
+        return {std::move(inhalt.zeilen), {}, inhalt.vollstaendig};
     }
     // Eine vorhandene, aber unlesbare Datei wird beim Speichern nicht einfach überschrieben.
     case Dateiablage::Lesestatus::unlesbar:

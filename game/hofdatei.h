@@ -24,8 +24,8 @@ class HofDatei {
 
     struct Inhalt {
         std::vector<Zeile> zeilen;
-        std::string hinweis;  // einmal zu zeigen; leer, wenn es nichts zu sagen gibt
-        bool gelesen = false; // die Datei ließ sich lesen, ganz oder zum Teil
+        std::string hinweis;       // einmal zu zeigen; leer, wenn es nichts zu sagen gibt
+        bool vollstaendig = false; // die Datei ließ sich ganz lesen
     };
     // Auch vor dem Schreiben noch einmal gerufen: Ein anderes Fenster kann sie ersetzt haben.
     Inhalt laden();

@@ -4,6 +4,7 @@
 #include "core/themen.h"
 
 #include <algorithm>
+#include <iterator>
 #include <set>
 #include <utility>
 
@@ -52,7 +53,7 @@ void HallOfFame::alleHallenErzeugen() {
 }
 
 void HallOfFame::einHallen2(const Zeile& z) {
-    aenderungen.push_back({z, false});
+    aenderungen.push_back({z, false, {}});
     const auto it = alleHallen.find(hallenSchluessel(z.bereich, z.level));
     if (it != alleHallen.end()) {
         it->second = einHallen(z, it->second);
@@ -73,16 +74,25 @@ void HallOfFame::zeilenfeldEinhallen(std::vector<Zeile> zf) {
 }
 
 void HallOfFame::loescheHalle(std::int64_t th, std::int64_t lv) {
-    aenderungen.push_back({platzhalter(th, lv), true});
-    alleHallen[hallenSchluessel(th, lv)] = genHall(th, lv);
+    Halle& h = alleHallen[hallenSchluessel(th, lv)];
+    Aenderung a{platzhalter(th, lv), true, {}};
+    std::copy_if(h.begin(), h.end(), std::back_inserter(a.entfernt),
+                 [](const Zeile& z) { return !istPlatzhalter(z); });
+    aenderungen.push_back(std::move(a));
+    h = genHall(th, lv);
 }
 
 void HallOfFame::aenderungenAnwenden(HallOfFame& ziel) const {
     for (const Aenderung& a : aenderungen) {
-        if (a.geloescht) {
-            ziel.loescheHalle(a.zeile.bereich, a.zeile.level);
-        } else {
+        if (!a.geloescht) {
             ziel.einHallen2(a.zeile);
+            continue;
+        }
+        Halle& h = ziel.alleHallen[hallenSchluessel(a.zeile.bereich, a.zeile.level)];
+        for (const Zeile& z : a.entfernt) {
+            if (const auto it = std::find(h.begin(), h.end(), z); it != h.end()) {
+                h.erase(it);
+            }
         }
     }
     ziel.hfdatenChanged = ziel.hfdatenChanged || hfdatenChanged;

@@ -26,11 +26,12 @@ struct HallOfFame {
     std::map<std::string, Halle> alleHallen;
     // Wird wahr, sobald ein Ergebnis eingetragen oder eine Halle gelöscht wurde.
     bool hfdatenChanged = false;
-    // Was einHallen2 und loescheHalle geändert haben, in dieser Reihenfolge; bei geloescht
-    // steht die Zeile nur für Thema und Level der Halle.
+    // Was einHallen2 und loescheHalle geändert haben, in dieser Reihenfolge: ein Ergebnis oder
+    // die Ergebnisse, die eine gelöschte Halle von Thema und Level der Zeile hielt.
     struct Aenderung {
         Zeile zeile;
         bool geloescht = false;
+        std::vector<Zeile> entfernt;
     };
     std::vector<Aenderung> aenderungen;
 
@@ -44,7 +45,8 @@ struct HallOfFame {
     void zeilenfeldEinhallen(std::vector<Zeile> zf);
     void loescheHalle(std::int64_t th, std::int64_t lv);
     // Wiederholt die Änderungen dieses Objekts an ziel, etwa an dem Stand, den ein anderes
-    // Numora-Fenster inzwischen gespeichert hat.
+    // Numora-Fenster inzwischen gespeichert hat. Eine gelöschte Halle verliert dort nur die
+    // Ergebnisse, die hier gelöscht wurden; was das andere Fenster eintrug, bleibt.
     void aenderungenAnwenden(HallOfFame& ziel) const;
 
     const Halle* halle(std::int64_t th, std::int64_t lv) const;

@@ -61,15 +61,19 @@ TEST(Datei, MisslingtDasSpeichernBleibtDieAlteDatei) {
 TEST(Datei, ErgebnisseEinesAnderenFenstersBleiben) {
     const std::string otto = "&OTTO am 1.7.2026  8:00 Uhr &50&2&1&5&";
     const std::string berta = "&BERTA am 1.7.2026  8:10 Uhr &40&0&1&5&";
+    const std::string vier = "&VIER am 1.7.2026  8:20 Uhr &30&2&1&8&"; // in Ottos Halle
     struct Fall {
         std::optional<std::string> dazwischen; // die Datei, die das andere Fenster hinterließ
         bool ottoLoeschen;                     // dieses Fenster setzt Ottos Halle zurück
         std::vector<std::string> drin, nicht;
     };
-    for (const Fall& f : {Fall{otto + berta, false, {otto, berta, anna}, {}},
-                          Fall{berta, false, {berta, anna}, {otto}}, // dort gelöscht
-                          Fall{otto + berta, true, {berta, anna}, {otto}},
-                          Fall{std::nullopt, false, {otto, anna}, {}}}) { // dort entfernt
+    for (const Fall& f :
+         {Fall{otto + berta, false, {otto, berta, anna}, {}},
+          Fall{berta, false, {berta, anna}, {otto}}, // dort gelöscht
+          Fall{otto + berta, true, {berta, anna}, {otto}},
+          Fall{otto + vier, true, {vier, anna}, {otto}}, // nur Otto gelöscht
+          Fall{std::nullopt, false, {otto, anna}, {}},   // dort entfernt
+          Fall{"kaputt", false, {otto, anna}, {}}, Fall{"", false, {otto, anna}, {}}}) {
         Spiel s;
         s.ablage.dateien[hofPfad] = otto;
         s.vc.viewDidLoad();
