@@ -210,11 +210,13 @@ Ergebnis Verlaufsdatenbank::oeffnen() {
 
 Ergebnis Verlaufsdatenbank::verbinden() {
     std::error_code ec;
-    // Eine Datei ohne Schreibrecht bleibt lesbar: Fortschritt und Export gehen, nur das
-    // Speichern einer Runde scheitert mit seiner Meldung.
+    // Eine Datei ohne Schreibrecht, auch in einem Ordner ohne Schreibrecht (SQLite legt dort
+    // -wal und -shm an), bleibt lesbar: Fortschritt und Export gehen, nur das Speichern einer
+    // Runde scheitert mit seiner Meldung.
     const bool schreiben =
         modus_ == Modus::schreiben &&
-        (!fs::exists(datei_, ec) || ::faccessat(AT_FDCWD, datei_.c_str(), W_OK, AT_EACCESS) == 0);
+        (!fs::exists(datei_, ec) || (::faccessat(AT_FDCWD, datei_.c_str(), W_OK, AT_EACCESS) == 0 &&
+                                     ordnerBeschreibbar(datei_)));
     if (!schreiben && !fs::exists(datei_, ec)) {
         return {false, "Unter " + datei_.string() + " gibt es keinen Verlauf."};
     }

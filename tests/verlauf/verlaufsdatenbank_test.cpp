@@ -196,6 +196,13 @@ TEST(Zuverlaessigkeit, SchreibfehlerWerdenEinmalGemeldetUndLassenDieDateiHeil) {
         EXPECT_EQ(v.meldungFuerSpieler(), std::nullopt);               // einmal je Lauf
         EXPECT_EQ(v.spielerNamen(), std::vector<std::string>{"ANNA"}); // Lesen geht weiter
     }
+    // Auch eine eigene Datei in einem fremden Ordner bleibt lesbar.
+    ASSERT_EQ(::chown(datei.c_str(), 65534, 65534), 0);
+    fs::permissions(datei, fs::perms::owner_write, fs::perm_options::add);
+    {
+        AlsGast gast;
+        EXPECT_EQ(Verlaufsdatenbank(datei).spielerNamen(), std::vector<std::string>{"ANNA"});
+    }
     fs::permissions(ordner, fs::perms::all);
     EXPECT_EQ(inhalt(datei), vorher);
 }
