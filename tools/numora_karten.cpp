@@ -43,7 +43,7 @@ void druckeText(const numora::Karte& k, std::int64_t angebotIndex, std::int64_t 
               << "Frage:\n"
               << numora::mitKaestchen(k.frage) << "\nAntwort: " << numora::antwortText(k) << '\n';
     if (!k.hilfe.empty()) {
-        std::cout << "Erklärung:\n" << k.hilfe << '\n';
+        std::cout << "Erklärung:\n" << numora::mitKaestchen(k.hilfe) << '\n';
     }
     std::cout << '\n';
 }
@@ -52,7 +52,7 @@ void druckeJson(const numora::Karte& k, std::int64_t angebotIndex, std::int64_t 
                 std::int64_t nummer) {
     nlohmann::json zeile = {{"thema", angebotIndex}, {"level", level},
                             {"nummer", nummer},      {"frage", numora::mitKaestchen(k.frage)},
-                            {"antwort", k.antwort},  {"hilfe", k.hilfe}};
+                            {"antwort", k.antwort},  {"hilfe", numora::mitKaestchen(k.hilfe)}};
     if (k.auchRichtig) {
         zeile["auchRichtig"] = std::to_string(*k.auchRichtig);
     }

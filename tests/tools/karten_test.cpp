@@ -26,9 +26,12 @@ TEST(NumoraKarten, DruecktAchtKartenJePaketWiederholbar) {
     EXPECT_EQ(karten("0 3 --seed 1 --json"), json);
     EXPECT_EQ(karten("0 1 --anzahl 5 --json").size(), 40u);
     EXPECT_EQ(karten("0 3 --seed 7").at(0), "=== Paket 1, Karte 1 (Grundrechenarten, Level 3) ===");
-    // Die Lücke der Binomaufgaben erscheint wie im Spiel als Kästchen.
-    EXPECT_NE(starte(std::string(NUMORA_KARTEN) + " 3 1 --seed 1").aus.find("für \u25A1 in"),
-              std::string::npos);
+    // Die Lücke der Binomaufgaben erscheint wie im Spiel als Kästchen, in Frage und Erklärung.
+    for (const char* art : {"", " --json"}) {
+        const std::string aus = starte(std::string(NUMORA_KARTEN) + " 3 1 --seed 1" + art).aus;
+        EXPECT_NE(aus.find("für \u25A1 in"), std::string::npos) << art;
+        EXPECT_EQ(aus.find("\xEF\xA3\xBF"), std::string::npos) << art;
+    }
 }
 
 TEST(NumoraKarten, FalscherAufrufEndetMitCode2UndEinerZeile) {
