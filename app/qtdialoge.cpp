@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -53,9 +54,16 @@ class Meldung final : public QMessageBox {
         layout()->activate();
         const QSize noetig = layout()->totalMinimumSize();
         if (const QSize frei = freieFlaeche(this); noetig.width() <= frei.width()) {
-            // Um die bisherige Mitte gewachsen, nicht nach rechts aus dem Bildschirm hinaus.
+            // Über der Mitte des Hauptfensters, wie Qt einen Dialog stellt, und nicht nach
+            // rechts aus dem Bildschirm hinaus; Qt selbst stellt die Meldung für ihre erste,
+            // schmalere Größe und behält danach die linke Kante.
+            if (!mitte_) {
+                const QWidget* fenster =
+                    parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+                mitte_ = fenster != nullptr ? fenster->geometry().center() : geometry().center();
+            }
             QRect neu(geometry().topLeft(), noetig.expandedTo(QSize(width(), 0)));
-            neu.moveCenter(geometry().center());
+            neu.moveCenter(*mitte_);
             if (const QScreen* s = screen()) {
                 const QRect bild = s->availableGeometry();
                 neu.moveTo(std::clamp(neu.x(), bild.x(), bild.x() + frei.width() - neu.width()),
@@ -71,6 +79,8 @@ class Meldung final : public QMessageBox {
         // Sonst rechnete QMessageBox gleich wieder ihre eigene Größe aus.
         QCoreApplication::removePostedEvents(this, QEvent::LayoutRequest);
     }
+
+    std::optional<QPoint> mitte_;
 };
 
 QString kurzeMeldung(QWidget* eltern, const QString& text, const QStringList& knoepfe,
