@@ -55,13 +55,18 @@ class Anleitungstext final : public QTextBrowser {
             return inhalt;
         }
         const QColor blau = lesbar(QColor(0x8c, 0xb8, 0xe8), grund);
+        // Eine Palette ohne eigene Farbe für Verweise behält Qts Blau, auf Schwarz kaum lesbar.
+        const QColor verweis =
+            kontrast(p.color(QPalette::Link), grund) >= 4.5 ? p.color(QPalette::Link) : blau;
         const QString regeln =
             QStringLiteral("h1, h2, h3 { color: %1; } code { background-color: %2; } "
                            "pre { background-color: %3; } th { background-color: %4; } "
-                           "table, td, th { border-color: %5; } .klein { color: %6; }")
+                           "table, td, th { border-color: %5; } .klein { color: %6; } "
+                           "a { color: %7; }")
                 .arg(blau.name(), mischen(grund, schrift, 0.14).name(),
                      mischen(grund, schrift, 0.08).name(), mischen(grund, blau, 0.25).name(),
-                     mischen(grund, schrift, 0.35).name(), gedaempft(schrift, grund).name());
+                     mischen(grund, schrift, 0.35).name(), gedaempft(schrift, grund).name(),
+                     verweis.name());
         QString html = QString::fromUtf8(inhalt.toByteArray());
         html.replace(QStringLiteral("</style>"), regeln + QStringLiteral("</style>"));
         return html;

@@ -111,8 +111,7 @@ class AnleitungTest : public QObject {
                 for (const auto& [rolle, farbe] : {std::pair{QPalette::Base, 0x232629},
                                                    {QPalette::Window, 0x2a2e32},
                                                    {QPalette::Text, 0xfcfcfc},
-                                                   {QPalette::WindowText, 0xfcfcfc},
-                                                   {QPalette::Link, 0x8cb8e8}}) {
+                                                   {QPalette::WindowText, 0xfcfcfc}}) {
                     p.setColor(rolle, QColor(farbe));
                 }
             }
