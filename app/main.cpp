@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/zufall.h"
 #include "hauptfenster.h"
+#include "piepton.h"
 #include "qtdateiablage.h"
 #include "schriftvorlauf.h"
 #include "start.h"
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 
@@ -41,20 +43,30 @@ int main(int argc, char** argv) {
         ersetzt.emplace(quelle.emplace(startwert));
     }
     schriften.anwenden();
-    QtDateiablage ablage;
-    // Die Datei wird erst beim ersten Gebrauch geöffnet, nicht beim Start.
-    std::optional<Verlaufsdatei> verlauf;
-    if (const auto datei = verlaufsDatei(); !datei.empty()) {
-        verlauf.emplace(datei);
+    int status = 0;
+    {
+        QtDateiablage ablage;
+        // Die Datei wird erst beim ersten Gebrauch geöffnet, nicht beim Start.
+        std::optional<Verlaufsdatei> verlauf;
+        if (const auto datei = verlaufsDatei(); !datei.empty()) {
+            verlauf.emplace(datei);
+        }
+        Hauptfenster fenster(ablage);
+        fenster.verlaufSetzen(verlauf ? &*verlauf : nullptr);
+        QObject::connect(&fenster, &Hauptfenster::beendet, &app, [] { QApplication::exit(0); });
+        fenster.show();
+        // Für die Startzeitmessung: beenden, sobald das erste Bild gezeichnet ist.
+        if (qEnvironmentVariableIsSet("NUMORA_NUR_START")) {
+            QObject::connect(&fenster, &Hauptfenster::erstesBildGezeichnet, &app,
+                             [] { QApplication::exit(0); });
+        }
+        status = QApplication::exec();
     }
-    Hauptfenster fenster(ablage);
-    fenster.verlaufSetzen(verlauf ? &*verlauf : nullptr);
-    QObject::connect(&fenster, &Hauptfenster::beendet, &app, [] { QApplication::exit(0); });
-    fenster.show();
-    // Für die Startzeitmessung: beenden, sobald das erste Bild gezeichnet ist.
-    if (qEnvironmentVariableIsSet("NUMORA_NUR_START")) {
-        QObject::connect(&fenster, &Hauptfenster::erstesBildGezeichnet, &app,
-                         [] { QApplication::exit(0); });
+    // Fenster und Dateien sind geschlossen. Hängt der Tondienst noch, warteten die
+    // Aufräumarbeiten von Qt Multimedia bis zu 30 Sekunden auf ihn.
+    if (Piepton::haengt()) {
+        std::fflush(nullptr);
+        std::_Exit(status);
     }
-    return QApplication::exec();
+    return status;
 }

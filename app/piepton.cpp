@@ -16,6 +16,8 @@ struct Piepton::Zustand {
 
 namespace {
 
+std::atomic<bool> tonHaengt{false};
+
 Klangquelle* ausDemModul() {
     using Erzeuger = Klangquelle* (*)();
     auto erzeuger = reinterpret_cast<Erzeuger>(zusatzEinstieg("klang", klangFabrik));
@@ -41,7 +43,13 @@ Piepton::~Piepton() {
     // dem Prozess.
     if (faden_->wait(QDeadlineTimer(500))) {
         delete faden_;
+    } else {
+        tonHaengt = true;
     }
+}
+
+bool Piepton::haengt() {
+    return tonHaengt;
 }
 
 void Piepton::vorbereiten() {

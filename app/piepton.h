@@ -19,6 +19,8 @@ class Piepton : public QObject {
     ~Piepton() override;
     void vorbereiten();
     void spielen();
+    // Wahr, wenn ein Piepton endete, während sein Tondienst noch nicht antwortete.
+    static bool haengt();
 
   private:
     struct Zustand;
