@@ -47,7 +47,7 @@ std::optional<QString> arbeitsblattSpeichern(const Arbeitsblatt& blatt, const QS
     // Vorab, sonst entstünde das ganze Blatt erst, bevor das Umbenennen scheitert. Ein Gerät
     // oder eine Pipe (etwa /dev/null) wird nie durch eine Datei ersetzt.
     const QFileInfo ziel(pfad);
-    if (ziel.isDir() || (ziel.exists() && !ziel.isFile()) || !datei.open(QIODevice::WriteOnly)) {
+    if ((ziel.exists() && !ziel.isFile()) || !datei.open(QIODevice::WriteOnly)) {
         return schreibFehler(pfad);
     }
     bool gesetzt = false;
