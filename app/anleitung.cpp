@@ -90,6 +90,8 @@ Anleitungsfenster::Anleitungsfenster(QWidget* eltern)
 
     text_->setObjectName(QStringLiteral("anleitungstext"));
     text_->setOpenExternalLinks(true);
+    // Eine Schreibmarke wie im Browser: Mit den Pfeiltasten liest ein Screenreader Zeile für Zeile.
+    text_->setTextInteractionFlags(text_->textInteractionFlags() | Qt::TextSelectableByKeyboard);
     text_->setSource(quelle);
 
     const auto aktion = [this](const QString& titel, const QKeySequence& kurz, auto&& befehl) {

@@ -62,6 +62,12 @@ QString mitPdfEndung(const QString& pfad) {
                : pfad + QStringLiteral(".pdf");
 }
 
+void lesefeld(QPlainTextEdit& feld) {
+    feld.setReadOnly(true);
+    feld.setLineWrapMode(QPlainTextEdit::NoWrap);
+    feld.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
 QSize ganzerText(const QPlainTextEdit& feld, const QString& text) {
     const QFontMetrics m(feld.font());
     int breite = 0;

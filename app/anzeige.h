@@ -29,6 +29,10 @@ void zifferAlsTaste(QAbstractButton& knopf);
 // "Test v1.2.pdf".
 QString mitPdfEndung(const QString& pfad);
 
+// Ein Feld nur zum Lesen, ohne Umbruch, damit Rechenwege so fluchten wie geschrieben. Die
+// Schreibmarke folgt den Pfeiltasten: So liest ein Screenreader Zeile für Zeile vor.
+void lesefeld(QPlainTextEdit& feld);
+
 // Die Größe, in der feld den ganzen text ohne Umbruch und ohne Rollen zeigt, samt Rahmen und Rand.
 QSize ganzerText(const QPlainTextEdit& feld, const QString& text);
 

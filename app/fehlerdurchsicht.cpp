@@ -50,9 +50,8 @@ Fehlerdurchsicht::Fehlerdurchsicht(QWidget* eltern)
     setWindowTitle(titel);
     setObjectName(QStringLiteral("fehlerdurchsicht"));
     text_->setObjectName(QStringLiteral("durchsichtText"));
-    text_->setReadOnly(true);
     // Am Bildschirm behält jede Zeile ihren Umbruch; was breiter ist, rollt waagerecht.
-    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    lesefeld(*text_);
     text_->setFont(spielSchrift());
     zustand_->setObjectName(QStringLiteral("zustand"));
     zustand_->setWordWrap(true);

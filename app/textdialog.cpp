@@ -19,8 +19,7 @@ constexpr int symbolGroesse = 64;
 class Textfeld final : public QPlainTextEdit {
   public:
     Textfeld(const QString& text, QWidget* eltern) : QPlainTextEdit(eltern), text_(text) {
-        setReadOnly(true);
-        setLineWrapMode(NoWrap);
+        lesefeld(*this);
         setFont(spielSchrift());
         wunsch_ = ganzerText(*this, text);
     }

@@ -25,7 +25,7 @@ constexpr Beschriftung beschriftungen[] = {
     {"Antw0", "Antwortfeld", "Urteil zur letzten Antwort, die Themenliste oder die Hall of Fame"},
     {"EingabeF", "Eingabefeld", "Namen, Themennummer oder Antwort eintippen und mit Return bestätigen"},
     {"fertigF", "", "Bestätigt die Eingabe wie die Return-Taste"},
-    {"weiterF", "", "Stellt die nächste Frage und startet die Stoppuhr, wie die Shift-Taste"},
+    {"weiterF", "", "Stellt die nächste Frage und startet die Stoppuhr, nach der letzten Frage die Auswertung, wie die Shift-Taste"},
     {"warumF", "", "Zeigt den Rechenweg zur letzten Frage, Tastenkürzel Alt+W"},
     {"adeF", "", "Neu anfangen, die Runde abbrechen oder Numora verlassen"},
     {"fehlerF", "", "Zeigt die falsch beantworteten Fragen der Runde und lässt sie üben, Strg+R"},

@@ -80,13 +80,15 @@ class Fortschrittsfenster final : public QWidget, public Fortschrittsanzeige {
         tabelle_->setSelectionBehavior(QAbstractItemView::SelectRows);
         tabelle_->setSelectionMode(QAbstractItemView::SingleSelection);
         tabelle_->verticalHeader()->hide();
+        // Tab verlässt die Tabelle, statt durch ihre Zellen zu kreisen; Kurve und Fehler bleiben
+        // so mit der Tastatur erreichbar.
+        tabelle_->setTabKeyNavigation(false);
         tabelle_->horizontalHeader()->setStretchLastSection(true);
 
         kurve_->setRenderHint(QPainter::Antialiasing);
         kurve_->setMinimumHeight(220);
         // Feste Zeichenbreite und keine Umbrüche, damit Rechenwege so fluchten wie gespeichert.
-        fehler_->setReadOnly(true);
-        fehler_->setLineWrapMode(QPlainTextEdit::NoWrap);
+        lesefeld(*fehler_);
         fehler_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
         auto* fehlerSpalte = new QWidget(this);
         auto* fehlerLayout = new QVBoxLayout(fehlerSpalte);

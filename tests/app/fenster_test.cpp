@@ -274,6 +274,9 @@ class FensterTest : public QObject {
             QTRY_COMPARE(feld->document()->firstBlock().layout()->lineCount(), 1);
             QVERIFY(d.frameGeometry().height() <= d.screen()->availableGeometry().height());
             QVERIFY(feld->verticalScrollBar()->maximum() > 0);
+            // Die Schreibmarke folgt den Pfeiltasten, damit Screenreader Zeile für Zeile lesen.
+            QTest::keyClick(feld, Qt::Key_Down);
+            QCOMPARE(feld->textCursor().blockNumber(), 1);
             QTest::keyClick(&d, Qt::Key_Escape);
         });
         QCOMPARE(dialoge.waehle(text.toStdString(), {"ok, weiter", ""},

@@ -79,6 +79,15 @@ class FortschrittTest : public QObject {
         QCOMPARE(kurve(a), (QList<QPointF>{{1, 8}}));
         tabelle->selectRow(0);
         QCOMPARE(kurve(a), (QList<QPointF>{{1, 4}, {2, 6}}));
+        // Tab verlässt die Tabelle; in den Fehlern folgt die Schreibmarke den Pfeiltasten.
+        a.fenster()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(a.fenster()));
+        tabelle->setFocus();
+        QTest::keyClick(tabelle, Qt::Key_Tab);
+        QVERIFY(a.fenster()->focusWidget() != tabelle);
+        auto* fehler = teil<QPlainTextEdit>(a, "fehler");
+        QTest::keyClick(fehler, Qt::Key_Down);
+        QCOMPARE(fehler->textCursor().blockNumber(), 1);
         QVERIFY(teil<QPlainTextEdit>(a, "fehler")
                     ->toPlainText()
                     .startsWith("2-mal falsch:\nFrage 7\nRichtige Antwort: 1\nRechenweg:\nWeil "
