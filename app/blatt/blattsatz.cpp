@@ -11,6 +11,7 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <memory>
@@ -21,6 +22,17 @@ namespace {
 const QColor tinte(0x1d, 0x3f, 0x5e); // das Blau der Kopfzeile im Spiel
 const QColor grau(0x5f, 0x66, 0x6d);
 const QColor kaestchenFarbe(0xc9, 0xd3, 0xdd);
+
+// vorn, titel und hinten in einer Zeile von höchstens platz Breite: Gekürzt wird zuerst der
+// Titel, damit Thema und Level auf jedem losen Blatt lesbar bleiben, auf schmalem Papier das Ende.
+QString mitGekuerztemTitel(const QFontMetricsF& m, const QString& vorn, const QString& titel,
+                           const QString& hinten, qreal platz) {
+    const qreal rest = platz - m.horizontalAdvance(vorn + hinten);
+    if (rest < m.horizontalAdvance(QStringLiteral("WW…"))) {
+        return m.elidedText(vorn + titel + hinten, Qt::ElideRight, platz);
+    }
+    return vorn + m.elidedText(titel, Qt::ElideRight, rest) + hinten;
+}
 
 QString ausUtf8(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -224,10 +236,16 @@ std::vector<Block> Setzer::loesungsBloecke(const Variante& v, bool mitUeberschri
     std::vector<Block> bloecke;
     const QFont antwortSchrift = festeSchrift(10, true);
     if (!blatt_.erklaerungen) {
-        // Ohne Erklärungen vier Lösungen je Zeile, zeilenweise gelesen in der Reihenfolge.
-        constexpr int spalten = 4;
-        const qreal spaltenBreite = breite() / spalten;
+        // Ohne Erklärungen bis zu vier Lösungen je Zeile, zeilenweise gelesen in der Reihenfolge;
+        // auf schmalem Papier weniger, damit die längste Antwort in ihre Spalte passt.
         const QFontMetricsF m(antwortSchrift, &geraet_);
+        qreal laengste = 0;
+        for (const numora::Karte& k : v.karten) {
+            laengste = std::max(laengste, m.horizontalAdvance(ausUtf8(numora::antwortText(k))));
+        }
+        const auto spalten = static_cast<std::size_t>(
+            std::clamp(static_cast<int>(breite() / (mm(9) + laengste + mm(3))), 1, 4));
+        const qreal spaltenBreite = breite() / static_cast<qreal>(spalten);
         const QFont nummernSchrift = schrift(10.5, true);
         for (std::size_t i = 0; i < v.karten.size(); i += spalten) {
             std::vector<std::pair<std::int64_t, QString>> zeile;
@@ -403,16 +421,15 @@ void Setzer::kopfZeichnen(QPainter& p, const Seite& s) const {
         const QFontMetricsF m(f, &geraet_);
         p.setFont(f);
         p.setPen(grau);
-        const QString linkerText = g.art == Art::blatt ? titel + QStringLiteral(" · ") + unterzeile
-                                                       : QStringLiteral("Lösungen · ") + titel +
-                                                             QStringLiteral(" · ") + unterzeile;
-        p.drawText(QPointF(links(), oben + m.ascent()),
-                   m.elidedText(linkerText, Qt::ElideRight, breite() * 0.6));
-        rechtsbuendig(
-            p, oben + m.ascent(),
+        const QString rechts =
             g.variante == 0
                 ? variantenText(g)
-                : QStringLiteral("Variante %1 · Startwert %2").arg(g.variante).arg(g.startwert));
+                : QStringLiteral("Variante %1 · Startwert %2").arg(g.variante).arg(g.startwert);
+        const QString vorn = g.art == Art::blatt ? QString() : QStringLiteral("Lösungen · ");
+        p.drawText(QPointF(links(), oben + m.ascent()),
+                   mitGekuerztemTitel(m, vorn, titel, QStringLiteral(" · ") + unterzeile,
+                                      breite() - m.horizontalAdvance(rechts) - mm(6)));
+        rechtsbuendig(p, oben + m.ascent(), rechts);
         p.setPen(QPen(kaestchenFarbe, mm(0.3)));
         p.drawLine(QPointF(links(), oben + mm(5)), QPointF(links() + breite(), oben + mm(5)));
         return;
@@ -439,12 +456,14 @@ void Setzer::kopfZeichnen(QPainter& p, const Seite& s) const {
     const QFontMetricsF um(unterSchrift, &geraet_);
     p.setFont(unterSchrift);
     p.setPen(Qt::black);
+    const qreal platz = breite() - kopfAngabenBreite(g) - mm(8);
     const QString zweite =
-        g.art == Art::blatt ? unterzeile : titel + QStringLiteral(" · ") + unterzeile;
+        g.art == Art::blatt
+            ? um.elidedText(unterzeile, Qt::ElideRight, platz)
+            : mitGekuerztemTitel(um, {}, titel, QStringLiteral(" · ") + unterzeile, platz);
     const qreal zweiteGrundlinie = oben + QFontMetricsF(schrift(18, true), &geraet_).height() +
                                    oberzeileMehr(*ober) + mm(1) + um.ascent();
-    p.drawText(QPointF(links(), zweiteGrundlinie),
-               um.elidedText(zweite, Qt::ElideRight, breite() - kopfAngabenBreite(g) - mm(8)));
+    p.drawText(QPointF(links(), zweiteGrundlinie), zweite);
 
     qreal linie = zweiteGrundlinie + mm(5);
     if (g.art == Art::blatt) {
@@ -484,17 +503,19 @@ void Setzer::fussZeichnen(QPainter& p, const Seite& s) const {
     p.drawLine(QPointF(links(), linie), QPointF(links() + breite(), linie));
     p.setFont(f);
     p.setPen(grau);
-    // Gekürzt wird nur der Titel; Variante und Startwert bleiben lesbar.
-    const QString titel = g.art == Art::blatt
-                              ? m.elidedText(blattTitel(blatt_), Qt::ElideRight, breite() * 0.4)
-                              : QStringLiteral("Lösungen");
     const QString variante =
-        g.variante == 0
-            ? variantenText(g)
-            : QStringLiteral("Variante %1 · Startwert %2").arg(g.variante).arg(g.startwert);
+        QStringLiteral(" · ") +
+        (g.variante == 0
+             ? variantenText(g)
+             : QStringLiteral("Variante %1 · Startwert %2").arg(g.variante).arg(g.startwert));
+    const QString seite = QStringLiteral("Seite %1 von %2").arg(s.nummer).arg(g.seiten);
     const qreal grundlinie = linie + mm(1.5) + m.ascent();
-    p.drawText(QPointF(links(), grundlinie), titel + QStringLiteral(" · ") + variante);
-    rechtsbuendig(p, grundlinie, QStringLiteral("Seite %1 von %2").arg(s.nummer).arg(g.seiten));
+    p.drawText(QPointF(links(), grundlinie),
+               g.art == Art::blatt
+                   ? mitGekuerztemTitel(m, {}, blattTitel(blatt_), variante,
+                                        breite() - m.horizontalAdvance(seite) - mm(6))
+                   : QStringLiteral("Lösungen") + variante);
+    rechtsbuendig(p, grundlinie, seite);
 }
 
 bool Setzer::zeichnen() {
