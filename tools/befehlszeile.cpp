@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <limits>
 #include <utility>
 
 namespace werkzeug {
@@ -56,9 +57,10 @@ void Befehlszeile::startwert(std::string name, std::optional<std::uint64_t>& zie
         {std::move(name), "eine Zahl", false, false, [&ziel](const std::string& wert) {
              std::uint64_t s = 0;
              if (!numora::leseGanzzahl(wert, s)) {
-                 return "Der Startwert muss eine nicht negative ganze Zahl "
-                        "sein, nicht " +
-                        inAnfuehrung(wert) + ".";
+                 // Wie im Dialog des Spiels, auch für eine zu große Zahl.
+                 return "Der Startwert muss eine ganze Zahl von 0 bis " +
+                        std::to_string(std::numeric_limits<std::uint64_t>::max()) +
+                        " sein, nicht " + inAnfuehrung(wert) + ".";
              }
              ziel = s;
              return std::string();

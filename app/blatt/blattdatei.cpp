@@ -20,8 +20,9 @@ QString schreibFehler(const QString& pfad) {
     if (ziel.exists() && !ziel.isFile()) {
         return QStringLiteral("\"%1\" ist keine gewöhnliche Datei.").arg(pfad);
     }
-    if (!QFileInfo(ziel.absolutePath()).isDir()) {
-        return QStringLiteral("Den Ordner \"%1\" gibt es nicht.").arg(ordner);
+    if (const QFileInfo o(ziel.absolutePath()); !o.isDir()) {
+        return o.exists() ? QStringLiteral("\"%1\" ist kein Ordner.").arg(ordner)
+                          : QStringLiteral("Den Ordner \"%1\" gibt es nicht.").arg(ordner);
     }
     if (!QFileInfo(ziel.absolutePath()).isWritable()) {
         return QStringLiteral("In den Ordner \"%1\" darf nicht geschrieben werden.").arg(ordner);

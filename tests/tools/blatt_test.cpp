@@ -211,6 +211,7 @@ TEST_F(NumoraBlatt, FalscherAufrufEndetMitCode2EinerZeileUndOhneDatei) {
     const fs::path rohr = ordner.string() + "-rohr"; // neben dem Ordner, der leer bleiben soll
     ASSERT_EQ(mkfifo(rohr.c_str(), 0600), 0);
     const std::string aufsRohr = "2 1 -o " + rohr.string();
+    const std::string insRohr = aufsRohr + "/b.pdf";
     pruefeAufrufe(
         "cd " + ordner.string() + " && " NUMORA_BLATT, "numora-blatt",
         {Aufruf{"", "genau zwei Zahlen, THEMA und LEVEL"},
@@ -229,12 +230,13 @@ TEST_F(NumoraBlatt, FalscherAufrufEndetMitCode2EinerZeileUndOhneDatei) {
          Aufruf{"2 1 --varianten 0 -o b.pdf", "Varianten muss eine ganze Zahl von 1 bis 40"},
          Aufruf{"2 1 --varianten 41 -o b.pdf", "von 1 bis 40"},
          Aufruf{"2 1 --varianten -o b.pdf", "nicht \"-o\""},
-         Aufruf{"2 1 --seed -1 -o b.pdf", "Startwert muss eine nicht negative ganze Zahl"},
+         Aufruf{"2 1 --seed -1 -o b.pdf", "Startwert muss eine ganze Zahl von 0 bis"},
          Aufruf{"2 1 --bunt -o b.pdf", "Unbekannte Option \"--bunt\"."},
          Aufruf{"2 1 -x -o b.pdf", "Unbekannte Option \"-x\"."},
          Aufruf{"2 1 -o fehlt/b.pdf", "gibt es nicht"},
          Aufruf{"2 1 -o .", "ist ein Ordner"},
          Aufruf{aufsRohr.c_str(), "ist keine gewöhnliche Datei"},
+         Aufruf{insRohr.c_str(), "-rohr\" ist kein Ordner."},
          Aufruf{"2 1 -o a.pdf -o b.pdf", "-o ist doppelt angegeben."},
          Aufruf{langerTitel.c_str(), "Der Titel darf höchstens 80 Zeichen lang sein, nicht 81."},
          Aufruf{"--version", "numora-blatt ", 0}});
