@@ -77,15 +77,27 @@ std::vector<TabellenZeile> tabelle(const std::vector<FortschrittZeile>& zeilen) 
 }
 
 Kurve kurve(std::int64_t thema, std::int64_t level, const std::vector<KurvenPunkt>& punkte) {
-    Kurve k{
-        themaName(thema) + ", Level " + std::to_string(level) + ": Richtige je Runde", "Runde", {}};
+    Kurve k{themaName(thema) + ", Level " + std::to_string(level) + ": Richtige je Runde",
+            "Runde",
+            {},
+            {}};
     for (std::size_t i = 0; i < punkte.size(); ++i) {
         k.punkte.emplace_back(static_cast<std::int64_t>(i) + 1, punkte[i].richtige);
     }
-    if (!punkte.empty()) {
-        const std::string von = datumText(punkte.front().ende);
-        const std::string bis = datumText(punkte.back().ende);
-        k.achse += von == bis ? " (am " + von + ")" : " (vom " + von + " bis " + bis + ")";
+    if (punkte.empty()) {
+        k.inWorten = "Noch keine Runde.";
+        return k;
+    }
+    const std::string von = datumText(punkte.front().ende);
+    const std::string bis = datumText(punkte.back().ende);
+    k.achse += von == bis ? " (am " + von + ")" : " (vom " + von + " bis " + bis + ")";
+    constexpr std::size_t vorgelesen = 20;
+    const std::size_t ab = punkte.size() > vorgelesen ? punkte.size() - vorgelesen : 0;
+    k.inWorten = ab == 0 ? "Richtige in Runde 1 bis " + std::to_string(punkte.size()) + ":"
+                         : "Richtige in den letzten " + std::to_string(vorgelesen) + " von " +
+                               std::to_string(punkte.size()) + " Runden:";
+    for (std::size_t i = ab; i < punkte.size(); ++i) {
+        k.inWorten += (i == ab ? " " : ", ") + std::to_string(punkte[i].richtige);
     }
     return k;
 }

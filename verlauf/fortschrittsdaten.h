@@ -33,6 +33,8 @@ struct Kurve {
     std::string titel;
     std::string achse; // Beschriftung der Rundenachse, mit den Daten der ersten und letzten
     std::vector<std::pair<std::int64_t, std::int64_t>> punkte; // Runde ab 1, Richtige
+    // Die Werte in Worten, für Screenreader: höchstens die letzten 20 Runden.
+    std::string inWorten;
 
     friend bool operator==(const Kurve&, const Kurve&) = default;
 };

@@ -271,6 +271,10 @@ class Fortschrittsfenster final : public QWidget, public Fortschrittsanzeige {
         chart->addAxis(y, Qt::AlignLeft);
         linie->attachAxis(x);
         linie->attachAxis(y);
+        // Die Kurve hat für Screenreader keine Punkte; sie lesen die Werte aus der Beschreibung.
+        kurve_->setAccessibleDescription(k.inWorten.empty() ? QStringLiteral("Keine Runde gewählt.")
+                                                            : text(k.titel) + QStringLiteral(". ") +
+                                                                  text(k.inWorten));
         QChart* alt = kurve_->chart();
         kurve_->setChart(chart);
         delete alt;

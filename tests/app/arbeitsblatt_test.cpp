@@ -199,7 +199,9 @@ class ArbeitsblattTest : public QObject {
             QPdfWriter schreiber(pdf);
             schreiber.setPageLayout(QPageLayout(QPageSize(QPageSize::PageSizeId(papier)),
                                                 QPageLayout::Portrait, QMarginsF()));
-            const Arbeitsblatt blatt{.thema = 3, .level = 2, .fragen = 40,
+            const Arbeitsblatt blatt{.thema = 3,
+                                     .level = 2,
+                                     .fragen = 40,
                                      .startwert = 18446744073709551000u,
                                      .titel = QString(8, QChar(u'W')) + QString(72, QChar(u'Ä'))};
             QVERIFY(arbeitsblattSetzen(blatt, schreiber));
@@ -214,9 +216,10 @@ class ArbeitsblattTest : public QObject {
         for (const QString& seite : xml.split(QStringLiteral("<page "), Qt::SkipEmptyParts)) {
             std::vector<std::pair<QRectF, QString>> woerter;
             for (const auto& t : wort.globalMatch(seite)) {
-                woerter.emplace_back(QRectF(QPointF(t.captured(1).toDouble(), t.captured(2).toDouble()),
-                                            QPointF(t.captured(3).toDouble(), t.captured(4).toDouble())),
-                                     t.captured(5));
+                woerter.emplace_back(
+                    QRectF(QPointF(t.captured(1).toDouble(), t.captured(2).toDouble()),
+                           QPointF(t.captured(3).toDouble(), t.captured(4).toDouble())),
+                    t.captured(5));
             }
             seiten += woerter.empty() ? 0 : 1;
             for (std::size_t i = 0; i < woerter.size(); ++i) {

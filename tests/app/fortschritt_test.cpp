@@ -79,6 +79,9 @@ class FortschrittTest : public QObject {
         QCOMPARE(kurve(a), (QList<QPointF>{{1, 8}}));
         tabelle->selectRow(0);
         QCOMPARE(kurve(a), (QList<QPointF>{{1, 4}, {2, 6}}));
+        QVERIFY(teil<QWidget>(a, "kurve")
+                    ->accessibleDescription()
+                    .endsWith("Richtige in Runde 1 bis 2: 4, 6"));
         // Tab verlässt die Tabelle; in den Fehlern folgt die Schreibmarke den Pfeiltasten.
         a.fenster()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(a.fenster()));

@@ -28,9 +28,13 @@ TEST(Fortschrittsdaten, KurveZaehltDieRundenUndNenntIhrenZeitraum) {
     EXPECT_EQ(kurve(5, 2, {{juli, 8}, {august, 0}, {august, 4}}),
               (Kurve{"Quadratische Gleichungen, Level 2: Richtige je Runde",
                      "Runde (vom 3.7.2026 bis 1.8.2026)",
-                     {{1, 8}, {2, 0}, {3, 4}}}));
+                     {{1, 8}, {2, 0}, {3, 4}},
+                     "Richtige in Runde 1 bis 3: 8, 0, 4"}));
     EXPECT_EQ(kurve(5, 2, {{juli, 3}, {juli, 5}}).achse, "Runde (am 3.7.2026)");
     EXPECT_EQ(kurve(5, 2, {}).achse, "Runde");
+    const std::vector<KurvenPunkt> viele(25, {juli, 7});
+    EXPECT_TRUE(
+        kurve(5, 2, viele).inWorten.starts_with("Richtige in den letzten 20 von 25 Runden: 7, 7"));
 }
 
 TEST(Fortschrittsdaten, FehlerlisteOhneEinrueckungDerFrageMitRechenwegWieGespeichert) {
