@@ -198,6 +198,7 @@ bool Anleitungsfenster::suchen(const QString& wort, bool rueckwaerts) {
         return true;
     }
     suchmeldung_->setText(QStringLiteral("„%1“ kommt nicht vor.").arg(wort));
+    ansagen(suchmeldung_, suchmeldung_->text());
     return false;
 }
 

@@ -252,6 +252,7 @@ void ArbeitsblattDialog::drucken() {
 void ArbeitsblattDialog::zustandZeigen(const QString& text) {
     zustand_->setText(text);
     zustand_->show();
+    ansagen(zustand_, text);
     // Die neue Zeile drückt die Felder nicht zusammen: Der Dialog wächst, wo ihm Höhe fehlt.
     layout()->activate();
     const int noetig = std::max(sizeHint().height(), heightForWidth(width()));

@@ -54,7 +54,7 @@ Textdialog::Textdialog(QWidget* eltern, const QString& text, const QStringList& 
     auto* symbol = new QLabel(this);
     symbol->setPixmap(symbolBild(symbolGroesse));
     auto* feld = new Textfeld(text, this);
-    feld->setAccessibleName(QStringLiteral("Text"));
+    feld->setAccessibleName(QStringLiteral("Meldung"));
 
     auto* knopfzeile = new QHBoxLayout;
     knopfzeile->addStretch();

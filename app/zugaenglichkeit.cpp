@@ -1,11 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zugaenglichkeit.h"
 
+#include <QAbstractItemView>
 #include <QAbstractScrollArea>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <utility>
 
 namespace {
@@ -74,6 +81,10 @@ constexpr Beschriftung beschriftungen[] = {
 // Die Ansage bleibt lesbar, auch wenn eine Hall of Fame sehr lang geworden ist.
 constexpr qsizetype ansageGrenze = 2000;
 
+// So lange, nachdem ein Feld den Fokus bekam, gilt ein neuer Text als mit dem Feld gelesen: Das
+// Programm ändert ihn im selben Schritt, Orca liest das Feld einige zig Millisekunden danach.
+constexpr qint64 fokusFrist = 250;
+
 class Blaettern : public QObject {
   public:
     Blaettern(QObject* eltern, QAbstractScrollArea* feld) : QObject(eltern), feld_(feld) {}
@@ -98,6 +109,141 @@ class Blaettern : public QObject {
 
 } // namespace
 
+// Merkt sich, wann ein Feld zuletzt den Fokus bekam: Was Orca dann mit dem Feld vorliest, braucht
+// keine eigene Ansage mehr.
+class Fokusuhr : public QObject {
+  public:
+    // beiFokus läuft, bevor Qt den Fokus an Hilfsmittel meldet.
+    explicit Fokusuhr(QWidget* feld, std::function<void()> beiFokus = {})
+        : QObject(feld), beiFokus_(std::move(beiFokus)) {
+        feld->installEventFilter(this);
+    }
+    bool eben() const { return seit_.isValid() && seit_.elapsed() <= fokusFrist; }
+
+  protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+        if (ereignis->type() == QEvent::FocusIn) {
+            seit_.start();
+            if (beiFokus_) {
+                beiFokus_();
+            }
+        }
+        return QObject::eventFilter(objekt, ereignis);
+    }
+
+  private:
+    std::function<void()> beiFokus_;
+    QElapsedTimer seit_;
+};
+
+namespace {
+
+// Die Stelle für Ansagen in einem Fenster: eine Statusleiste mit einer Benachrichtigung darin, die
+// für jede Ansage neu erscheint. Sie ist ein eigenes, nie gezeigtes Fenster: In einem Dialog läse
+// Orca sonst jedes Mal Titel und Hinweise des Dialogs mit vor.
+class Ansagestelle : public QWidget {
+  public:
+    explicit Ansagestelle(QWidget* fenster)
+        : QWidget(fenster, Qt::Window), fenster_(fenster), meldung_(new QWidget(this)) {
+        setObjectName(QStringLiteral("ansagestelle"));
+        fenster_->installEventFilter(this);
+    }
+
+    void dazu(const QString& text) {
+        neu_ += QLatin1Char(' ') + text;
+        if (!geplant_) {
+            geplant_ = true;
+            QTimer::singleShot(0, this, [this] { ansagen(); });
+        }
+    }
+
+  protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+        if (objekt == fenster_ && ereignis->type() == QEvent::WindowActivate && !neu_.isEmpty() &&
+            !geplant_) {
+            geplant_ = true;
+            QTimer::singleShot(0, this, [this] { ansagen(); });
+        }
+        return QWidget::eventFilter(objekt, ereignis);
+    }
+
+  private:
+    void ansagen() {
+        geplant_ = false;
+        // Eine Meldung nach einem Dateidialog kommt, bevor das Fenster den Fokus zurück hat; sie
+        // wartet darauf, sonst ginge sie im Vorlesen des Fensters unter.
+        if (!fenster_->isActiveWindow()) {
+            return;
+        }
+        // Für die Sprachausgabe zählen Einrückung und Zeilenumbrüche nicht.
+        QString text = std::exchange(neu_, {}).simplified();
+        if (text.isEmpty()) {
+            return;
+        }
+        if (text.size() > ansageGrenze) {
+            text = text.left(ansageGrenze) + QStringLiteral(" …");
+        }
+        meldung_->setAccessibleName(text);
+        QAccessibleEvent erschienen(meldung_, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&erschienen);
+    }
+
+    QWidget* fenster_;
+    QWidget* meldung_;
+    QString neu_;
+    bool geplant_ = false;
+};
+
+// Qt 6.4 lässt Widgets keine Rolle wählen; das übernimmt diese Fabrik für die Ansagestelle.
+QAccessibleInterface* ansageRollen(const QString& /*klasse*/, QObject* objekt) {
+    if (objekt == nullptr || !objekt->isWidgetType()) {
+        return nullptr;
+    }
+    auto* w = static_cast<QWidget*>(objekt);
+    if (dynamic_cast<Ansagestelle*>(w) != nullptr) {
+        return new QAccessibleWidget(w, QAccessible::StatusBar);
+    }
+    if (dynamic_cast<Ansagestelle*>(w->parentWidget()) != nullptr) {
+        return new QAccessibleWidget(w, QAccessible::Notification);
+    }
+    return nullptr;
+}
+
+// Qt nennt die Auswahlliste nach ihrem Eintrag, Orca nennt sie nach ihrer Beschriftung und findet
+// den Eintrag nicht. Darum trägt die Beschriftung für Hilfsmittel den Eintrag mit, und ein neuer
+// Eintrag wird angesagt, solange die Liste den Fokus hat und nicht aufgeklappt ist; aufgeklappt
+// liest Orca die Einträge selbst.
+void auswahlAnsagen(QComboBox* liste, QLabel* beschriftung) {
+    const auto nennen = [liste, beschriftung] {
+        beschriftung->setAccessibleName(beschriftung->text().remove(QLatin1Char('&')) +
+                                        QLatin1Char(' ') + liste->currentText());
+    };
+    // Auch beim Fokus: Wer die Liste füllt, blockiert ihre Signale mitunter.
+    const auto* uhr = new Fokusuhr(liste, nennen);
+    QObject::connect(liste, &QComboBox::currentIndexChanged, beschriftung, [liste, nennen, uhr] {
+        nennen();
+        // Nach dem Aufklappen kehrt der Fokus mit dem gewählten Eintrag zurück; Orca liest ihn
+        // dann.
+        if (liste->hasFocus() && !liste->view()->isVisible() && !uhr->eben()) {
+            ansagen(liste, liste->currentText());
+        }
+    });
+}
+
+} // namespace
+
+void ansagen(QWidget* bei, const QString& text) {
+    [[maybe_unused]] static const bool eingerichtet =
+        (QAccessible::installFactory(ansageRollen), true);
+    QWidget* fenster = bei->window();
+    auto* stelle = dynamic_cast<Ansagestelle*>(
+        fenster->findChild<QWidget*>(QStringLiteral("ansagestelle"), Qt::FindDirectChildrenOnly));
+    if (stelle == nullptr) {
+        stelle = new Ansagestelle(fenster);
+    }
+    stelle->dazu(text);
+}
+
 void beschriften(QWidget* fenster) {
     for (const Beschriftung& b : beschriftungen) {
         const QString objekt = QString::fromLatin1(b.objekt);
@@ -108,13 +254,19 @@ void beschriften(QWidget* fenster) {
             w->setAccessibleDescription(QString::fromUtf8(b.beschreibung));
         }
     }
+    for (QLabel* beschriftung : fenster->findChildren<QLabel*>()) {
+        if (auto* liste = qobject_cast<QComboBox*>(beschriftung->buddy())) {
+            auswahlAnsagen(liste, beschriftung);
+        }
+    }
 }
 
 void blaetternMit(QWidget* eingabe, QAbstractScrollArea* feld) {
     eingabe->installEventFilter(new Blaettern(eingabe, feld));
 }
 
-Ansage::Ansage(QWidget* fokusfeld) : QObject(fokusfeld), fokusfeld_(fokusfeld) {}
+Ansage::Ansage(QWidget* fokusfeld)
+    : QObject(fokusfeld), fokusfeld_(fokusfeld), fokusuhr_(new Fokusuhr(fokusfeld)) {}
 
 void Ansage::melden(Feld feld, const QString& text) {
     neu_[static_cast<std::size_t>(feld)] = text;
@@ -139,4 +291,10 @@ void Ansage::ansagen() {
         text = text.left(ansageGrenze) + QStringLiteral(" …");
     }
     fokusfeld_->setAccessibleDescription(text);
+    // Hat das Fenster den Fokus nicht oder kam er eben erst ins Feld, etwa beim Start oder nach
+    // einem Dialog, liest der Screenreader die neue Beschreibung mit dem Feld vor; eine Ansage
+    // wiederholte sie oder fiele ihm ins Wort.
+    if (fokusfeld_->window()->isActiveWindow() && !fokusuhr_->eben()) {
+        ::ansagen(fokusfeld_, text);
+    }
 }

@@ -5,25 +5,31 @@
 #include <QString>
 #include <array>
 
+class Fokusuhr;
 class QAbstractScrollArea;
 class QWidget;
 
 // Namen und Beschreibungen für Screenreader und andere Hilfsmittel, für alle Fenster in einer
 // Tabelle nach Objektnamen. Knöpfe und Textanzeigen behalten ihren sichtbaren Text als Namen,
-// damit man sie so ansprechen kann, wie sie heißen.
+// damit man sie so ansprechen kann, wie sie heißen. Auswahllisten sagen ihren Eintrag an.
 void beschriften(QWidget* fenster);
+
+// Sagt einen Text an, der neben dem Fokus erscheint, etwa eine Meldung unter dem Formular.
+// Screenreader lesen von sich aus nur vor, was sich am Feld mit dem Fokus ändert, und die
+// Änderung einer Beschreibung meldet Qt 6.4 so, dass Orca sie verwirft. Eine Benachrichtigung,
+// die erscheint, liest Orca dagegen vor, in einer Statusleiste ohne das Wort davor. Was in einem
+// Schritt zusammenkommt, wird eine Ansage. Sichtbar ändert sich nichts.
+void ansagen(QWidget* bei, const QString& text);
 
 // Bild auf und Bild ab im Eingabefeld blättern im Feld, das selbst keinen Fokus nimmt: So lässt
 // sich auch eine lange Hall of Fame mit der Tastatur lesen.
 void blaetternMit(QWidget* eingabe, QAbstractScrollArea* feld);
 
 // Sagt Hilfsmitteln an, was Frage- und Antwortfeld neu zeigen: das Urteil, die nächste Frage,
-// die Auswertung. Qt 6.4 kennt kein Ansage-Ereignis, und Screenreader lesen nur vor, was sich
-// am Feld mit dem Fokus ändert; das ist immer das Eingabefeld. Darum wird der neue Text dessen
-// Beschreibung, so wie eine Fehlermeldung in Formularen mit ihrem Feld verbunden ist: Qt meldet
-// die Änderung als DescriptionChanged, Orca und NVDA lesen sie vor, und wer später ins Feld
-// zurückkehrt, hört sie wieder. Was in einem Schritt des Spiels geschieht, kommt gesammelt in
-// einer Ansage, nicht als Folge sich unterbrechender Ansagen.
+// die Auswertung. Qt 6.4 kennt kein Ansage-Ereignis; darum geht der Text über ansagen(). Er wird
+// auch die Beschreibung des Eingabefelds, so wie eine Fehlermeldung in Formularen mit ihrem Feld
+// verbunden ist: Wer später ins Feld zurückkehrt, hört ihn wieder. Was in einem Schritt des
+// Spiels geschieht, kommt gesammelt in einer Ansage, nicht als Folge sich unterbrechender Ansagen.
 class Ansage : public QObject {
   public:
     enum class Feld { frage, antwort };
@@ -36,6 +42,7 @@ class Ansage : public QObject {
     void ansagen();
 
     QWidget* fokusfeld_;
+    Fokusuhr* fokusuhr_;
     std::array<QString, 2> neu_;
     bool geplant_ = false;
 };

@@ -214,6 +214,10 @@ class Fortschrittsfenster final : public QWidget, public Fortschrittsanzeige {
                                         : QStringLiteral("Von ") + text(spieler) +
                                               QStringLiteral(" ist noch keine Runde gespeichert."));
         }
+        // Was bei offenem Fenster neu erscheint, etwa nach dem Wechsel des Spielers, wird angesagt.
+        if (isVisible() && !hinweis.isEmpty() && hinweis != zustand_->text()) {
+            ansagen(zustand_, hinweis);
+        }
         zustand_->setText(hinweis);
         zustand_->setVisible(!hinweis.isEmpty());
         auswahlZeigen();

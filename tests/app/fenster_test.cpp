@@ -19,6 +19,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -467,10 +468,27 @@ class FensterTest : public QObject {
             }
         }
         QVERIFY(geprueft >= 20);
-        // Das Urteil wird Beschreibung des Felds mit dem Fokus: So lesen Screenreader es vor.
+        // Eine Auswahlliste nennt Hilfsmitteln mit ihrer Beschriftung auch ihren Eintrag.
+        auto* thema = ArbeitsblattDialog::zeigen(fenster.get())->findChild<QComboBox*>("thema");
+        thema->setCurrentIndex(2);
+        for (const QLabel* l : thema->window()->findChildren<QLabel*>()) {
+            if (l->buddy() == thema) {
+                QCOMPARE(l->accessibleName(), "Thema: " + thema->currentText());
+            }
+        }
+        // Das Urteil wird Beschreibung des Felds mit dem Fokus, für die Rückkehr ins Feld, und
+        // erscheint als Benachrichtigung: Die liest Orca sofort vor.
+        const QString urteil = "8 ist leider falsch! Die Stoppuhr …";
+        fenster->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+        QTest::qWait(300); // länger, als der Fokus ins Feld als eben gekommen gilt
         fenster->schreibeAntwortfeld("\n 8 ist leider falsch!\n\n Die Stoppuhr …");
-        QTRY_COMPARE(fenster->findChild<QLineEdit*>("EingabeF")->accessibleDescription(),
-                     "8 ist leider falsch! Die Stoppuhr …");
+        QTRY_COMPARE(fenster->findChild<QLineEdit*>("EingabeF")->accessibleDescription(), urteil);
+        auto* stelle = fenster->findChild<QWidget*>("ansagestelle");
+        QVERIFY(stelle != nullptr && !stelle->isVisible());
+        auto* meldung = stelle->findChild<QWidget*>();
+        QTRY_COMPARE(meldung->accessibleName(), urteil);
+        QCOMPARE(QAccessible::queryAccessibleInterface(meldung)->role(), QAccessible::Notification);
     }
 
     // Gewechselt bei offenem Fenster wie beim Umschalten des Desktops; gemalt werden muss der
