@@ -197,7 +197,9 @@ bool Anleitungsfenster::suchen(const QString& wort, bool rueckwaerts) {
     if (text_->find(wort, richtung)) {
         return true;
     }
-    suchmeldung_->setText(QStringLiteral("„%1“ kommt nicht vor.").arg(wort));
+    // Gekürzt, sonst machte ein langes Suchwort das Fenster breiter als den Bildschirm.
+    suchmeldung_->setText(QStringLiteral("„%1“ kommt nicht vor.")
+                              .arg(wort.size() > 30 ? wort.left(29) + QStringLiteral("…") : wort));
     ansagen(suchmeldung_, suchmeldung_->text());
     return false;
 }

@@ -43,8 +43,14 @@ class Warten {
 };
 
 // Der Titel als Anfang eines Dateinamens: "Test 7a/7b" legte sonst einen Ordner "Test 7a" nahe.
+// Höchstens 120 Bytes, damit der ganze Vorschlag unter den 255 Bytes bleibt, die Linux einem
+// Namen erlaubt, auch mit lauter Zeichen wie € (je drei Bytes).
 QString dateiTitel(const Arbeitsblatt& blatt) {
-    return QString::fromStdString(numora::alsDateiname(blattTitel(blatt).toStdString()));
+    QString t = QString::fromStdString(numora::alsDateiname(blattTitel(blatt).toStdString()));
+    while (t.toUtf8().size() > 120) {
+        t.chop(t.size() > 1 && t.back().isLowSurrogate() ? 2 : 1);
+    }
+    return t;
 }
 
 } // namespace

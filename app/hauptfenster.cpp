@@ -20,6 +20,7 @@
 #include <QScrollBar>
 #include <QSessionManager>
 #include <QTimer>
+#include <algorithm>
 #include <iostream>
 
 namespace {
@@ -103,6 +104,8 @@ Hauptfenster::Hauptfenster(numora::Dateiablage& ablage, QWidget* eltern)
     // Shift zählt im Eingabefeld, das als einziges den Fokus nimmt, und im Fenster, wenn
     // nichts den Fokus hat.
     ui_->EingabeF->installEventFilter(this);
+    // Namen, Themennummern und Antworten sind kurz; mehr hielte nur Durchsicht und Verlauf auf.
+    ui_->EingabeF->setMaxLength(200);
     installEventFilter(this);
     aktionenAnlegen();
 
@@ -251,7 +254,13 @@ void Hauptfenster::schreibeAntwortfeld(const std::string& s) {
     ansage_->melden(Ansage::Feld::antwort, text);
 }
 std::string Hauptfenster::eingabe() const {
-    return ui_->EingabeF->text().toStdString();
+    // Eingefügte Zeilenumbrüche und Steuerzeichen zählen als Leerraum; so erscheinen sie auch
+    // nicht in Durchsicht, Verlauf und CSV-Datei.
+    QString text = ui_->EingabeF->text();
+    std::replace_if(
+        text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; },
+        QLatin1Char(' '));
+    return text.toStdString();
 }
 void Hauptfenster::setzeEingabe(const std::string& s) {
     ui_->EingabeF->setText(QString::fromStdString(s));

@@ -44,6 +44,11 @@ QString themaName(std::int64_t thema) {
 }
 
 QString blattTitel(const Arbeitsblatt& blatt) {
-    const QString t = blatt.titel.simplified();
+    // Steuer- und Formatzeichen hätten im PDF kein Bild und drehten im Dateinamen die Schrift.
+    QString t = blatt.titel;
+    t.removeIf([](QChar c) {
+        return c.category() == QChar::Other_Control || c.category() == QChar::Other_Format;
+    });
+    t = t.simplified();
     return t.isEmpty() ? QStringLiteral("Arbeitsblatt") : t;
 }

@@ -14,6 +14,10 @@ namespace {
 QString schreibFehler(const QString& pfad) {
     const QFileInfo ziel(pfad);
     const QString ordner = QDir::toNativeSeparators(ziel.absolutePath());
+    if (ziel.fileName().toUtf8().size() > 255) {
+        return QStringLiteral("Der Dateiname \"%1\" ist zu lang: höchstens 255 Bytes.")
+            .arg(ziel.fileName());
+    }
     if (ziel.isDir()) {
         return QStringLiteral("\"%1\" ist ein Ordner, keine Datei.").arg(pfad);
     }

@@ -99,6 +99,10 @@ class AnleitungTest : public QObject {
         QVERIFY(fenster.suchen(QStringLiteral("Hfdaten-Sicherung-2")));
         QCOMPARE(t->textCursor().selectionStart(), einziger);
         QVERIFY(!fenster.suchen(QStringLiteral("Quadratwurzelziehmaschine")));
+        // Ein langes Suchwort macht das Fenster nicht breiter.
+        const int breite = fenster.width();
+        QVERIFY(!fenster.suchen(QString(300, QLatin1Char('q'))));
+        QCOMPARE(fenster.width(), breite);
     }
 
     // Jede Schrift hebt sich mit 4,5:1 von ihrem Grund ab, auf heller wie auf dunkler Palette:

@@ -117,6 +117,16 @@ class ArbeitsblattTest : public QObject {
         QFile pdf(tmp.filePath(QStringLiteral("blatt v1.2.pdf")));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.read(5) == "%PDF-");
+        // Steuer- und Richtungszeichen fallen weg; 80 € (je 3 Bytes) passen in einen Dateinamen.
+        for (const QString& titel : {QStringLiteral("\u202eA\x01"
+                                                    "B"),
+                                     QString(80, QChar(u'€'))}) {
+            feld<QLineEdit>(d, "titel")->setText(titel);
+            QCOMPARE(meldungBei([&] { d.speichern(); }), QString());
+            const QByteArray name = QFileInfo(vorschlag).fileName().toUtf8();
+            QVERIFY2(name.size() <= 255 && name.startsWith(titel.size() < 5 ? "AB " : "€€€"),
+                     name.constData());
+        }
     }
 
     // Auch auf einer dunklen Palette ist die Erläuterung lesbar (die Farbe für Platzhalter

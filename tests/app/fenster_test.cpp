@@ -338,6 +338,13 @@ class FensterTest : public QObject {
         eingabe()->clearFocus();
         QTest::keyPress(fenster.get(), Qt::Key_Shift);
         QCOMPARE(fenster->findChild<QLabel*>("MittelZ")->text().left(3), QString("2) "));
+        // Eingefügte Steuerzeichen zählen als Leerraum, und die Länge ist begrenzt.
+        eingabe()->setText("4\x01\x1b"
+                           "2");
+        QCOMPARE(fenster->eingabe(), "4  2");
+        eingabe()->setText(QString(1000, '9'));
+        QCOMPARE(eingabe()->text().size(), 200);
+        eingabe()->clear();
     }
 
     // Jede Phase sperrt die Menübefehle, die nichts bewirken würden (Namensanfänge). Nach der
