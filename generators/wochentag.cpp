@@ -74,8 +74,9 @@ std::string erklaerung(std::int64_t tag, std::int64_t monat, std::int64_t jahr,
     std::int64_t geteilt = summe;
     if (schaltjahrKorrektur(monat, jahr)) {
         geteilt = summe - 1;
-        t += "\n = " + zahlText(summe) +
-             " - 1 (Januar oder Februar eines Schaltjahres) = " + zahlText(geteilt);
+        // Ein eigener Schritt, keine Fortsetzung der Kette: "= 9 - 1" läse sich als 9 = 8.
+        t += "\nJanuar oder Februar eines Schaltjahres, also eins weniger: " + zahlText(summe) +
+             " - 1 = " + zahlText(geteilt);
     }
     t += "\n = 7 " + std::string(mal) + " " + zahlText(geteilt / 7) + " + " + zahlText(antwort) +
          " \n";

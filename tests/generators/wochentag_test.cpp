@@ -37,8 +37,8 @@ INSTANTIATE_TEST_SUITE_P(
         W, "Schaltjahr", 3, {1, 1, 2001, 1804}, "1",
         "     Was für ein Wochentag war der 1.1.1804 ?\n\n      So = 1,  Mo = 2,  Di = 3,  Mi = "
         "4,  Do = 5,  Fr = 6,  Sa = 0",
-        "Codezahl für den 1. Monat ist 1\n4 + [4/4] + 1 + 1 + 2 = 9\n = 9 - 1 (Januar oder Februar "
-        "eines Schaltjahres) = 8\n = 7 · 1 + 1 \nDie richtige Antwort wäre also gewesen: 1 "
+        "Codezahl für den 1. Monat ist 1\n4 + [4/4] + 1 + 1 + 2 = 9\nJanuar oder Februar eines "
+        "Schaltjahres, also eins weniger: 9 - 1 = 8\n = 7 · 1 + 1 \nDie richtige Antwort wäre also gewesen: 1 "
         "(Sonntag)")),
     fallName);
 
