@@ -82,6 +82,21 @@ class TastenBench : public QObject {
                     ms.back(), ms.size());
         QTest::setBenchmarkResult(median, QTest::WalltimeMilliseconds);
     }
+
+    // Ein Wort von 512 KB im Antwortfeld (etwa eine riesige Hall of Fame) bis zum Bild.
+    void langeZeileImAntwortfeld() {
+        QTemporaryDir tmp;
+        QtDateiablage ablage(tmp.path());
+        Hauptfenster fenster(ablage);
+        fenster.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fenster));
+        QElapsedTimer uhr;
+        uhr.start();
+        fenster.schreibeAntwortfeld(std::string(1 << 19, 'N'));
+        fenster.repaint();
+        std::printf("Eine Zeile von 512 KB im Antwortfeld bis zum Bild: %.1f ms\n",
+                    double(uhr.nsecsElapsed()) / 1e6);
+    }
 };
 
 } // namespace
