@@ -151,23 +151,26 @@ class Ansagestelle : public QWidget {
 
     void dazu(const QString& text) {
         neu_ += QLatin1Char(' ') + text;
+        planen();
+    }
+
+  protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+        if (objekt == fenster_ && ereignis->type() == QEvent::WindowActivate && !neu_.isEmpty()) {
+            planen();
+        }
+        return QWidget::eventFilter(objekt, ereignis);
+    }
+
+  private:
+    // Was in einem Schritt zusammenkommt, wird eine Ansage.
+    void planen() {
         if (!geplant_) {
             geplant_ = true;
             QTimer::singleShot(0, this, [this] { ansagen(); });
         }
     }
 
-  protected:
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override {
-        if (objekt == fenster_ && ereignis->type() == QEvent::WindowActivate && !neu_.isEmpty() &&
-            !geplant_) {
-            geplant_ = true;
-            QTimer::singleShot(0, this, [this] { ansagen(); });
-        }
-        return QWidget::eventFilter(objekt, ereignis);
-    }
-
-  private:
     void ansagen() {
         geplant_ = false;
         // Eine Meldung nach einem Dateidialog kommt, bevor das Fenster den Fokus zurück hat; sie
