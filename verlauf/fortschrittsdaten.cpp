@@ -93,9 +93,10 @@ Kurve kurve(std::int64_t thema, std::int64_t level, const std::vector<KurvenPunk
     k.achse += von == bis ? " (am " + von + ")" : " (vom " + von + " bis " + bis + ")";
     constexpr std::size_t vorgelesen = 20;
     const std::size_t ab = punkte.size() > vorgelesen ? punkte.size() - vorgelesen : 0;
-    k.inWorten = ab == 0 ? "Richtige in Runde 1 bis " + std::to_string(punkte.size()) + ":"
-                         : "Richtige in den letzten " + std::to_string(vorgelesen) + " von " +
-                               std::to_string(punkte.size()) + " Runden:";
+    k.inWorten = punkte.size() == 1 ? "Richtige in Runde 1:"
+                 : ab == 0 ? "Richtige in Runde 1 bis " + std::to_string(punkte.size()) + ":"
+                           : "Richtige in den letzten " + std::to_string(vorgelesen) + " von " +
+                                 std::to_string(punkte.size()) + " Runden:";
     for (std::size_t i = ab; i < punkte.size(); ++i) {
         k.inWorten += (i == ab ? " " : ", ") + std::to_string(punkte[i].richtige);
     }
