@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "anleitung.h"
 
+#include "anzeige.h"
 #include "farben.h"
 #include "zugaenglichkeit.h"
 
@@ -14,6 +15,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -41,6 +43,25 @@ QToolButton* knopf(QWidget* eltern, const char* name, QAction* aktion) {
 
 // Die Farben im HTML sind für eine helle Palette gewählt. Auf einer dunklen kommen lesbare
 // dazu; sonst stünden dunkelblaue Überschriften auf Schwarz und helle Schrift in hellen Kästen.
+// Setzt die Schreibmarke an den Anker: Ein Sprung rollt sonst nur die Ansicht, und ein
+// Screenreader läse an der alten Stelle weiter.
+void markeAnAnker(QTextBrowser* text, const QString& anker) {
+    if (anker.isEmpty()) {
+        return;
+    }
+    for (QTextBlock b = text->document()->begin(); b.isValid(); b = b.next()) {
+        for (auto teil = b.begin(); !teil.atEnd(); ++teil) {
+            if (teil.fragment().charFormat().anchorNames().contains(anker)) {
+                QTextCursor c(text->document());
+                c.setPosition(teil.fragment().position());
+                text->setTextCursor(c);
+                text->scrollToAnchor(anker);
+                return;
+            }
+        }
+    }
+}
+
 class Anleitungstext final : public QTextBrowser {
   public:
     using QTextBrowser::QTextBrowser;
@@ -102,8 +123,12 @@ Anleitungsfenster::Anleitungsfenster(QWidget* eltern)
         addAction(a);
         return a;
     };
-    QAction* inhalt = aktion(QStringLiteral("Inhalt"), QKeySequence(Qt::Key_Home),
-                             [this] { text_->setSource(inhaltsverzeichnis); });
+    QAction* inhalt = aktion(QStringLiteral("Inhalt"), QKeySequence(Qt::Key_Home), [this] {
+        text_->setSource(inhaltsverzeichnis);
+        markeAnAnker(text_, inhaltsverzeichnis.fragment());
+    });
+    connect(text_, &QTextBrowser::sourceChanged, this,
+            [this](const QUrl& ziel) { markeAnAnker(text_, ziel.fragment()); });
     QAction* zurueck =
         aktion(QStringLiteral("Zurück"), QKeySequence::Back, [this] { text_->backward(); });
     zurueck->setEnabled(false);
@@ -198,8 +223,7 @@ bool Anleitungsfenster::suchen(const QString& wort, bool rueckwaerts) {
         return true;
     }
     // Gekürzt, sonst machte ein langes Suchwort das Fenster breiter als den Bildschirm.
-    suchmeldung_->setText(QStringLiteral("„%1“ kommt nicht vor.")
-                              .arg(wort.size() > 30 ? wort.left(29) + QStringLiteral("…") : wort));
+    suchmeldung_->setText(QStringLiteral("„%1“ kommt nicht vor.").arg(gekuerzt(wort, 30)));
     ansagen(suchmeldung_, suchmeldung_->text());
     return false;
 }

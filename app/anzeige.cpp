@@ -62,6 +62,17 @@ QString mitPdfEndung(const QString& pfad) {
                : pfad + QStringLiteral(".pdf");
 }
 
+QString gekuerzt(const QString& text, qsizetype hoechstens) {
+    if (text.size() <= hoechstens) {
+        return text;
+    }
+    qsizetype n = std::max<qsizetype>(hoechstens - 1, 0);
+    if (n > 0 && text.at(n - 1).isHighSurrogate()) {
+        --n;
+    }
+    return text.left(n) + QStringLiteral("…");
+}
+
 void lesefeld(QPlainTextEdit& feld) {
     feld.setReadOnly(true);
     feld.setLineWrapMode(QPlainTextEdit::NoWrap);

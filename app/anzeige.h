@@ -29,6 +29,10 @@ void zifferAlsTaste(QAbstractButton& knopf);
 // "Test v1.2.pdf".
 QString mitPdfEndung(const QString& pfad);
 
+// text mit höchstens hoechstens UTF-16-Einheiten, wenn nötig gekürzt und mit "…" am Ende; ein
+// Zeichen aus zwei Einheiten (etwa ein Emoji) wird nie halbiert.
+QString gekuerzt(const QString& text, qsizetype hoechstens);
+
 // Ein Feld nur zum Lesen, ohne Umbruch, damit Rechenwege so fluchten wie geschrieben. Die
 // Schreibmarke folgt den Pfeiltasten: So liest ein Screenreader Zeile für Zeile vor.
 void lesefeld(QPlainTextEdit& feld);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zugaenglichkeit.h"
 
+#include "anzeige.h"
+
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QAccessibleWidget>
@@ -179,14 +181,11 @@ class Ansagestelle : public QWidget {
             return;
         }
         // Für die Sprachausgabe zählen Einrückung und Zeilenumbrüche nicht.
-        QString text = std::exchange(neu_, {}).simplified();
+        const QString text = std::exchange(neu_, {}).simplified();
         if (text.isEmpty()) {
             return;
         }
-        if (text.size() > ansageGrenze) {
-            text = text.left(ansageGrenze) + QStringLiteral(" …");
-        }
-        meldung_->setAccessibleName(text);
+        meldung_->setAccessibleName(gekuerzt(text, ansageGrenze));
         QAccessibleEvent erschienen(meldung_, QAccessible::ObjectShow);
         QAccessible::updateAccessibility(&erschienen);
     }
@@ -290,9 +289,7 @@ void Ansage::ansagen() {
     if (text.isEmpty()) {
         return;
     }
-    if (text.size() > ansageGrenze) {
-        text = text.left(ansageGrenze) + QStringLiteral(" …");
-    }
+    text = gekuerzt(text, ansageGrenze);
     fokusfeld_->setAccessibleDescription(text);
     // Hat das Fenster den Fokus nicht oder kam er eben erst ins Feld, etwa beim Start oder nach
     // einem Dialog, liest der Screenreader die neue Beschreibung mit dem Feld vor; eine Ansage

@@ -44,13 +44,28 @@ QString text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// Qt 6.4 meldet Hilfsmitteln jede neue aktuelle Zelle als Fokus, auch wenn die Tabelle ihn nicht
+// hat: Beim Wechsel des Spielers läse Orca dann die ganze Zeile vor statt des Namens.
+class Tabelle final : public QTableWidget {
+  public:
+    using QTableWidget::QTableWidget;
+
+  protected:
+    void currentChanged(const QModelIndex& neu, const QModelIndex& alt) override {
+        if (hasFocus()) {
+            QTableWidget::currentChanged(neu, alt);
+        } else {
+            QAbstractItemView::currentChanged(neu, alt);
+        }
+    }
+};
+
 class Fortschrittsfenster final : public QWidget, public Fortschrittsanzeige {
   public:
     Fortschrittsfenster(QWidget* eltern, Verlauf& verlauf)
         : QWidget(eltern, Qt::Window), verlauf_(verlauf), spieler_(new QComboBox(this)),
-          zustand_(new QLabel(this)), tabelle_(new QTableWidget(this)),
-          kurve_(new QChartView(this)), fehlerTitel_(new QLabel(this)),
-          fehler_(new QPlainTextEdit(this)) {
+          zustand_(new QLabel(this)), tabelle_(new Tabelle(this)), kurve_(new QChartView(this)),
+          fehlerTitel_(new QLabel(this)), fehler_(new QPlainTextEdit(this)) {
         setObjectName(QStringLiteral("fortschrittsfenster"));
         spieler_->setObjectName(QStringLiteral("spieler"));
         zustand_->setObjectName(QStringLiteral("fortschrittZustand"));

@@ -103,6 +103,13 @@ class AnleitungTest : public QObject {
         // Ein langes Suchwort erscheint gekürzt; die Meldung weitete sonst das Fenster.
         QVERIFY(!fenster.suchen(QString(300, QLatin1Char('q'))));
         QVERIFY(fenster.findChild<QLabel*>("suchmeldung")->text().size() < 60);
+        QVERIFY(!fenster.suchen(QString(28, 'a') + QStringLiteral("😀bb"))); // kein halbes Emoji
+        QCOMPARE(fenster.findChild<QLabel*>("suchmeldung")->text(),
+                 "„" + QString(28, 'a') + "…“ kommt nicht vor.");
+        // Pos1 setzt auch die Schreibmarke ins Inhaltsverzeichnis; dort liest ein Screenreader.
+        QTest::keyClick(t, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(&fenster, Qt::Key_Home);
+        QCOMPARE(t->textCursor().block().text(), QStringLiteral("Inhalt"));
     }
 
     // Jede Schrift hebt sich mit 4,5:1 von ihrem Grund ab, auf heller wie auf dunkler Palette:
