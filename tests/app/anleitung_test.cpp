@@ -110,6 +110,8 @@ class AnleitungTest : public QObject {
         QTest::keyClick(t, Qt::Key_End, Qt::ControlModifier);
         QTest::keyClick(&fenster, Qt::Key_Home);
         QCOMPARE(t->textCursor().block().text(), QStringLiteral("Inhalt"));
+        t->setSource(QUrl(QStringLiteral("qrc:/anleitung/anleitung.html#tasten"))); // ein Verweis
+        QVERIFY(t->textCursor().block().text().startsWith(QStringLiteral("Die Tasten")));
     }
 
     // Jede Schrift hebt sich mit 4,5:1 von ihrem Grund ab, auf heller wie auf dunkler Palette:
