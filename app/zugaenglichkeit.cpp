@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWidget>
@@ -284,8 +285,10 @@ void Ansage::ansagen() {
     for (QString& teil : neu_) {
         text += QLatin1Char(' ') + std::exchange(teil, {});
     }
-    // Für die Sprachausgabe zählen Einrückung und Zeilenumbrüche nicht.
-    text = text.simplified();
+    // Für die Sprachausgabe zählen Einrückung und Zeilenumbrüche nicht, und die leeren Plätze
+    // einer Hall of Fame ("  7.") wären nur eine Folge von Zahlen.
+    static const QRegularExpression leererPlatz(QStringLiteral("(?m)^\\s*\\d+\\.\\s*$"));
+    text = text.remove(leererPlatz).simplified();
     if (text.isEmpty()) {
         return;
     }

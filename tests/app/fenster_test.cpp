@@ -479,7 +479,7 @@ class FensterTest : public QObject {
         fenster->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
         QTest::qWait(300); // länger, als der Fokus ins Feld als eben gekommen gilt
-        fenster->schreibeAntwortfeld("\n 8 ist leider falsch!\n\n Die Stoppuhr …");
+        fenster->schreibeAntwortfeld("\n 8 ist leider falsch!\n\n Die Stoppuhr …\n  9.\n 10.\n");
         QTRY_COMPARE(fenster->findChild<QLineEdit*>("EingabeF")->accessibleDescription(), urteil);
         auto* stelle = fenster->findChild<QWidget*>("ansagestelle");
         QVERIFY(stelle != nullptr && !stelle->isVisible());
