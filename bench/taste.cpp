@@ -23,16 +23,26 @@
 
 namespace {
 
+// Ein gezeigtes Spielfenster mit leerem Dokumente-Ordner.
+struct Spielfenster {
+    QTemporaryDir tmp;
+    QtDateiablage ablage{tmp.path()};
+    Hauptfenster fenster{ablage};
+    bool sichtbar = false;
+    Spielfenster() {
+        fenster.show();
+        sichtbar = QTest::qWaitForWindowExposed(&fenster);
+    }
+};
+
 class TastenBench : public QObject {
     Q_OBJECT
 
   private slots:
     void returnBisZumUrteil() {
-        QTemporaryDir tmp;
-        QtDateiablage ablage(tmp.path());
-        Hauptfenster fenster(ablage);
-        fenster.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&fenster));
+        Spielfenster s;
+        QVERIFY(s.sichtbar);
+        Hauptfenster& fenster = s.fenster;
         // Dialoge (Level, Rundenende) bestätigt ein Takt mit ihrem ersten Knopf.
         QTimer takt;
         connect(&takt, &QTimer::timeout, [] {
@@ -85,15 +95,12 @@ class TastenBench : public QObject {
 
     // Ein Wort von 512 KB im Antwortfeld (etwa eine riesige Hall of Fame) bis zum Bild.
     void langeZeileImAntwortfeld() {
-        QTemporaryDir tmp;
-        QtDateiablage ablage(tmp.path());
-        Hauptfenster fenster(ablage);
-        fenster.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&fenster));
+        Spielfenster s;
+        QVERIFY(s.sichtbar);
         QElapsedTimer uhr;
         uhr.start();
-        fenster.schreibeAntwortfeld(std::string(1 << 19, 'N'));
-        fenster.repaint();
+        s.fenster.schreibeAntwortfeld(std::string(1 << 19, 'N'));
+        s.fenster.repaint();
         std::printf("Eine Zeile von 512 KB im Antwortfeld bis zum Bild: %.1f ms\n",
                     double(uhr.nsecsElapsed()) / 1e6);
     }
