@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTimer>
@@ -217,9 +218,12 @@ QAccessibleInterface* ansageRollen(const QString& /*klasse*/, QObject* objekt) {
 // Eintrag wird angesagt, solange die Liste den Fokus hat und nicht aufgeklappt ist; aufgeklappt
 // liest Orca die Einträge selbst.
 void auswahlAnsagen(QComboBox* liste, QLabel* beschriftung) {
-    const auto nennen = [liste, beschriftung] {
-        beschriftung->setAccessibleName(beschriftung->text().remove(QLatin1Char('&')) +
-                                        QLatin1Char(' ') + liste->currentText());
+    // Die Uhr gehört der Liste; die Beschriftung kann vor ihr gehen.
+    const auto nennen = [liste, beschriftung = QPointer<QLabel>(beschriftung)] {
+        if (beschriftung != nullptr) {
+            beschriftung->setAccessibleName(beschriftung->text().remove(QLatin1Char('&')) +
+                                            QLatin1Char(' ') + liste->currentText());
+        }
     };
     // Auch beim Fokus: Wer die Liste füllt, blockiert ihre Signale mitunter.
     const auto* uhr = new Fokusuhr(liste, nennen);
