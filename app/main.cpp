@@ -8,6 +8,7 @@
 #include "verlaufsdatei.h"
 
 #include <QApplication>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -55,12 +56,21 @@ int main(int argc, char** argv) {
         fenster.verlaufSetzen(verlauf ? &*verlauf : nullptr);
         QObject::connect(&fenster, &Hauptfenster::beendet, &app, [] { QApplication::exit(0); });
         fenster.show();
-        // Für die Startzeitmessung: beenden, sobald das erste Bild gezeichnet ist.
-        if (qEnvironmentVariableIsSet("NUMORA_NUR_START")) {
+        // Für die Startzeitmessung: beenden, sobald das erste Bild gezeichnet ist, und dann die
+        // Uhrzeit melden.
+        const bool nurStart = qEnvironmentVariableIsSet("NUMORA_NUR_START");
+        if (nurStart) {
             QObject::connect(&fenster, &Hauptfenster::erstesBildGezeichnet, &app,
                              [] { QApplication::exit(0); });
         }
         status = QApplication::exec();
+        if (nurStart) {
+            std::fprintf(
+                stderr, "erstes Bild %lld\n",
+                static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(
+                                           std::chrono::system_clock::now().time_since_epoch())
+                                           .count()));
+        }
     }
     // Fenster und Dateien sind geschlossen. Hängt der Tondienst noch, warteten die
     // Aufräumarbeiten von Qt Multimedia bis zu 30 Sekunden auf ihn.

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Maßstab für bench/start.sh: ein leeres Qt-Widgets-Fenster, beendet, sobald sein erstes Bild
-// gezeichnet ist (wie Numora mit NUMORA_NUR_START).
+// gezeichnet ist, und meldet dann die Uhrzeit (wie Numora mit NUMORA_NUR_START).
 
 #include <QApplication>
 #include <QWidget>
+#include <chrono>
+#include <cstdio>
 
 namespace {
 
@@ -19,5 +21,10 @@ int main(int argc, char** argv) {
     LeeresFenster fenster;
     fenster.resize(1180, 720);
     fenster.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    std::fprintf(stderr, "erstes Bild %lld\n",
+                 static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(
+                                            std::chrono::system_clock::now().time_since_epoch())
+                                            .count()));
+    return status;
 }

@@ -4,7 +4,9 @@
 # einer Desktop-Sitzung: gegen einen X-Server, der sich nach jedem Programm nicht zurücksetzt
 # (Xvfb -noreset). xvfb-run setzt ihn nach jedem Client zurück; das kostet beide Programme
 # dieselbe feste Zeit und verdeckt den Unterschied.
-# Wandzeit über die Uhr der Shell, Spitzenspeicher mit /usr/bin/time in einem eigenen Lauf.
+# Wandzeit über die Uhr der Shell, für den ganzen Prozess und bis zum ersten Bild (das melden
+# beide Programme nach dem Zeichnen, vor dem Beenden); Spitzenspeicher mit /usr/bin/time in
+# einem eigenen Lauf.
 # Dann der Start mit feindlichen Dateien Hfdaten.nmr: Zeit und Spitzenspeicher je Datei.
 # Aufruf: bench/start.sh [BAUORDNER]  (Vorgabe: build/bench). Gibt die beiden Verhältnisse aus.
 set -euo pipefail
@@ -38,9 +40,11 @@ leer="$bau/bench/leeres_fenster"
 # Wandzeit (Mikrosekunden) und der Spitzenspeicher (max. RSS in KiB). Ausgewertet wird der Median.
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 lauf() { # programm ablage
-  local vorher=${EPOCHREALTIME/./}
-  "$1" >/dev/null 2>&1
+  local vorher=${EPOCHREALTIME/./} bild
+  "$1" >/dev/null 2>"$heim/fehler"
   echo $((${EPOCHREALTIME/./} - vorher)) >>"$2.zeit"
+  bild=$(sed -n 's/^erstes Bild //p' "$heim/fehler")
+  echo $((bild - vorher)) >>"$2.bild"
   /usr/bin/time -f '%M' -o "$2.rss" "$1" >/dev/null 2>&1
   cat "$2.rss" >>"$2.speicher"
 }
@@ -50,13 +54,17 @@ m_leer=$(median <"$heim/leer.speicher")
 m_numora=$(median <"$heim/numora.speicher")
 t_leer=$(median <"$heim/leer.zeit" | awk '{print $1 / 1e6}')
 t_numora=$(median <"$heim/numora.zeit" | awk '{print $1 / 1e6}')
+b_leer=$(median <"$heim/leer.bild" | awk '{print $1 / 1e6}')
+b_numora=$(median <"$heim/numora.bild" | awk '{print $1 / 1e6}')
 
-awk -v tl="$t_leer" -v tn="$t_numora" -v ml="$m_leer" -v mn="$m_numora" -v r="$runden" 'BEGIN {
+awk -v tl="$t_leer" -v tn="$t_numora" -v bl="$b_leer" -v bn="$b_numora" -v ml="$m_leer" \
+  -v mn="$m_numora" -v r="$runden" 'BEGIN {
   printf "Xvfb -noreset, %d Paare abwechselnd, Median:\n", r
-  printf "Leeres Fenster: %.4f s, %.1f MiB\n", tl, ml / 1024
-  printf "Numora:         %.4f s, %.1f MiB\n", tn, mn / 1024
+  printf "Leeres Fenster: %.4f s, %.1f MiB (erstes Bild nach %.4f s)\n", tl, ml / 1024, bl
+  printf "Numora:         %.4f s, %.1f MiB (erstes Bild nach %.4f s)\n", tn, mn / 1024, bn
   printf "Verhältnis Zeit:     %.2f (Ziel höchstens 1.10)\n", tn / tl
   printf "Verhältnis Speicher: %.2f (Ziel höchstens 1.30)\n", mn / ml
+  printf "Verhältnis bis zum ersten Bild, ohne das Beenden: %.2f\n", bn / bl
 }'
 [ -n "${NUR_VERHAELTNIS:-}" ] && exit 0
 
