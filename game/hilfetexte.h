@@ -15,7 +15,7 @@ inline constexpr std::string_view infotext =
 inline constexpr std::string_view hilfeText =
     "Eine ausführliche Beschreibung des Programms Numora und eine Bereitstellung der "
     "mathematischen Grundlagen ist als pdf-Datei auf meiner Homepage "
-    "(noch im Aufbau; bis dahin beschreibt die README.md des Programms alle Themen)"
+    "(noch im Aufbau; bis dahin beschreibt die Anleitung hier im Programm alle Themen)"
     " unter THEMEN zu finden.";
 
 } // namespace numora
