@@ -41,8 +41,6 @@ QToolButton* knopf(QWidget* eltern, const char* name, QAction* aktion) {
     return k;
 }
 
-// Die Farben im HTML sind für eine helle Palette gewählt. Auf einer dunklen kommen lesbare
-// dazu; sonst stünden dunkelblaue Überschriften auf Schwarz und helle Schrift in hellen Kästen.
 // Setzt die Schreibmarke an den Anker: Ein Sprung rollt sonst nur die Ansicht, und ein
 // Screenreader läse an der alten Stelle weiter.
 void markeAnAnker(QTextBrowser* text, const QString& anker) {
@@ -67,6 +65,8 @@ class Anleitungstext final : public QTextBrowser {
     using QTextBrowser::QTextBrowser;
 
   protected:
+    // Die Farben im HTML sind für eine helle Palette gewählt. Auf einer dunklen kommen lesbare
+    // dazu; sonst stünden dunkelblaue Überschriften auf Schwarz und helle Schrift in hellen Kästen.
     QVariant loadResource(int art, const QUrl& name) override {
         QVariant inhalt = QTextBrowser::loadResource(art, name);
         const QPalette& p = palette();

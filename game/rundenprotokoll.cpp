@@ -5,7 +5,7 @@
 
 namespace numora {
 
-RundenEintrag rundenEintrag(const Spielstand& stand, const Kalenderzeit& ende, bool uebung) {
+RundenEintrag rundenEintrag(const Spielstand& stand, const Kalenderzeit& ende) {
     RundenEintrag r{stand.aktName,
                     stand.aktThema,
                     stand.aktLevel,
@@ -13,7 +13,7 @@ RundenEintrag rundenEintrag(const Spielstand& stand, const Kalenderzeit& ende, b
                     ende,
                     stand.aktuellesZeitkonto,
                     stand.richtigBeantwortet,
-                    uebung,
+                    stand.uebung,
                     {}};
     const auto& paket = stand.aktuellesPaket;
     for (const Antwortnotiz& n : stand.antworten) {

@@ -23,11 +23,11 @@ bool ViewController::fortschrittMoeglich() const {
 // und der Grund erscheint einmal je Programmlauf, in der Ruhe nach der Auswertung und nicht
 // während einer Frage. Ein Dialog statt einer Zeile im Fenster, weil ein Kind sonst nicht
 // merkt, dass sein Fortschritt verloren geht.
-void ViewController::rundeAufzeichnen(bool uebung) {
+void ViewController::rundeAufzeichnen() {
     if (verlauf_ == nullptr) {
         return;
     }
-    verlauf_->rundeSpeichern(rundenEintrag(stand_, uhr().lokal(), uebung));
+    verlauf_->rundeSpeichern(rundenEintrag(stand_, uhr().lokal()));
     if (const auto satz = verlauf_->meldungFuerSpieler()) {
         meldung(*satz);
     }

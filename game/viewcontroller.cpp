@@ -426,7 +426,7 @@ void ViewController::rundenBilanz() {
     bildschirm_.knopfTitel(Knopf::fertigF, "Weiter");
     bildschirm_.knopfSichtbar(Knopf::weiterF, false);
     bildschirm_.knopfSichtbar(Knopf::fehlerF, fehlerAnsehenMoeglich());
-    rundeAufzeichnen(stand_.uebung);
+    rundeAufzeichnen();
 }
 
 // ---- Menübefehle ---------------------------------------------------------------------

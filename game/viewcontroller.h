@@ -91,7 +91,7 @@ class ViewController {
     void auswertung(std::int64_t sekunden);
     void rundenBilanz();
     // Speichert die ausgewertete Runde im Verlauf; auch das Ende einer Übungsrunde.
-    void rundeAufzeichnen(bool uebung);
+    void rundeAufzeichnen();
     // "\n\nEmpfehlung: Level n" für den Level-Dialog, leer ohne Empfehlung.
     std::string empfehlungsZeile(std::int64_t thema);
     // true, wenn der Spieler Numora endgültig verlässt.
