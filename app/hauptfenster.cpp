@@ -38,7 +38,7 @@ constexpr int knopfHoehe = 34;
 } // namespace
 
 Hauptfenster::Hauptfenster(numora::Dateiablage& ablage, QWidget* eltern)
-    : QMainWindow(eltern), ui_(std::make_unique<Ui::Hauptfenster>()), ton_(this),
+    : QMainWindow(eltern), ui_(std::make_unique<Ui::Hauptfenster>()),
       dialoge_(this, ton_,
                [this] {
                    activateWindow();
@@ -189,6 +189,11 @@ void Hauptfenster::befehleAnpassen() {
     for (const auto& [a, befehl] : befehle_) {
         a->setEnabled(steuerung_.befehlAktiv(befehl));
     }
+    // Bei offener Frage auch kein schon offenes "Mein Fortschritt": Seine häufigsten Fehler nennen
+    // die richtigen Antworten.
+    if (fortschritt_ != nullptr && !steuerung_.fortschrittMoeglich()) {
+        fortschritt_->fenster()->hide();
+    }
 }
 
 void Hauptfenster::verlaufSetzen(numora::Verlauf* verlauf) {
@@ -242,7 +247,6 @@ void Hauptfenster::kopfText(const std::string& s) {
     ui_->KopfZ->setText(anzeigeText(s));
 }
 void Hauptfenster::frageText(const std::string& s) {
-    ui_->MittelZ->setText(anzeigeText(s));
     ui_->MittelZ->setText(anzeigeText(s));
     ui_->MittelRahmen->ensureVisible(0, 0);
     ansage_->melden(Ansage::Feld::frage, ui_->MittelZ->text());
