@@ -2,12 +2,12 @@
 #include "fehlerdurchsicht.h"
 
 #include "anzeige.h"
+#include "blatt/blattdatei.h"
 #include "zugaenglichkeit.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPdfWriter>
@@ -15,7 +15,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTextDocument>
@@ -124,6 +123,7 @@ void Fehlerdurchsicht::speichern() {
     }
     zustand_->setText(QStringLiteral("Gespeichert: ") + QDir::toNativeSeparators(pfad));
     zustand_->show();
+    ansagen(zustand_, zustand_->text());
 }
 
 void Fehlerdurchsicht::drucken() {
@@ -147,22 +147,9 @@ void durchsichtSetzen(const QString& text, QPagedPaintDevice& geraet) {
 }
 
 std::optional<QString> durchsichtSpeichern(const QString& text, const QString& pfad) {
-    QSaveFile datei(pfad);
-    if (QFileInfo(pfad).isDir() || !datei.open(QIODevice::WriteOnly)) {
-        return QStringLiteral("Die Datei \"%1\" ließ sich nicht anlegen (%2).")
-            .arg(QDir::toNativeSeparators(pfad),
-                 QFileInfo(pfad).isDir() ? QStringLiteral("ein Ordner") : datei.errorString());
-    }
-    {
-        QPdfWriter pdf(&datei);
+    return pdfSpeichern(pfad, dokumentTitel, [&text](QPdfWriter& pdf) -> std::optional<QString> {
         pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setTitle(dokumentTitel);
-        pdf.setCreator(QStringLiteral("Numora"));
         durchsichtSetzen(text, pdf);
-    }
-    if (!datei.commit()) {
-        return QStringLiteral("Die Datei \"%1\" ließ sich nicht schreiben (%2).")
-            .arg(QDir::toNativeSeparators(pfad), datei.errorString());
-    }
-    return std::nullopt;
+        return std::nullopt;
+    });
 }

@@ -41,31 +41,29 @@ QString schreibFehler(const QString& pfad) {
 
 } // namespace
 
-std::optional<QString> arbeitsblattSpeichern(const Arbeitsblatt& blatt, const QString& pfad) {
-    if (const auto fehler = arbeitsblattFehler(blatt)) {
-        return fehler;
-    }
+std::optional<QString>
+pdfSpeichern(const QString& pfad, const QString& titel,
+             const std::function<std::optional<QString>(QPdfWriter&)>& setzen) {
     if (pfad.isEmpty()) {
         return QStringLiteral("Es fehlt der Name der PDF-Datei.");
     }
     QSaveFile datei(pfad);
-    // Vorab, sonst entstünde das ganze Blatt erst, bevor das Umbenennen scheitert. Ein Gerät
+    // Vorab, sonst entstünde das ganze PDF erst, bevor das Umbenennen scheitert. Ein Gerät
     // oder eine Pipe (etwa /dev/null) wird nie durch eine Datei ersetzt.
     const QFileInfo ziel(pfad);
     if ((ziel.exists() && !ziel.isFile()) || !datei.open(QIODevice::WriteOnly)) {
         return schreibFehler(pfad);
     }
-    bool gesetzt = false;
+    std::optional<QString> fehler;
     {
         QPdfWriter pdf(&datei);
-        aufA4Einrichten(pdf);
-        pdf.setTitle(blattTitel(blatt) + QStringLiteral(" – ") + themaName(blatt.thema));
+        pdf.setTitle(titel);
         pdf.setCreator(QStringLiteral("Numora"));
-        gesetzt = arbeitsblattSetzen(blatt, pdf);
+        fehler = setzen(pdf);
     }
-    if (!gesetzt) {
+    if (fehler) {
         datei.cancelWriting();
-        return QStringLiteral("Das Arbeitsblatt ließ sich nicht setzen.");
+        return fehler;
     }
     // commit() übersieht einen Fehler beim letzten Leeren des Puffers (voller Datenträger)
     // und setzte dann ein abgeschnittenes PDF an seinen Platz.
@@ -77,4 +75,18 @@ std::optional<QString> arbeitsblattSpeichern(const Arbeitsblatt& blatt, const QS
         return schreibFehler(pfad);
     }
     return std::nullopt;
+}
+
+std::optional<QString> arbeitsblattSpeichern(const Arbeitsblatt& blatt, const QString& pfad) {
+    if (const auto fehler = arbeitsblattFehler(blatt)) {
+        return fehler;
+    }
+    return pdfSpeichern(pfad, blattTitel(blatt) + QStringLiteral(" – ") + themaName(blatt.thema),
+                        [&blatt](QPdfWriter& pdf) -> std::optional<QString> {
+                            aufA4Einrichten(pdf);
+                            if (!arbeitsblattSetzen(blatt, pdf)) {
+                                return QStringLiteral("Das Arbeitsblatt ließ sich nicht setzen.");
+                            }
+                            return std::nullopt;
+                        });
 }
