@@ -14,7 +14,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -196,11 +195,7 @@ Anleitungsfenster::Anleitungsfenster(QWidget* eltern)
     spalte->addWidget(suchleiste_);
 
     // Passt auch auf kleine Bildschirme (1024×600): höchstens die verfügbare Fläche.
-    QSize groesse(wunschBreite, wunschHoehe);
-    if (const QScreen* s = eltern != nullptr ? eltern->screen() : screen()) {
-        groesse = groesse.boundedTo(s->availableGeometry().size() * 9 / 10);
-    }
-    resize(groesse);
+    resize(aufDenBildschirm(QSize(wunschBreite, wunschHoehe), eltern != nullptr ? eltern : this));
     text_->setFocus();
     beschriften(this);
 }
