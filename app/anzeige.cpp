@@ -38,15 +38,20 @@ QFont spielSchrift() {
     return schrift;
 }
 
-QPixmap symbolBild(int groesse) {
+QPixmap symbolBild(int groesse, const QWidget* bezug) {
     // Mit festem Format: Sonst lädt Qt beim Erkennen alle Bildformat-Module (GIF, JPEG, …),
     // und das kostet den Start spürbar Zeit und Speicher.
     QImageReader leser(QStringLiteral(":/numora/M128.png"), "png");
     leser.setAutoDetectImageFormat(false);
-    if (groesse != 128) {
-        leser.setScaledSize(QSize(groesse, groesse));
+    // Bei 150 % sähe ein Bild von groesse Bildpunkten, hochgezogen, unscharf aus.
+    const qreal verhaeltnis = bezug != nullptr ? bezug->devicePixelRatioF() : 1.0;
+    const int punkte = std::min(128, static_cast<int>(std::lround(groesse * verhaeltnis)));
+    if (punkte != 128) {
+        leser.setScaledSize(QSize(punkte, punkte));
     }
-    return QPixmap::fromImage(leser.read());
+    QPixmap bild = QPixmap::fromImage(leser.read());
+    bild.setDevicePixelRatio(static_cast<qreal>(punkte) / groesse);
+    return bild;
 }
 
 void zifferAlsTaste(QAbstractButton& knopf) {

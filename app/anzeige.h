@@ -48,5 +48,6 @@ QSize freieFlaeche(const QWidget* bezug);
 // freien Fläche des Bildschirms, auf dem bezug liegt (ohne bezug: des ersten Bildschirms).
 QSize aufDenBildschirm(QSize wunsch, const QWidget* bezug);
 
-// Das Programmsymbol (M128.png) in groesse × groesse Punkten, für Fenster und Dialoge.
-QPixmap symbolBild(int groesse);
+// Das Programmsymbol (M128.png) in groesse × groesse Punkten, für Fenster und Dialoge; auf
+// einem skalierten Bildschirm mit so vielen Bildpunkten, wie bezug dort braucht.
+QPixmap symbolBild(int groesse, const QWidget* bezug = nullptr);

@@ -93,7 +93,7 @@ QString kurzeMeldung(QWidget* eltern, const QString& text, const QStringList& kn
                        (harmlos.isEmpty() ? Qt::WindowFlags() : Qt::WindowCloseButtonHint));
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
-    box.setIconPixmap(symbolBild(symbolGroesse));
+    box.setIconPixmap(symbolBild(symbolGroesse, &box));
     if (auto* feld = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
         feld->setFont(spielSchrift());
     }

@@ -52,7 +52,7 @@ Textdialog::Textdialog(QWidget* eltern, const QString& text, const QStringList& 
                    (harmlos.isEmpty() ? Qt::WindowFlags() : Qt::WindowCloseButtonHint));
 
     auto* symbol = new QLabel(this);
-    symbol->setPixmap(symbolBild(symbolGroesse));
+    symbol->setPixmap(symbolBild(symbolGroesse, this));
     auto* feld = new Textfeld(text, this);
     feld->setAccessibleName(QStringLiteral("Meldung"));
 
