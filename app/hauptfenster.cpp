@@ -49,10 +49,12 @@ Hauptfenster::Hauptfenster(numora::Dateiablage& ablage, QWidget* eltern)
     ui_->setupUi(this);
     // Die gewohnte Größe, wo der freie Bildschirm sie samt Rahmen fasst; sonst füllt das Fenster
     // ihn. Der Schließknopf wirkt wie Beenden (closeEvent), damit nichts ungefragt verloren geht.
-    setMinimumSize(kleinste);
+    // Auf einem noch kleineren Bildschirm (etwa 1366 × 768 bei 175 %) rückt das Fenster enger
+    // zusammen, statt über den Rand zu ragen.
+    const QSize frei = screen()->availableGeometry().size() - rahmen;
+    setMinimumSize(kleinste.boundedTo(frei));
     // Die Kopfzeile soll das Fenster nicht verbreitern; ihre Texte passen in die kleinste Breite.
     ui_->KopfZ->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    const QSize frei = screen()->availableGeometry().size() - rahmen;
     resize(QSize(fensterBreite, fensterHoehe).boundedTo(frei));
     if (frei.width() < fensterBreite || frei.height() < fensterHoehe) {
         setWindowState(Qt::WindowMaximized);
