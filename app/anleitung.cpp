@@ -140,6 +140,9 @@ Anleitungsfenster::Anleitungsfenster(QWidget* eltern)
            [this] { suchen(suchfeld_->text()); });
     aktion(QStringLiteral("Rückwärts suchen"), QKeySequence::FindPrevious,
            [this] { suchen(suchfeld_->text(), true); });
+    // Größer und kleiner wie im Browser, für Leser, die schlecht sehen.
+    aktion(QStringLiteral("Größer"), QKeySequence::ZoomIn, [this] { text_->zoomIn(2); });
+    aktion(QStringLiteral("Kleiner"), QKeySequence::ZoomOut, [this] { text_->zoomOut(2); });
     aktion(QStringLiteral("Schließen"), QKeySequence(Qt::Key_Escape), [this] {
         if (suchleiste_->isVisible()) {
             suchleisteSchliessen();

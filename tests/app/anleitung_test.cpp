@@ -112,6 +112,12 @@ class AnleitungTest : public QObject {
         QCOMPARE(t->textCursor().block().text(), QStringLiteral("Inhalt"));
         t->setSource(QUrl(QStringLiteral("qrc:/anleitung/anleitung.html#tasten"))); // ein Verweis
         QVERIFY(t->textCursor().block().text().startsWith(QStringLiteral("Die Tasten")));
+        // Strg++ vergrößert die Schrift, Strg+- verkleinert sie wieder.
+        const qreal groesse = t->font().pointSizeF();
+        QTest::keyClick(&fenster, Qt::Key_Plus, Qt::ControlModifier);
+        QVERIFY(t->font().pointSizeF() > groesse);
+        QTest::keyClick(&fenster, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(t->font().pointSizeF(), groesse);
     }
 
     // Jede Schrift hebt sich mit 4,5:1 von ihrem Grund ab, auf heller wie auf dunkler Palette:
