@@ -63,7 +63,7 @@ Hauptfenster::Hauptfenster(numora::Dateiablage& ablage, QWidget* eltern)
     spielfarbenSetzen(this);
     // Für Screenreader und Tastatur: Namen, Ansagen, Blättern im Antwortfeld.
     beschriften(this);
-    blaetternMit(ui_->EingabeF, ui_->Antw0);
+    blaetternMit(ui_->EingabeF, ui_->Antw0, {ui_->MittelRahmen, ui_->Antw0});
     ansage_ = new Ansage(ui_->EingabeF);
 
     const QFont schrift = spielSchrift();

@@ -18,6 +18,7 @@
 #include <QWidget>
 #include <functional>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -91,16 +92,28 @@ constexpr qint64 fokusFrist = 250;
 
 class Blaettern : public QObject {
   public:
-    Blaettern(QObject* eltern, QAbstractScrollArea* feld) : QObject(eltern), feld_(feld) {}
+    Blaettern(QObject* eltern, QAbstractScrollArea* feld,
+              std::vector<QAbstractScrollArea*> seitlich)
+        : QObject(eltern), feld_(feld), seitlich_(std::move(seitlich)) {}
 
   protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override {
         if (ereignis->type() == QEvent::KeyPress) {
-            const int taste = static_cast<QKeyEvent*>(ereignis)->key();
+            const auto* druck = static_cast<QKeyEvent*>(ereignis);
+            const int taste = druck->key();
             if (taste == Qt::Key_PageUp || taste == Qt::Key_PageDown) {
                 feld_->verticalScrollBar()->triggerAction(taste == Qt::Key_PageUp
                                                               ? QScrollBar::SliderPageStepSub
                                                               : QScrollBar::SliderPageStepAdd);
+                return true;
+            }
+            if ((taste == Qt::Key_Left || taste == Qt::Key_Right) &&
+                druck->modifiers() == Qt::AltModifier) {
+                for (QAbstractScrollArea* f : seitlich_) {
+                    f->horizontalScrollBar()->triggerAction(taste == Qt::Key_Left
+                                                                ? QScrollBar::SliderPageStepSub
+                                                                : QScrollBar::SliderPageStepAdd);
+                }
                 return true;
             }
         }
@@ -109,6 +122,7 @@ class Blaettern : public QObject {
 
   private:
     QAbstractScrollArea* feld_;
+    std::vector<QAbstractScrollArea*> seitlich_;
 };
 
 } // namespace
@@ -268,8 +282,9 @@ void beschriften(QWidget* fenster) {
     }
 }
 
-void blaetternMit(QWidget* eingabe, QAbstractScrollArea* feld) {
-    eingabe->installEventFilter(new Blaettern(eingabe, feld));
+void blaetternMit(QWidget* eingabe, QAbstractScrollArea* feld,
+                  std::vector<QAbstractScrollArea*> seitlich) {
+    eingabe->installEventFilter(new Blaettern(eingabe, feld, std::move(seitlich)));
 }
 
 Ansage::Ansage(QWidget* fokusfeld)

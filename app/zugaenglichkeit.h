@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <vector>
 
 class Fokusuhr;
 class QAbstractScrollArea;
@@ -22,8 +23,10 @@ void beschriften(QWidget* fenster);
 void ansagen(QWidget* bei, const QString& text);
 
 // Bild auf und Bild ab im Eingabefeld blättern im Feld, das selbst keinen Fokus nimmt: So lässt
-// sich auch eine lange Hall of Fame mit der Tastatur lesen.
-void blaetternMit(QWidget* eingabe, QAbstractScrollArea* feld);
+// sich auch eine lange Hall of Fame mit der Tastatur lesen. Alt+Links und Alt+Rechts schieben
+// die Felder in seitlich zur Seite, für Zeilen, die breiter als ihr Feld sind.
+void blaetternMit(QWidget* eingabe, QAbstractScrollArea* feld,
+                  std::vector<QAbstractScrollArea*> seitlich);
 
 // Sagt Hilfsmitteln an, was Frage- und Antwortfeld neu zeigen: das Urteil, die nächste Frage,
 // die Auswertung. Qt 6.4 kennt kein Ansage-Ereignis; darum geht der Text über ansagen(). Er wird

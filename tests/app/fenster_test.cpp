@@ -313,6 +313,21 @@ class FensterTest : public QObject {
 
     // Shift zählt nur gedrückt, nicht wiederholt, im Eingabefeld oder ohne Fokus im Fenster.
     // Nach "???" ersetzt die nächste Taste den Text; ein leeres Return lässt die Frage offen.
+    // Zeilen, breiter als ihr Feld: Alt+Rechts und Alt+Links schieben Frage und Antwort seitlich.
+    void altPfeileSchiebenLangeZeilen() {
+        fenster->frageText(std::string(400, 'x'));
+        fenster->schreibeAntwortfeld(std::string(400, 'y'));
+        QScrollBar* frage =
+            fenster->findChild<QAbstractScrollArea*>("MittelRahmen")->horizontalScrollBar();
+        QScrollBar* antwort = fenster->findChild<QPlainTextEdit*>("Antw0")->horizontalScrollBar();
+        QTRY_VERIFY(frage->maximum() > 0 && antwort->maximum() > 0);
+        QTest::keyClick(eingabe(), Qt::Key_Right, Qt::AltModifier);
+        QVERIFY(frage->value() > 0 && antwort->value() > 0);
+        QTest::keyClick(eingabe(), Qt::Key_Left, Qt::AltModifier);
+        QVERIFY(frage->value() == 0 && antwort->value() == 0);
+        QVERIFY(eingabe()->text().isEmpty());
+    }
+
     void returnUndShift() {
         tippeUndReturn("Anna");
         QCOMPARE(status(), numora::phase::wahlmodus);
