@@ -102,17 +102,13 @@ class Blaettern : public QObject {
             const auto* druck = static_cast<QKeyEvent*>(ereignis);
             const int taste = druck->key();
             if (taste == Qt::Key_PageUp || taste == Qt::Key_PageDown) {
-                feld_->verticalScrollBar()->triggerAction(taste == Qt::Key_PageUp
-                                                              ? QScrollBar::SliderPageStepSub
-                                                              : QScrollBar::SliderPageStepAdd);
+                seite(feld_->verticalScrollBar(), taste == Qt::Key_PageUp);
                 return true;
             }
             if ((taste == Qt::Key_Left || taste == Qt::Key_Right) &&
                 druck->modifiers() == Qt::AltModifier) {
                 for (QAbstractScrollArea* f : seitlich_) {
-                    f->horizontalScrollBar()->triggerAction(taste == Qt::Key_Left
-                                                                ? QScrollBar::SliderPageStepSub
-                                                                : QScrollBar::SliderPageStepAdd);
+                    seite(f->horizontalScrollBar(), taste == Qt::Key_Left);
                 }
                 return true;
             }
@@ -121,6 +117,11 @@ class Blaettern : public QObject {
     }
 
   private:
+    static void seite(QScrollBar* leiste, bool zurueck) {
+        leiste->triggerAction(zurueck ? QScrollBar::SliderPageStepSub
+                                      : QScrollBar::SliderPageStepAdd);
+    }
+
     QAbstractScrollArea* feld_;
     std::vector<QAbstractScrollArea*> seitlich_;
 };
