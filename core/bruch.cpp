@@ -4,6 +4,10 @@
 #include "core/ganz128.h"
 #include "core/zahltext.h"
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 namespace numora {
 
 namespace {
@@ -175,6 +179,29 @@ std::string saeubern(std::string_view s) {
     return r;
 }
 
+// Typografische Minuszeichen und Bruchstriche, wie sie Bildschirmtastaturen und kopierte Texte
+// liefern, gelten als "-" und "/": Fielen sie beim Säubern weg, würde aus "−4" eine 4.
+std::string mitEinfachenZeichen(std::string_view s) {
+    static constexpr std::pair<std::string_view, char> ersatz[] = {
+        {"\u2212", '-'}, {"\u2013", '-'}, {"\u2012", '-'}, {"\uFE63", '-'},
+        {"\uFF0D", '-'}, {"\u2044", '/'}, {"\u2215", '/'}, {"\u00F7", '/'}};
+    std::string r;
+    r.reserve(s.size());
+    for (std::size_t i = 0; i < s.size();) {
+        const std::string_view rest = s.substr(i);
+        const auto* treffer =
+            std::find_if(std::begin(ersatz), std::end(ersatz),
+                         [rest](const auto& e) { return rest.starts_with(e.first); });
+        if (treffer != std::end(ersatz)) {
+            r.push_back(treffer->second);
+            i += treffer->first.size();
+        } else {
+            r.push_back(s[i++]);
+        }
+    }
+    return r;
+}
+
 enum class Dezimal { keins, gelesen, zuGross };
 
 // Ein deutsches Dezimalkomma: nach dem Säubern (Komma behalten) genau die Form
@@ -222,7 +249,8 @@ Dezimal alsDezimalbruch(std::string_view s, Bruch& ergebnis) {
 
 } // namespace
 
-BruchLesung string2Bruch(std::string_view s) {
+BruchLesung string2Bruch(std::string_view eingabe) {
+    const std::string s = mitEinfachenZeichen(eingabe);
     Bruch dezimal;
     switch (alsDezimalbruch(s, dezimal)) {
     case Dezimal::gelesen:

@@ -27,6 +27,9 @@ TEST(IstGleich, VergleichtNachDemWert) {
           // arabische Ziffer ist keine 7.
           Vergleich{"\x01\u202e 7\x7f", "7", true}, Vergleich{"\xff\xfe👍🏽7️⃣", "7", true},
           Vergleich{"٧", "7", false},
+          // Typografisches Minus und Bruchstriche gelten, sonst würde aus −4 eine 4.
+          Vergleich{"−4", "-4", true}, Vergleich{"−4", "4", false}, Vergleich{"–2,5", "-5/2", true},
+          Vergleich{"3⁄4", "6/8", true}, Vergleich{"3÷4", "3/4", true},
           // Riesige Eingaben werden ganz gelesen und bewertet.
           Vergleich{std::string(1 << 20, '7'), "7", false},
           Vergleich{std::string(1 << 20, 'x') + "7", "8", false},
