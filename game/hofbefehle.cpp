@@ -3,7 +3,6 @@
 // und Speichern ihrer Datei.
 
 #include "core/themen.h"
-#include "core/zahltext.h"
 #include "game/viewcontroller.h"
 #include "halloffame/halldatei.h"
 #include "halloffame/halltext.h"
@@ -57,11 +56,7 @@ void ViewController::hofBefehl(std::int64_t thema, bool loeschen) {
     if (wahl == abbrechen) {
         return;
     }
-    // Eine Antwort, die keine Zahl ist ("Fehler"), bedeutet Level 1.
-    std::int64_t lv = 1;
-    if (!leseGanzzahl(wahl, lv)) {
-        lv = 1;
-    }
+    const std::int64_t lv = levelAus(wahl);
     if (loeschen && !loeschenBestaetigt(thema, lv)) {
         return;
     }

@@ -92,10 +92,9 @@ std::string ViewController::auswahl(const std::string& frage,
 }
 
 // Eine Antwort, die keine Zahl ist (ein leerer Knopf, "Fehler"), bedeutet Level 1.
-std::int64_t ViewController::levelWahl(const std::string& frage,
-                                       const std::vector<std::string>& optionen) {
+std::int64_t ViewController::levelAus(const std::string& wahl) {
     std::int64_t level = 1;
-    return leseGanzzahl(auswahl(frage, optionen), level) ? level : 1;
+    return leseGanzzahl(wahl, level) ? level : 1;
 }
 
 void ViewController::meldung(const std::string& text) {
@@ -201,9 +200,9 @@ void ViewController::themaWaehlen() {
     kopfText("Gewähltes Thema: " + name);
     if (levelzahl(angebotThema(nummer)) > 1) {
         const std::int64_t level =
-            levelWahl("Auf welchen Level sollen die Aufgaben zum Thema \n " + name +
-                          " \ngewählt werden?" + empfehlungsZeile(nummer),
-                      {"1", "2", "3"});
+            levelAus(auswahl("Auf welchen Level sollen die Aufgaben zum Thema \n " + name +
+                                 " \ngewählt werden?" + empfehlungsZeile(nummer),
+                             {"1", "2", "3"}));
         stand_.aktLevel = level >= 1 && level <= levelzahl(angebotThema(nummer)) ? level : 1;
         kopfText(themaKopf(nummer, stand_.aktLevel));
     }

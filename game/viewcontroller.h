@@ -111,7 +111,8 @@ class ViewController {
     // nur einen Knopf, wählen ihn auch Escape und Schließen.
     std::string auswahl(const std::string& frage, const std::vector<std::string>& optionen,
                         Wahlweise weise = {});
-    std::int64_t levelWahl(const std::string& frage, const std::vector<std::string>& optionen);
+    // Der gewählte Level; eine Antwort, die keine Zahl ist, bedeutet Level 1.
+    static std::int64_t levelAus(const std::string& wahl);
     void meldung(const std::string& text);
 
     // Ruhmeshalle und ihre Datei, in hofbefehle.cpp
