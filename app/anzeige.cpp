@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QFontDatabase>
 #include <QImageReader>
 #include <QPlainTextEdit>
@@ -36,6 +37,13 @@ QFont spielSchrift() {
     // (HarfBuzz) entsteht derselbe Text, nur schneller.
     schrift.setStyleStrategy(QFont::PreferNoShaping);
     return schrift;
+}
+
+void spielDialogEinrichten(QDialog& dialog, bool harmlosWaehlbar) {
+    dialog.setWindowTitle(QStringLiteral("Numora"));
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          (harmlosWaehlbar ? Qt::WindowCloseButtonHint : Qt::WindowFlags()));
 }
 
 QPixmap symbolBild(int groesse, const QWidget* bezug) {

@@ -18,6 +18,7 @@ QFont spielSchrift();
 void spielSchriftFamilieSetzen(const QString& familie);
 
 class QAbstractButton;
+class QDialog;
 class QPlainTextEdit;
 class QWidget;
 
@@ -47,6 +48,11 @@ QSize freieFlaeche(const QWidget* bezug);
 // Die Wunschgröße eines Nebenfensters, auf kleinen Bildschirmen höchstens neun Zehntel der
 // freien Fläche des Bildschirms, auf dem bezug liegt (ohne bezug: des ersten Bildschirms).
 QSize aufDenBildschirm(QSize wunsch, const QWidget* bezug);
+
+// Titel und Titelleiste eines Spieldialogs; er sperrt das ganze Programm. Den Schließknopf gibt es
+// nur, wo er etwas Harmloses wählt.
+void spielDialogEinrichten(QDialog& dialog, bool harmlosWaehlbar);
+inline constexpr int dialogSymbolGroesse = 64;
 
 // Das Programmsymbol (M128.png) in groesse × groesse Punkten, für Fenster und Dialoge; auf
 // einem skalierten Bildschirm mit so vielen Bildpunkten, wie bezug dort braucht.

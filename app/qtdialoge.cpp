@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr int symbolGroesse = 64;
 // Ab so vielen Zeilen kommt ein Text in den Textdialog, der nichts neu umbricht.
 constexpr qsizetype vieleZeilen = 5;
 
@@ -86,14 +85,10 @@ class Meldung final : public QMessageBox {
 QString kurzeMeldung(QWidget* eltern, const QString& text, const QStringList& knoepfe,
                      const QString& vorgabe, const QString& harmlos) {
     Meldung box(eltern);
-    box.setWindowTitle(QStringLiteral("Numora"));
-    box.setWindowModality(Qt::ApplicationModal);
-    // Den Schließknopf gibt es nur, wo er etwas Harmloses wählt.
-    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                       (harmlos.isEmpty() ? Qt::WindowFlags() : Qt::WindowCloseButtonHint));
+    spielDialogEinrichten(box, !harmlos.isEmpty());
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
-    box.setIconPixmap(symbolBild(symbolGroesse, &box));
+    box.setIconPixmap(symbolBild(dialogSymbolGroesse, &box));
     if (auto* feld = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
         feld->setFont(spielSchrift());
     }

@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int symbolGroesse = 64;
-
 // Wünscht sich die Größe des ganzen Texts; kleiner geht auch, dann mit Rollbalken.
 class Textfeld final : public QPlainTextEdit {
   public:
@@ -45,14 +43,10 @@ class Textfeld final : public QPlainTextEdit {
 Textdialog::Textdialog(QWidget* eltern, const QString& text, const QStringList& knoepfe,
                        const QString& vorgabe, const QString& harmlos)
     : QDialog(eltern), harmlos_(harmlos) {
-    setWindowTitle(QStringLiteral("Numora"));
-    setWindowModality(Qt::ApplicationModal);
-    // Den Schließknopf gibt es nur, wo er etwas Harmloses wählt.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   (harmlos.isEmpty() ? Qt::WindowFlags() : Qt::WindowCloseButtonHint));
+    spielDialogEinrichten(*this, !harmlos.isEmpty());
 
     auto* symbol = new QLabel(this);
-    symbol->setPixmap(symbolBild(symbolGroesse, this));
+    symbol->setPixmap(symbolBild(dialogSymbolGroesse, this));
     auto* feld = new Textfeld(text, this);
     feld->setAccessibleName(QStringLiteral("Meldung"));
 
