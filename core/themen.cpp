@@ -58,6 +58,13 @@ const std::array<thema, angebotAnzahl> angebotp = {
     thema::quadGl, thema::restKl, thema::wTag,  thema::prop,  thema::analysis,
 };
 
+std::optional<std::string_view> angebotName(std::int64_t nummer) {
+    if (nummer < 0 || nummer > hoechsterAngebotIndex) {
+        return std::nullopt;
+    }
+    return angebot[static_cast<std::size_t>(nummer)];
+}
+
 std::int64_t levelzahl(thema t) {
     return t == thema::analysis ? 1 : 3;
 }

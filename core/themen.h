@@ -50,6 +50,9 @@ inline constexpr std::size_t angebotAnzahl = 10;
 inline constexpr std::int64_t hoechsterAngebotIndex = 8;
 extern const std::array<std::string_view, angebotAnzahl> angebot;
 extern const std::array<thema, angebotAnzahl> angebotp;
+// Der Name eines angebotenen Themas; nichts für eine andere Nummer, etwa aus einer beschädigten
+// Datei.
+std::optional<std::string_view> angebotName(std::int64_t nummer);
 
 std::int64_t levelzahl(thema t);
 

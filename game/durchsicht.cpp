@@ -46,9 +46,7 @@ std::string block(std::string_view text, std::string_view vor) {
 }
 
 std::string themaUndLevel(std::int64_t thema, std::int64_t level) {
-    const bool bekannt = thema >= 0 && thema <= hoechsterAngebotIndex;
-    return std::string(bekannt ? angebot[static_cast<std::size_t>(thema)] : "?") + ", Level " +
-           std::to_string(level);
+    return std::string(angebotName(thema).value_or("?")) + ", Level " + std::to_string(level);
 }
 
 // Die Karte zu einer Notiz, wenn ihre Nummer ins Paket passt.

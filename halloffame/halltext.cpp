@@ -9,10 +9,7 @@ namespace numora {
 namespace {
 
 std::string themenName(std::int64_t bereich) {
-    if (bereich < 0 || bereich >= static_cast<std::int64_t>(angebotAnzahl)) {
-        return {};
-    }
-    return std::string(angebot[static_cast<std::size_t>(bereich)]);
+    return std::string(angebotName(bereich).value_or(""));
 }
 
 } // namespace

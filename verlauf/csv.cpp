@@ -78,15 +78,9 @@ void datum(std::string& zeile, const Kalenderzeit& z) {
     zeile += ';';
 }
 
-std::string_view themaName(std::int64_t thema) {
-    return thema >= 0 && thema < static_cast<std::int64_t>(angebotAnzahl)
-               ? angebot[static_cast<std::size_t>(thema)]
-               : std::string_view("?");
-}
-
 void rundenSpalten(std::string& zeile, const RundenEintrag& r) {
     feld(zeile, r.spieler, true);
-    feld(zeile, themaName(r.thema));
+    feld(zeile, angebotName(r.thema).value_or("?"));
     zahl(zeile, r.level);
     datum(zeile, r.beginn);
 }

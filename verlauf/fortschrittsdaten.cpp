@@ -14,10 +14,8 @@ namespace numora {
 namespace {
 
 std::string themaName(std::int64_t thema) {
-    if (thema >= 0 && thema <= hoechsterAngebotIndex) {
-        return std::string(angebot[static_cast<std::size_t>(thema)]);
-    }
-    return "Thema " + std::to_string(thema);
+    const auto name = angebotName(thema);
+    return name ? std::string(*name) : "Thema " + std::to_string(thema);
 }
 
 // Eine Nachkommastelle mit deutschem Komma, halbe Zehntel aufgerundet wie in der Schule: 6,25

@@ -36,10 +36,7 @@ std::optional<QString> arbeitsblattFehler(const Arbeitsblatt& blatt) {
 }
 
 QString themaName(std::int64_t thema) {
-    if (thema < 0 || thema > numora::hoechsterAngebotIndex) {
-        return {};
-    }
-    const std::string_view name = numora::angebot[static_cast<std::size_t>(thema)];
+    const std::string_view name = numora::angebotName(thema).value_or("");
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
