@@ -21,6 +21,53 @@ bool istGleich(std::string_view antwort, std::string_view erwartet) {
     return a.bruch.istGleich(b.bruch);
 }
 
+namespace {
+
+bool istZiffer(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// "1.000" oder "12.345.678": ein bis drei Ziffern, dann Gruppen aus Punkt und drei Ziffern.
+bool istTausendergruppe(std::string_view zahl) {
+    const std::size_t erster = zahl.find('.');
+    if (erster == 0 || erster > 3) {
+        return false;
+    }
+    for (std::size_t i = erster; i < zahl.size(); i += 4) {
+        if (zahl[i] != '.' || i + 3 >= zahl.size() ||
+            !(istZiffer(zahl[i + 1]) && istZiffer(zahl[i + 2]) && istZiffer(zahl[i + 3]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool hatDezimalpunkt(std::string_view getippt) {
+    // Jede Folge aus Ziffern und Punkten für sich, ohne einen Punkt am Ende ("4." ist ein
+    // Satzende).
+    for (std::size_t i = 0; i < getippt.size();) {
+        std::size_t ende = i;
+        while (ende < getippt.size() && (istZiffer(getippt[ende]) || getippt[ende] == '.')) {
+            ++ende;
+        }
+        if (ende == i) {
+            ++i;
+            continue;
+        }
+        std::string_view zahl = getippt.substr(i, ende - i);
+        while (!zahl.empty() && zahl.back() == '.') {
+            zahl.remove_suffix(1);
+        }
+        if (zahl.find('.') != std::string_view::npos && !istTausendergruppe(zahl)) {
+            return true;
+        }
+        i = ende;
+    }
+    return false;
+}
+
 bool istRichtig(std::string_view antwort, const Karte& karte) {
     return istGleich(antwort, karte.antwort) ||
            (karte.auchRichtig && istGleich(antwort, std::to_string(*karte.auchRichtig)));

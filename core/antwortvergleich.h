@@ -10,6 +10,10 @@ namespace numora {
 // Eine Antwort, die sich nicht lesen lässt oder den Nenner 0 hat, ist nie richtig.
 bool istGleich(std::string_view antwort, std::string_view erwartet);
 
+// Ob die getippte Antwort einen Punkt als Dezimaltrenner benutzt ("3.6", ".75"). Der Parser
+// überliest den Punkt; eine Tausendergruppe wie "1.000" zählt nicht.
+bool hatDezimalpunkt(std::string_view getippt);
+
 struct Karte;
 
 // Ob eine getippte Antwort die Karte richtig beantwortet, mit ihrer Antwort oder dem zweiten

@@ -183,8 +183,9 @@ std::string saeubern(std::string_view s) {
 // liefern, gelten als "-" und "/": Fielen sie beim Säubern weg, würde aus "−4" eine 4.
 std::string mitEinfachenZeichen(std::string_view s) {
     static constexpr std::pair<std::string_view, char> ersatz[] = {
-        {"\u2212", '-'}, {"\u2013", '-'}, {"\u2012", '-'}, {"\uFE63", '-'},
-        {"\uFF0D", '-'}, {"\u2044", '/'}, {"\u2215", '/'}, {"\u00F7", '/'}};
+        {"\u2212", '-'}, {"\u2010", '-'}, {"\u2011", '-'}, {"\u2012", '-'},
+        {"\u2013", '-'}, {"\u2014", '-'}, {"\uFE63", '-'}, {"\uFF0D", '-'},
+        {"\u2044", '/'}, {"\u2215", '/'}, {"\u00F7", '/'}};
     std::string r;
     r.reserve(s.size());
     for (std::size_t i = 0; i < s.size();) {
@@ -202,10 +203,26 @@ std::string mitEinfachenZeichen(std::string_view s) {
     return r;
 }
 
+// Ziffern direkt hinter einem Buchstaben, "_" oder "^" sind ein Index oder eine Hochzahl
+// ("x1 = 3", "15 m2"), kein Teil der Antwort; sonst würde aus "x1 = 3" die 13.
+std::string ohneIndizes(std::string_view s) {
+    std::string r;
+    bool index = false;
+    for (const char c : s) {
+        const bool ziffer = istZiffer(c);
+        if (!(index && ziffer)) {
+            r.push_back(c);
+        }
+        const bool buchstabe = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        index = buchstabe || c == '_' || c == '^' || (index && ziffer);
+    }
+    return r;
+}
+
 enum class Dezimal { keins, gelesen, zuGross };
 
 // Ein deutsches Dezimalkomma: nach dem Säubern (Komma behalten) genau die Form
-// -?Ziffern,Ziffern. "2,5" ist dann 5/2 und nicht 25.
+// -?Ziffern,Ziffern. "2,5" ist dann 5/2 und nicht 25; ",5" ist wie 0,5.
 Dezimal alsDezimalbruch(std::string_view s, Bruch& ergebnis) {
     std::string t;
     for (const char c : s) {
@@ -219,7 +236,7 @@ Dezimal alsDezimalbruch(std::string_view s, Bruch& ergebnis) {
         ++i;
     }
     const std::size_t komma = t.find(',', i);
-    if (komma == std::string::npos || komma == i || komma + 1 >= t.size()) {
+    if (komma == std::string::npos || komma + 1 >= t.size()) {
         return Dezimal::keins;
     }
     for (std::size_t k = i; k < t.size(); ++k) {
@@ -240,7 +257,8 @@ Dezimal alsDezimalbruch(std::string_view s, Bruch& ergebnis) {
         nenner *= 10;
     }
     std::int64_t zaehler = 0;
-    if (!leseGanzzahl((negativ ? "-" : "") + ganz + nachkomma, zaehler)) {
+    const std::string ziffern = ganz + nachkomma;
+    if (!leseGanzzahl((negativ ? "-" : "") + (ziffern.empty() ? "0" : ziffern), zaehler)) {
         return Dezimal::zuGross;
     }
     ergebnis = Bruch(zaehler, nenner).redux();
@@ -250,7 +268,7 @@ Dezimal alsDezimalbruch(std::string_view s, Bruch& ergebnis) {
 } // namespace
 
 BruchLesung string2Bruch(std::string_view eingabe) {
-    const std::string s = mitEinfachenZeichen(eingabe);
+    const std::string s = ohneIndizes(mitEinfachenZeichen(eingabe));
     Bruch dezimal;
     switch (alsDezimalbruch(s, dezimal)) {
     case Dezimal::gelesen:

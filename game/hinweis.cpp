@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/hinweis.h"
 
+#include "core/antwortvergleich.h"
 #include "core/bruch.h"
 #include "core/ganz128.h"
 
@@ -9,20 +10,6 @@
 namespace numora {
 
 namespace {
-
-bool istZiffer(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// "2.5": ein Punkt zwischen zwei Ziffern, den der Antwortparser verschluckt.
-bool hatDezimalpunkt(std::string_view s) {
-    for (std::size_t i = 1; i + 1 < s.size(); ++i) {
-        if (s[i] == '.' && istZiffer(s[i - 1]) && istZiffer(s[i + 1])) {
-            return true;
-        }
-    }
-    return false;
-}
 
 // Mit 128 Bit: Zähler und Nenner der getippten Antwort dürfen beliebige 64-Bit-Zahlen sein.
 bool istNegativVon(const Bruch& a, const Bruch& b) {
@@ -104,15 +91,19 @@ std::string_view hinweisKennung(HinweisArt art) {
 std::optional<Hinweis> hinweis(const Karte& karte, std::string_view getippt) {
     const BruchLesung a = string2Bruch(getippt);
     const BruchLesung r = string2Bruch(karte.antwort);
-    // Wie beim Urteil: unlesbar oder Nenner 0 ist nie richtig, wertgleich ist richtig.
-    if (!a.ok || a.bruch.nn == 0 || !r.ok || r.bruch.nn == 0 || a.bruch.istGleich(r.bruch)) {
+    // Wie beim Urteil: unlesbar oder Nenner 0 ist nie richtig.
+    if (!a.ok || a.bruch.nn == 0 || !r.ok || r.bruch.nn == 0) {
         return std::nullopt;
     }
-    // Zuerst der Punkt: Der gelesene Wert ist dann ein Zufallsprodukt des Parsers.
+    // Zuerst der Punkt: Der gelesene Wert ist dann ein Zufallsprodukt des Parsers, und auch ein
+    // zufällig wertgleicher ist falsch.
     if (hatDezimalpunkt(getippt)) {
         return Hinweis{HinweisArt::dezimalpunkt,
                        "Ein Punkt trennt keine Dezimalstellen („2.5“ zählt als 25): Schreibe ein "
                        "Dezimalkomma wie in 2,5 oder einen Bruch wie 5/2."};
+    }
+    if (a.bruch.istGleich(r.bruch)) {
+        return std::nullopt;
     }
     const auto ganzA = ganzzahl(a.bruch);
     const auto ganzR = ganzzahl(r.bruch);

@@ -31,6 +31,12 @@ const std::string tonAus = "AUSgeschaltet";
 const std::string gelesen = "Hab ich gelesen";
 const std::string anleitungOeffnen = "Anleitung öffnen";
 
+std::string getrimmt(const std::string& s) {
+    const auto anfang = s.find_first_not_of(' ');
+    return anfang == std::string::npos ? std::string()
+                                       : s.substr(anfang, s.find_last_not_of(' ') - anfang + 1);
+}
+
 std::string angebotText(std::int64_t i) {
     return std::string(angebot[static_cast<std::size_t>(i)]);
 }
@@ -353,14 +359,20 @@ void ViewController::auswertung(std::int64_t sekunden) {
     if (nummer >= stand_.aktuellesPaket.size()) {
         return;
     }
-    const BruchLesung gelesen = string2Bruch(bildschirm_.eingabe());
-    const std::string antwort = gelesen.ok ? gelesen.bruch.bruch2String() : denkendesGesicht;
+    const std::string eingabe = bildschirm_.eingabe();
+    const BruchLesung gelesen = string2Bruch(eingabe);
+    // Mit einem Dezimalpunkt ("3.6" bei 36) ist die Antwort falsch, auch wenn der Parser, der den
+    // Punkt überliest, zufällig den richtigen Wert liest; das Urteil nennt dann das Getippte.
+    const bool punkt = hatDezimalpunkt(eingabe);
+    const std::string antwort = punkt        ? getrimmt(eingabe)
+                                : gelesen.ok ? gelesen.bruch.bruch2String()
+                                             : denkendesGesicht;
     const Karte& karte = stand_.aktuellesPaket[nummer];
     stand_.richtigeAntwort = karte.antwort;
 
-    Antwortnotiz notiz{stand_.aktNummer + 1, bildschirm_.eingabe(), false, sekunden, {}, {}};
+    Antwortnotiz notiz{stand_.aktNummer + 1, eingabe, false, sekunden, {}, {}};
     std::string urteil;
-    if (istRichtig(antwort, karte)) {
+    if (!punkt && istRichtig(antwort, karte)) {
         ++stand_.richtigBeantwortet;
         notiz.richtig = true;
         // Der zweite richtige Wert wird so bestätigt, wie er getippt ist.

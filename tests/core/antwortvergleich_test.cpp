@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <tuple>
+#include <utility>
 
 namespace numora {
 namespace {
@@ -29,12 +30,25 @@ TEST(IstGleich, VergleichtNachDemWert) {
           Vergleich{"٧", "7", false},
           // Typografisches Minus und Bruchstriche gelten, sonst würde aus −4 eine 4.
           Vergleich{"−4", "-4", true}, Vergleich{"−4", "4", false}, Vergleich{"–2,5", "-5/2", true},
-          Vergleich{"3⁄4", "6/8", true}, Vergleich{"3÷4", "3/4", true},
+          Vergleich{"3⁄4", "6/8", true}, Vergleich{"3÷4", "3/4", true}, Vergleich{"‑4", "-4", true},
+          // Ziffern hinter einem Buchstaben sind Index oder Hochzahl; ",5" ist 0,5.
+          Vergleich{"x1 = 3", "3", true}, Vergleich{"x_2=-3", "-3", true},
+          Vergleich{"15 m2", "15", true}, Vergleich{"28x", "28", true},
+          Vergleich{",5", "1/2", true}, Vergleich{"-,5", "-1/2", true}, Vergleich{",0", "0", true},
           // Riesige Eingaben werden ganz gelesen und bewertet.
           Vergleich{std::string(1 << 20, '7'), "7", false},
           Vergleich{std::string(1 << 20, 'x') + "7", "8", false},
           Vergleich{std::string(1 << 20, ' ') + "7", "7", true}}) {
         EXPECT_EQ(istGleich(v.antwort, v.erwartet), v.gleich) << v.antwort.substr(0, 50);
+    }
+}
+
+TEST(HatDezimalpunkt, NurEinPunktZwischenZiffern) {
+    for (const auto& [getippt, punkt] :
+         {std::pair{"3.6", true}, std::pair{".75", true}, std::pair{"x = -0.5", true},
+          std::pair{"1.000", false}, std::pair{"12.345.678", false}, std::pair{"1.00", true},
+          std::pair{"4.", false}, std::pair{"x = 4. ", false}, std::pair{"4,5", false}}) {
+        EXPECT_EQ(hatDezimalpunkt(getippt), punkt) << getippt;
     }
 }
 

@@ -71,14 +71,15 @@ TEST(Ablauf, EineGanzeRunde) {
     s.vc.weiterB();
     EXPECT_EQ(f.mitte, "2)    Berechne     8 + 7");
     s.uhr.weiter(1s);
-    s.tippe("x = 8");
-    EXPECT_THAT(f.antwort, StartsWith("\n 8 ist leider falsch! Die richtige Antwort war 15"));
+    s.tippe("x = 1.5"); // liest sich ohne Punkt als 15, ist aber falsch
+    EXPECT_THAT(f.antwort, StartsWith("\n x = 1.5 ist leider falsch! Die richtige Antwort war 15"));
+    EXPECT_THAT(f.antwort, HasSubstr("Ein Punkt trennt keine Dezimalstellen"));
     EXPECT_THAT(f.antwort, HasSubstr("\n\n Die Stoppuhr wurde beim Stand 2 Sekunden"));
     s.tippe(""); // Return in der Pause: nächste Frage, nichts bewertet
     s.tippe("keine Ahnung");
     EXPECT_THAT(f.antwort, StartsWith("\n \U0001F914 ist leider falsch!"));
     EXPECT_EQ(f.piepser, 2);
-    for (const char* antwort : {"34/2", "18", "19", "20", "21"}) {
+    for (const char* antwort : {"34/2", "x1 = 18", "19", "20", "21"}) {
         s.vc.weiterB();
         s.tippe(antwort);
     }

@@ -42,6 +42,7 @@ TEST(Hinweis, PasstZumFehler) {
         {thema::bruRe, "3/4", {}, 0, "4/3", kw},
         {thema::grundR, "4", {}, 0, "1/4", kw},
         {thema::bruRe, "5/2", {}, 0, "2.5", punkt},
+        {thema::prop, "36", {}, 0, "3.6", punkt}, // zufällig wertgleich gelesen
         {thema::quadGl, "-3", 5, 0, "5",
          "andereLoesung: Das ist die größere der beiden Lösungen, gefragt ist die kleinere."},
         // Bei ±3 ist die andere Lösung die genauere Auskunft als das Vorzeichen.
