@@ -192,8 +192,9 @@ void Hauptfenster::befehleAnpassen() {
         a->setEnabled(steuerung_.befehlAktiv(befehl));
     }
     // Bei offener Frage auch kein schon offenes "Mein Fortschritt": Seine häufigsten Fehler nennen
-    // die richtigen Antworten.
-    if (fortschritt_ != nullptr && !steuerung_.fortschrittMoeglich()) {
+    // die richtigen Antworten. Und nach einem Namenswechsel gehört es dem vorigen Spieler.
+    if (fortschritt_ != nullptr && (!steuerung_.fortschrittMoeglich() ||
+                                    steuerung_.fortschrittSpieler() != fortschrittFuer_)) {
         fortschritt_->fenster()->hide();
     }
 }
@@ -226,7 +227,8 @@ void Hauptfenster::fortschrittZeigen() {
                         {"Hab ich gelesen"}, {.harmlos = "Hab ich gelesen"});
         return;
     }
-    fortschritt_->zeigen(steuerung_.fortschrittSpieler());
+    fortschrittFuer_ = steuerung_.fortschrittSpieler();
+    fortschritt_->zeigen(fortschrittFuer_);
 }
 
 QPushButton* Hauptfenster::knopf(numora::Knopf k) const {

@@ -86,6 +86,7 @@ class Hauptfenster final : public QMainWindow,
     Ansage* ansage_ = nullptr; // gehört dem Eingabefeld
     numora::Verlauf* verlauf_ = nullptr;
     Fortschrittsanzeige* fortschritt_ = nullptr; // gehört als Kindfenster diesem Fenster
+    std::string fortschrittFuer_;                // der Spieler, für den es geöffnet wurde
     std::vector<std::pair<QAction*, numora::Befehl>> befehle_;
     bool erstesBild_ = false;
 };
