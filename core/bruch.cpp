@@ -2,11 +2,8 @@
 #include "core/bruch.h"
 
 #include "core/ganz128.h"
+#include "core/utf8.h"
 #include "core/zahltext.h"
-
-#include <algorithm>
-#include <iterator>
-#include <utility>
 
 namespace numora {
 
@@ -182,25 +179,11 @@ std::string saeubern(std::string_view s) {
 // Typografische Minuszeichen und Bruchstriche, wie sie Bildschirmtastaturen und kopierte Texte
 // liefern, gelten als "-" und "/": Fielen sie beim Säubern weg, würde aus "−4" eine 4.
 std::string mitEinfachenZeichen(std::string_view s) {
-    static constexpr std::pair<std::string_view, char> ersatz[] = {
-        {"\u2212", '-'}, {"\u2010", '-'}, {"\u2011", '-'}, {"\u2012", '-'},
-        {"\u2013", '-'}, {"\u2014", '-'}, {"\uFE63", '-'}, {"\uFF0D", '-'},
-        {"\u2044", '/'}, {"\u2215", '/'}, {"\u00F7", '/'}};
-    std::string r;
-    r.reserve(s.size());
-    for (std::size_t i = 0; i < s.size();) {
-        const std::string_view rest = s.substr(i);
-        const auto* treffer =
-            std::find_if(std::begin(ersatz), std::end(ersatz),
-                         [rest](const auto& e) { return rest.starts_with(e.first); });
-        if (treffer != std::end(ersatz)) {
-            r.push_back(treffer->second);
-            i += treffer->first.size();
-        } else {
-            r.push_back(s[i++]);
-        }
-    }
-    return r;
+    static constexpr Ersatz ersatz[] = {{"\u2212", "-"}, {"\u2010", "-"}, {"\u2011", "-"},
+                                        {"\u2012", "-"}, {"\u2013", "-"}, {"\u2014", "-"},
+                                        {"\uFE63", "-"}, {"\uFF0D", "-"}, {"\u2044", "/"},
+                                        {"\u2215", "/"}, {"\u00F7", "/"}};
+    return mitErsatz(s, ersatz);
 }
 
 // Ziffern direkt hinter einem Buchstaben, "_" oder "^" sind ein Index oder eine Hochzahl

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/utf8.h"
 
+#include <algorithm>
+
 namespace numora {
 
 namespace detail {
@@ -105,6 +107,24 @@ std::string alsUtf8Lesen(std::string_view s) {
         } else {
             r.append(s.substr(i, n));
             i += n;
+        }
+    }
+    return r;
+}
+
+std::string mitErsatz(std::string_view text, std::span<const Ersatz> ersatz) {
+    std::string r;
+    r.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const std::string_view rest = text.substr(i);
+        const auto treffer = std::find_if(ersatz.begin(), ersatz.end(), [rest](const Ersatz& e) {
+            return rest.starts_with(e.first);
+        });
+        if (treffer != ersatz.end()) {
+            r += treffer->second;
+            i += treffer->first.size();
+        } else {
+            r += text[i++];
         }
     }
     return r;

@@ -3,8 +3,10 @@
 
 // Kleine UTF-8-Hilfen für Texte, die nicht aus dem eigenen Programm stammen (Dateien).
 
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace numora {
 
@@ -25,6 +27,11 @@ void haengeUtf8An(std::string& ziel, char32_t c);
 // (Steuerzeichen und / \ : * ? " < > |), ein Punkt am Anfang (versteckte Datei) und jedes
 // Zeichen aus weitere wird '_'.
 std::string alsDateiname(std::string_view text, std::string_view weitere = {});
+
+// Der Text mit jedem Vorkommen eines Musters aus ersatz durch dessen Ersatz, von links nach
+// rechts; passen mehrere an einer Stelle, gilt das erste.
+using Ersatz = std::pair<std::string_view, std::string_view>;
+std::string mitErsatz(std::string_view text, std::span<const Ersatz> ersatz);
 
 namespace detail {
 // Länge der Folge ab s[i], 0 wenn dort keine gültige Folge beginnt.

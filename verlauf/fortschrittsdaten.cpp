@@ -116,11 +116,26 @@ std::string fehlerText(const std::vector<HaeufigerFehler>& fehler) {
     return text;
 }
 
+namespace {
+
+// Wie im Wörterbuch: Ä wie A, Ö wie O, Ü wie U, ß wie SS; nach Bytes stünde ÖZLEM hinter ZOE.
+std::string sortierSchluessel(std::string_view name) {
+    static constexpr Ersatz ersatz[] = {{"Ä", "A"}, {"Ö", "O"}, {"Ü", "U"}, {"ß", "SS"}};
+    return mitErsatz(name, ersatz);
+}
+
+} // namespace
+
 std::vector<std::string> namensAuswahl(std::vector<std::string> namen,
                                        const std::string& aktueller) {
     if (!aktueller.empty() && std::find(namen.begin(), namen.end(), aktueller) == namen.end()) {
-        namen.insert(std::upper_bound(namen.begin(), namen.end(), aktueller), aktueller);
+        namen.push_back(aktueller);
     }
+    std::sort(namen.begin(), namen.end(), [](const std::string& a, const std::string& b) {
+        const std::string ka = sortierSchluessel(a);
+        const std::string kb = sortierSchluessel(b);
+        return ka != kb ? ka < kb : a < b;
+    });
     return namen;
 }
 

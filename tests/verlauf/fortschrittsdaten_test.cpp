@@ -50,6 +50,12 @@ TEST(Fortschrittsdaten, FehlerlisteOhneEinrueckungDerFrageMitRechenwegWieGespeic
 }
 
 // Der Name kommt aus dem Verlauf, der auch von anderswo stammen kann.
+TEST(Fortschrittsdaten, NamenWieImWoerterbuchMitDemAktuellen) {
+    EXPECT_EQ(namensAuswahl({"ANNA", "OLE", "PAUL", "ÄNNE", "ÖZLEM"}, "ZOE"),
+              (std::vector<std::string>{"ANNA", "ÄNNE", "OLE", "ÖZLEM", "PAUL", "ZOE"}));
+    EXPECT_EQ(namensAuswahl({"BEN"}, "BEN"), std::vector<std::string>{"BEN"});
+}
+
 TEST(Fortschrittsdaten, DateinamenOhneStoerendeZeichen) {
     EXPECT_EQ(csvVorschlag(std::nullopt), "numora-verlauf.csv");
     EXPECT_EQ(csvVorschlag("JÜRGEN"), "numora-verlauf-JÜRGEN.csv");
