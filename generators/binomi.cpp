@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/binomi.h"
 
+#include "core/utf8.h"
 #include "core/zufall.h"
 #include "generators/formatierung.h"
 
@@ -11,12 +12,8 @@
 namespace numora {
 
 std::string mitKaestchen(std::string text) {
-    constexpr std::string_view kaestchen = "\u25A1";
-    for (auto p = text.find(blende); p != std::string::npos;
-         p = text.find(blende, p + kaestchen.size())) {
-        text.replace(p, blende.size(), kaestchen);
-    }
-    return text;
+    static constexpr Ersatz kaestchen[] = {{blende, "\u25A1"}};
+    return mitErsatz(text, kaestchen);
 }
 
 namespace {
