@@ -11,6 +11,30 @@ namespace numora {
 
 namespace {
 
+// Zwei Zahlen, zwischen denen mehr steht als Leerzeichen, Bruchstrich, Komma, Minus oder Punkt
+// ("9 mod 11", "(3|0)", "21 Rest 2"): Der Parser liest sie als eine. Ziffern direkt hinter einem
+// Buchstaben sind ein Index ("x1") und zählen nicht.
+bool mehrereZahlen(std::string_view s) {
+    bool zahl = false;
+    bool getrennt = false;
+    bool index = false;
+    for (const char c : s) {
+        const bool ziffer = c >= '0' && c <= '9';
+        if (ziffer && !index) {
+            if (zahl && getrennt) {
+                return true;
+            }
+            zahl = true;
+            getrennt = false;
+        } else if (!ziffer && zahl && std::string_view(" /,-.").find(c) == std::string_view::npos) {
+            getrennt = true;
+        }
+        const bool buchstabe = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        index = buchstabe || c == '_' || c == '^' || (index && ziffer);
+    }
+    return false;
+}
+
 // Mit 128 Bit: Zähler und Nenner der getippten Antwort dürfen beliebige 64-Bit-Zahlen sein.
 bool istNegativVon(const Bruch& a, const Bruch& b) {
     return static_cast<i128>(a.zl) * b.nn == -(static_cast<i128>(b.zl) * a.nn);
@@ -84,6 +108,8 @@ std::string_view hinweisKennung(HinweisArt art) {
         return "restklasse";
     case HinweisArt::wochentagZaehlung:
         return "wochentagZaehlung";
+    case HinweisArt::mehrereZahlen:
+        return "mehrereZahlen";
     }
     return "unbekannt";
 }
@@ -104,6 +130,11 @@ std::optional<Hinweis> hinweis(const Karte& karte, std::string_view getippt) {
     }
     if (a.bruch.istGleich(r.bruch)) {
         return std::nullopt;
+    }
+    if (mehrereZahlen(getippt)) {
+        return Hinweis{HinweisArt::mehrereZahlen,
+                       "Numora hat mehrere Zahlen zu einer zusammengelesen: Tippe nur die gefragte "
+                       "Zahl, ohne „mod“, Rest, Einheit oder Klammer."};
     }
     const auto ganzA = ganzzahl(a.bruch);
     const auto ganzR = ganzzahl(r.bruch);

@@ -20,6 +20,7 @@ enum class HinweisArt {
     andereUnbekannte,
     restklasse,
     wochentagZaehlung,
+    mehrereZahlen,
 };
 
 // Feste Kennung für die Ablage, etwa "vorzeichen"; ändert sich nie.

@@ -33,6 +33,9 @@ TEST(Hinweis, PasstZumFehler) {
     const std::string punkt =
         "dezimalpunkt: Ein Punkt trennt keine Dezimalstellen („2.5“ zählt als "
         "25): Schreibe ein Dezimalkomma wie in 2,5 oder einen Bruch wie 5/2.";
+    const std::string zahlen =
+        "mehrereZahlen: Numora hat mehrere Zahlen zu einer zusammengelesen: "
+        "Tippe nur die gefragte Zahl, ohne „mod“, Rest, Einheit oder Klammer.";
     const std::vector<Fall> faelle = {
         {thema::grundR, "7", {}, 0, "sieben", ""},
         {thema::bruRe, "3/4", {}, 0, "3/0", ""},
@@ -42,7 +45,11 @@ TEST(Hinweis, PasstZumFehler) {
         {thema::bruRe, "3/4", {}, 0, "4/3", kw},
         {thema::grundR, "4", {}, 0, "1/4", kw},
         {thema::bruRe, "5/2", {}, 0, "2.5", punkt},
-        {thema::prop, "36", {}, 0, "3.6", punkt}, // zufällig wertgleich gelesen
+        {thema::prop, "36", {}, 0, "3.6", punkt},         // zufällig wertgleich gelesen
+        {thema::restKl, "9", {}, 11, "9 mod 11", zahlen}, // nicht "stimmt modulo 11"
+        {thema::geraden, "3", {}, 0, "(3|0)", zahlen},
+        {thema::quadGl, "-3", 5, 0, "x1 = 5",
+         "andereLoesung: Das ist die größere der beiden Lösungen, gefragt ist die kleinere."},
         {thema::quadGl, "-3", 5, 0, "5",
          "andereLoesung: Das ist die größere der beiden Lösungen, gefragt ist die kleinere."},
         // Bei ±3 ist die andere Lösung die genauere Auskunft als das Vorzeichen.
