@@ -18,8 +18,9 @@
 
 namespace {
 
-// Ab so vielen Zeilen kommt ein Text in den Textdialog, der nichts neu umbricht.
-constexpr qsizetype vieleZeilen = 5;
+// Ab so vielen Zeilen kommt ein Text in den Textdialog, der nichts neu umbricht. Der Level-Dialog
+// mit Empfehlung (fünf Zeilen) bleibt so eine Meldung wie ohne.
+constexpr qsizetype vieleZeilen = 6;
 
 // QMessageBox bricht einen Text über 500 Punkte Breite neu um und wird auf Bildschirmen über
 // 1024 Punkte höchstens so breit wie der Bildschirm weniger 480, so dass vier lange Knöpfe

@@ -309,10 +309,16 @@ class FensterTest : public QObject {
                                     {.vorformatiert = n > 1}),
                      std::to_string(ziffer));
         }
+        // Auch mit Empfehlung (fünf Zeilen) bleibt der Level-Dialog eine Meldung wie ohne.
+        imDialog([](QDialog& d, auto&) {
+            QVERIFY(qobject_cast<QMessageBox*>(&d) != nullptr);
+            d.done(0);
+        });
+        dialoge.waehle(
+            "Auf welchen Level …\n Grundrechenarten\ngewählt werden?\n\nEmpfehlung: Level 2",
+            {"1", "2", "3"}, {});
     }
 
-    // Shift zählt nur gedrückt, nicht wiederholt, im Eingabefeld oder ohne Fokus im Fenster.
-    // Nach "???" ersetzt die nächste Taste den Text; ein leeres Return lässt die Frage offen.
     // Zeilen, breiter als ihr Feld: Alt+Rechts und Alt+Links schieben Frage und Antwort seitlich.
     void altPfeileSchiebenLangeZeilen() {
         fenster->frageText(std::string(400, 'x'));
@@ -328,6 +334,8 @@ class FensterTest : public QObject {
         QVERIFY(eingabe()->text().isEmpty());
     }
 
+    // Shift zählt nur gedrückt, nicht wiederholt, im Eingabefeld oder ohne Fokus im Fenster.
+    // Nach "???" ersetzt die nächste Taste den Text; ein leeres Return lässt die Frage offen.
     void returnUndShift() {
         tippeUndReturn("Anna");
         QCOMPARE(status(), numora::phase::wahlmodus);
