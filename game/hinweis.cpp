@@ -35,6 +35,43 @@ bool mehrereZahlen(std::string_view s) {
     return false;
 }
 
+// "1 5/21" oder "-2 1/2": eine ganze Zahl, Leerzeichen, dann ein Bruch.
+bool istGemischteZahl(std::string_view s) {
+    std::size_t i = 0;
+    const auto leer = [&] {
+        const std::size_t von = i;
+        while (i < s.size() && s[i] == ' ') {
+            ++i;
+        }
+        return i > von;
+    };
+    const auto ziffern = [&] {
+        const std::size_t von = i;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
+            ++i;
+        }
+        return i > von;
+    };
+    leer();
+    if (i < s.size() && s[i] == '-') {
+        ++i;
+    }
+    if (!ziffern() || !leer() || !ziffern()) {
+        return false;
+    }
+    leer();
+    if (i >= s.size() || s[i] != '/') {
+        return false;
+    }
+    ++i;
+    leer();
+    if (!ziffern()) {
+        return false;
+    }
+    leer();
+    return i == s.size();
+}
+
 // Mit 128 Bit: Zähler und Nenner der getippten Antwort dürfen beliebige 64-Bit-Zahlen sein.
 bool istNegativVon(const Bruch& a, const Bruch& b) {
     return static_cast<i128>(a.zl) * b.nn == -(static_cast<i128>(b.zl) * a.nn);
@@ -110,6 +147,8 @@ std::string_view hinweisKennung(HinweisArt art) {
         return "wochentagZaehlung";
     case HinweisArt::mehrereZahlen:
         return "mehrereZahlen";
+    case HinweisArt::gemischteZahl:
+        return "gemischteZahl";
     }
     return "unbekannt";
 }
@@ -130,6 +169,11 @@ std::optional<Hinweis> hinweis(const Karte& karte, std::string_view getippt) {
     }
     if (a.bruch.istGleich(r.bruch)) {
         return std::nullopt;
+    }
+    if (istGemischteZahl(getippt)) {
+        return Hinweis{HinweisArt::gemischteZahl,
+                       "Eine gemischte Zahl liest Numora ohne Leerzeichen („1 1/2“ als 11/2): "
+                       "Schreibe sie als Bruch wie 3/2 oder mit Komma wie 1,5."};
     }
     if (mehrereZahlen(getippt)) {
         return Hinweis{HinweisArt::mehrereZahlen,

@@ -21,6 +21,7 @@ enum class HinweisArt {
     restklasse,
     wochentagZaehlung,
     mehrereZahlen,
+    gemischteZahl,
 };
 
 // Feste Kennung für die Ablage, etwa "vorzeichen"; ändert sich nie.

@@ -48,6 +48,13 @@ TEST(Hinweis, PasstZumFehler) {
         {thema::prop, "36", {}, 0, "3.6", punkt},         // zufällig wertgleich gelesen
         {thema::restKl, "9", {}, 11, "9 mod 11", zahlen}, // nicht "stimmt modulo 11"
         {thema::geraden, "3", {}, 0, "(3|0)", zahlen},
+        {thema::bruRe,
+         "26/21",
+         {},
+         0,
+         " 1 5/21",
+         "gemischteZahl: Eine gemischte Zahl liest Numora ohne Leerzeichen („1 1/2“ als 11/2): "
+         "Schreibe sie als Bruch wie 3/2 oder mit Komma wie 1,5."},
         {thema::quadGl, "-3", 5, 0, "x1 = 5",
          "andereLoesung: Das ist die größere der beiden Lösungen, gefragt ist die kleinere."},
         {thema::quadGl, "-3", 5, 0, "5",
