@@ -28,9 +28,10 @@ bool istZiffer(char c) {
 }
 
 // "1.000" oder "12.345.678": ein bis drei Ziffern, dann Gruppen aus Punkt und drei Ziffern.
+// Eine führende Null gibt es dort nicht: "0.025" ist ein Dezimalpunkt, keine 25.
 bool istTausendergruppe(std::string_view zahl) {
     const std::size_t erster = zahl.find('.');
-    if (erster == 0 || erster > 3) {
+    if (erster == 0 || erster > 3 || zahl[0] == '0') {
         return false;
     }
     for (std::size_t i = erster; i < zahl.size(); i += 4) {
@@ -66,6 +67,67 @@ bool hatDezimalpunkt(std::string_view getippt) {
         i = ende;
     }
     return false;
+}
+
+bool hatMehrereZahlen(std::string_view getippt) {
+    bool zahl = false;
+    bool getrennt = false;
+    bool index = false;
+    for (const char c : getippt) {
+        const bool ziffer = istZiffer(c);
+        if (ziffer && !index) {
+            if (zahl && getrennt) {
+                return true;
+            }
+            zahl = true;
+            getrennt = false;
+        } else if (!ziffer && zahl && std::string_view(" /,-.").find(c) == std::string_view::npos) {
+            getrennt = true;
+        }
+        const bool buchstabe = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        index = buchstabe || c == '_' || c == '^' || (index && ziffer);
+    }
+    return false;
+}
+
+bool istGemischteZahl(std::string_view s) {
+    std::size_t i = 0;
+    const auto leer = [&] {
+        const std::size_t von = i;
+        while (i < s.size() && s[i] == ' ') {
+            ++i;
+        }
+        return i > von;
+    };
+    const auto ziffern = [&] {
+        const std::size_t von = i;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
+            ++i;
+        }
+        return i > von;
+    };
+    leer();
+    if (i < s.size() && s[i] == '-') {
+        ++i;
+    }
+    if (!ziffern() || !leer() || !ziffern()) {
+        return false;
+    }
+    leer();
+    if (i >= s.size() || s[i] != '/') {
+        return false;
+    }
+    ++i;
+    leer();
+    if (!ziffern()) {
+        return false;
+    }
+    leer();
+    return i == s.size();
+}
+
+bool wirdVerlesen(std::string_view getippt) {
+    return hatDezimalpunkt(getippt) || hatMehrereZahlen(getippt) || istGemischteZahl(getippt);
 }
 
 bool istRichtig(std::string_view antwort, const Karte& karte) {

@@ -176,13 +176,14 @@ std::string saeubern(std::string_view s) {
     return r;
 }
 
-// Typografische Minuszeichen und Bruchstriche, wie sie Bildschirmtastaturen und kopierte Texte
-// liefern, gelten als "-" und "/": Fielen sie beim Säubern weg, würde aus "−4" eine 4.
+// Typografische Minuszeichen, das Wort "minus" und Bruchstriche, wie sie Bildschirmtastaturen
+// und kopierte Texte liefern, gelten als "-" und "/": Fielen sie beim Säubern weg, würde aus
+// "−4" oder "minus 4" eine 4.
 std::string mitEinfachenZeichen(std::string_view s) {
-    static constexpr Ersatz ersatz[] = {{"\u2212", "-"}, {"\u2010", "-"}, {"\u2011", "-"},
-                                        {"\u2012", "-"}, {"\u2013", "-"}, {"\u2014", "-"},
-                                        {"\uFE63", "-"}, {"\uFF0D", "-"}, {"\u2044", "/"},
-                                        {"\u2215", "/"}, {"\u00F7", "/"}};
+    static constexpr Ersatz ersatz[] = {
+        {"\u2212", "-"}, {"\u2010", "-"}, {"\u2011", "-"}, {"\u2012", "-"}, {"\u2013", "-"},
+        {"\u2014", "-"}, {"\uFE63", "-"}, {"\uFF0D", "-"}, {"minus", "-"},  {"Minus", "-"},
+        {"\u2044", "/"}, {"\u2215", "/"}, {"\u00F7", "/"}};
     return mitErsatz(s, ersatz);
 }
 

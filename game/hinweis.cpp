@@ -11,67 +11,6 @@ namespace numora {
 
 namespace {
 
-// Zwei Zahlen, zwischen denen mehr steht als Leerzeichen, Bruchstrich, Komma, Minus oder Punkt
-// ("9 mod 11", "(3|0)", "21 Rest 2"): Der Parser liest sie als eine. Ziffern direkt hinter einem
-// Buchstaben sind ein Index ("x1") und zählen nicht.
-bool mehrereZahlen(std::string_view s) {
-    bool zahl = false;
-    bool getrennt = false;
-    bool index = false;
-    for (const char c : s) {
-        const bool ziffer = c >= '0' && c <= '9';
-        if (ziffer && !index) {
-            if (zahl && getrennt) {
-                return true;
-            }
-            zahl = true;
-            getrennt = false;
-        } else if (!ziffer && zahl && std::string_view(" /,-.").find(c) == std::string_view::npos) {
-            getrennt = true;
-        }
-        const bool buchstabe = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-        index = buchstabe || c == '_' || c == '^' || (index && ziffer);
-    }
-    return false;
-}
-
-// "1 5/21" oder "-2 1/2": eine ganze Zahl, Leerzeichen, dann ein Bruch.
-bool istGemischteZahl(std::string_view s) {
-    std::size_t i = 0;
-    const auto leer = [&] {
-        const std::size_t von = i;
-        while (i < s.size() && s[i] == ' ') {
-            ++i;
-        }
-        return i > von;
-    };
-    const auto ziffern = [&] {
-        const std::size_t von = i;
-        while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
-            ++i;
-        }
-        return i > von;
-    };
-    leer();
-    if (i < s.size() && s[i] == '-') {
-        ++i;
-    }
-    if (!ziffern() || !leer() || !ziffern()) {
-        return false;
-    }
-    leer();
-    if (i >= s.size() || s[i] != '/') {
-        return false;
-    }
-    ++i;
-    leer();
-    if (!ziffern()) {
-        return false;
-    }
-    leer();
-    return i == s.size();
-}
-
 // Mit 128 Bit: Zähler und Nenner der getippten Antwort dürfen beliebige 64-Bit-Zahlen sein.
 bool istNegativVon(const Bruch& a, const Bruch& b) {
     return static_cast<i128>(a.zl) * b.nn == -(static_cast<i128>(b.zl) * a.nn);
@@ -167,18 +106,20 @@ std::optional<Hinweis> hinweis(const Karte& karte, std::string_view getippt) {
                        "Ein Punkt trennt keine Dezimalstellen („2.5“ zählt als 25): Schreibe ein "
                        "Dezimalkomma wie in 2,5 oder einen Bruch wie 5/2."};
     }
-    if (a.bruch.istGleich(r.bruch)) {
-        return std::nullopt;
+    // Wie der Punkt vor dem Vergleich: Auch zufällig passend zusammengelesen ("0 und 9",
+    // "3 8/15" bei 38/15) ist die Antwort falsch.
+    if (hatMehrereZahlen(getippt)) {
+        return Hinweis{HinweisArt::mehrereZahlen,
+                       "Numora hat mehrere Zahlen zu einer zusammengelesen: Tippe nur die gefragte "
+                       "Zahl, ohne „mod“, Rest, Einheit oder Klammer."};
     }
     if (istGemischteZahl(getippt)) {
         return Hinweis{HinweisArt::gemischteZahl,
                        "Eine gemischte Zahl liest Numora ohne Leerzeichen („1 1/2“ als 11/2): "
                        "Schreibe sie als Bruch wie 3/2 oder mit Komma wie 1,5."};
     }
-    if (mehrereZahlen(getippt)) {
-        return Hinweis{HinweisArt::mehrereZahlen,
-                       "Numora hat mehrere Zahlen zu einer zusammengelesen: Tippe nur die gefragte "
-                       "Zahl, ohne „mod“, Rest, Einheit oder Klammer."};
+    if (a.bruch.istGleich(r.bruch)) {
+        return std::nullopt;
     }
     const auto ganzA = ganzzahl(a.bruch);
     const auto ganzR = ganzzahl(r.bruch);
@@ -190,7 +131,9 @@ std::optional<Hinweis> hinweis(const Karte& karte, std::string_view getippt) {
     if (istNegativVon(a.bruch, r.bruch)) {
         return Hinweis{HinweisArt::vorzeichen, "Der Betrag stimmt, aber das Vorzeichen nicht."};
     }
-    if (istKehrwertVon(a.bruch, r.bruch)) {
+    // Gesucht ist ein Rest: Ein getippter Bruch wie 1/6 ist die unausgerechnete Aufgabe, kein
+    // vertauschter Bruch.
+    if (karte.modul == 0 && istKehrwertVon(a.bruch, r.bruch)) {
         return Hinweis{HinweisArt::kehrwert,
                        "Das ist der Kehrwert des Ergebnisses, Zähler und Nenner sind vertauscht."};
     }

@@ -361,10 +361,11 @@ void ViewController::auswertung(std::int64_t sekunden) {
     }
     const std::string eingabe = bildschirm_.eingabe();
     const BruchLesung gelesen = string2Bruch(eingabe);
-    // Mit einem Dezimalpunkt ("3.6" bei 36) ist die Antwort falsch, auch wenn der Parser, der den
-    // Punkt überliest, zufällig den richtigen Wert liest; das Urteil nennt dann das Getippte.
-    const bool punkt = hatDezimalpunkt(eingabe);
-    const std::string antwort = punkt        ? getrimmt(eingabe)
+    // Mit einem Dezimalpunkt ("3.6" bei 36), mehreren Zahlen ("0 und 9" bei 9) oder einer
+    // gemischten Zahl ("3 8/15" bei 38/15) ist die Antwort falsch, auch wenn der Parser
+    // zufällig den richtigen Wert liest; das Urteil nennt dann das Getippte.
+    const bool verlesen = wirdVerlesen(eingabe);
+    const std::string antwort = verlesen     ? getrimmt(eingabe)
                                 : gelesen.ok ? gelesen.bruch.bruch2String()
                                              : denkendesGesicht;
     const Karte& karte = stand_.aktuellesPaket[nummer];
@@ -372,7 +373,7 @@ void ViewController::auswertung(std::int64_t sekunden) {
 
     Antwortnotiz notiz{stand_.aktNummer + 1, eingabe, false, sekunden, {}, {}};
     std::string urteil;
-    if (!punkt && istRichtig(antwort, karte)) {
+    if (!verlesen && istRichtig(antwort, karte)) {
         ++stand_.richtigBeantwortet;
         notiz.richtig = true;
         // Der zweite richtige Wert wird so bestätigt, wie er getippt ist.

@@ -31,6 +31,9 @@ TEST(IstGleich, VergleichtNachDemWert) {
           // Typografisches Minus und Bruchstriche gelten, sonst würde aus −4 eine 4.
           Vergleich{"−4", "-4", true}, Vergleich{"−4", "4", false}, Vergleich{"–2,5", "-5/2", true},
           Vergleich{"3⁄4", "6/8", true}, Vergleich{"3÷4", "3/4", true}, Vergleich{"‑4", "-4", true},
+          // Das Wort "minus" ebenso; ohne es würde "minus 5" bei der Lösung 5 richtig.
+          Vergleich{"x = minus 5", "-5", true}, Vergleich{"Minus 3/4", "-3/4", true},
+          Vergleich{"minus 5", "5", false},
           // Ziffern hinter einem Buchstaben sind Index oder Hochzahl; ",5" ist 0,5.
           Vergleich{"x1 = 3", "3", true}, Vergleich{"x_2=-3", "-3", true},
           Vergleich{"15 m2", "15", true}, Vergleich{"28x", "28", true},
@@ -47,8 +50,28 @@ TEST(HatDezimalpunkt, NurEinPunktZwischenZiffern) {
     for (const auto& [getippt, punkt] :
          {std::pair{"3.6", true}, std::pair{".75", true}, std::pair{"x = -0.5", true},
           std::pair{"1.000", false}, std::pair{"12.345.678", false}, std::pair{"1.00", true},
-          std::pair{"4.", false}, std::pair{"x = 4. ", false}, std::pair{"4,5", false}}) {
+          std::pair{"4.", false}, std::pair{"x = 4. ", false}, std::pair{"4,5", false},
+          // Tausendergruppen beginnen nie mit 0.
+          std::pair{"0.025", true}, std::pair{"-0.125", true}}) {
         EXPECT_EQ(hatDezimalpunkt(getippt), punkt) << getippt;
+    }
+}
+
+TEST(HatMehrereZahlen, ZweiZahlenMitMehrAlsEinemTrennzeichen) {
+    for (const auto& [getippt, mehrere] :
+         {std::pair{"9 mod 11", true}, std::pair{"(0;5)", true}, std::pair{"0 und 9", true},
+          std::pair{"x1 = 9, x2 = 0", true}, std::pair{"1+1/2", true}, std::pair{"9,0", false},
+          std::pair{"x1 = 3", false}, std::pair{"15 m2", false}, std::pair{"1 1/2", false},
+          std::pair{"- 3", false}, std::pair{"1.000", false}}) {
+        EXPECT_EQ(hatMehrereZahlen(getippt), mehrere) << getippt;
+    }
+}
+
+TEST(IstGemischteZahl, GanzeZahlLeerzeichenBruch) {
+    for (const auto& [getippt, gemischt] :
+         {std::pair{"3 8/15", true}, std::pair{" -2 1 / 2 ", true}, std::pair{"38/15", false},
+          std::pair{"12 /4", false}, std::pair{"3 8", false}, std::pair{"x 1/2", false}}) {
+        EXPECT_EQ(istGemischteZahl(getippt), gemischt) << getippt;
     }
 }
 

@@ -122,12 +122,14 @@ TEST(Ablauf, WarumUndEineRundeOhneRichtige) {
     EXPECT_THAT(s.fenster.mitte, StartsWith("2)    Berechne  "));
     s.vc.warumB(); // ohne sichtbaren Knopf wirkungslos
     for (int i = 1; i < 8; ++i) {
-        s.tippe("0");
+        // "0 und " vor der Antwort liest der Parser weg; zwei Zahlen sind trotzdem falsch.
+        s.tippe(i == 1 ? "0 und " + s.vc.stand().aktuellesPaket[1].antwort : "0");
         s.vc.weiterB();
     }
     s.vc.weiterB();
     EXPECT_EQ(s.fenster.mitte,
               "Auswertung\n\nVon den 8 Fragen hat ANNA keine richtig beantwortet. ");
+    EXPECT_EQ(s.vc.stand().antworten.at(1).hinweisArt, "mehrereZahlen");
     ASSERT_EQ(s.vc.stand().antworten.size(), 8u);
     EXPECT_EQ(s.vc.stand().antworten[0],
               (numora::Antwortnotiz{1, "-42", false, 0, "vorzeichen",

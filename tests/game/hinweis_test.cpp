@@ -48,6 +48,22 @@ TEST(Hinweis, PasstZumFehler) {
         {thema::prop, "36", {}, 0, "3.6", punkt},         // zufällig wertgleich gelesen
         {thema::restKl, "9", {}, 11, "9 mod 11", zahlen}, // nicht "stimmt modulo 11"
         {thema::geraden, "3", {}, 0, "(3|0)", zahlen},
+        // Zufällig wertgleich zusammengelesen: trotzdem der Hinweis, nie "richtig".
+        {thema::geraden, "5", {}, 0, "(0;5)", zahlen},
+        {thema::quadGl, "9", 0, 0, "0 und 9", zahlen},
+        {thema::bruRe, "1/40", {}, 0, "0.025", punkt},
+        {thema::bruRe,
+         "38/15",
+         {},
+         0,
+         "3 8/15", // liest sich als 38/15, ist aber 53/15
+         "gemischteZahl: Eine gemischte Zahl liest Numora ohne Leerzeichen („1 1/2“ als 11/2): "
+         "Schreibe sie als Bruch wie 3/2 oder mit Komma wie 1,5."},
+        // Das Vorzeichen als Wort zählt: kein falscher Hinweis auf Vorzeichen oder andere Lösung.
+        {thema::linGl, "3", {}, 0, "minus 3", vz},
+        {thema::quadGl, "-8", 8, 0, "minus 8", ""},
+        // Modulo: 1/6 ist die unausgerechnete Aufgabe, nicht der vertauschte Bruch.
+        {thema::restKl, "6", {}, 7, "1/6", ""},
         {thema::bruRe,
          "26/21",
          {},
