@@ -5,16 +5,26 @@
 #include "core/utf8.h"
 #include "core/zahltext.h"
 
+#include <limits>
+
 namespace numora {
 
 namespace {
 
-// Jenseits von 64 Bit wird abgeschnitten (definiert, kein UB); kein Aufrufer kommt dorthin.
+// Für ggT und kgV: Jenseits von 64 Bit wird abgeschnitten (definiert, kein UB), so ist
+// ggT(-2^63, 0) wieder -2^63.
 std::int64_t schmal(i128 x) {
     return static_cast<std::int64_t>(x);
 }
 
-// Normalform: Nenner positiv, Zähler und Nenner teilerfremd. 0/0 bleibt 0/0.
+bool passt(i128 x) {
+    return x >= std::numeric_limits<std::int64_t>::min() &&
+           x <= std::numeric_limits<std::int64_t>::max();
+}
+
+// Normalform: Nenner positiv (ein Nenner 0 bleibt 0), Zähler und Nenner teilerfremd. 0/0 bleibt
+// 0/0, und 0/0 ist auch das Ergebnis, wenn die Normalform nicht in 64 Bit passt: Abgeschnitten
+// wäre sie ein falscher Wert, etwa -2^63 für getipptes "-9223372036854775808/-1".
 Bruch redux128(i128 z, i128 n) {
     const u128 g = ggT128(z, n);
     if (g == 0) {
@@ -23,11 +33,14 @@ Bruch redux128(i128 z, i128 n) {
     const i128 gs = static_cast<i128>(g);
     z /= gs;
     n /= gs;
-    if (n < 1) {
+    if (n < 0) {
         z = -z;
         n = -n;
     }
-    return Bruch(schmal(z), schmal(n));
+    if (!passt(z) || !passt(n)) {
+        return Bruch(0, 0);
+    }
+    return Bruch(static_cast<std::int64_t>(z), static_cast<std::int64_t>(n));
 }
 
 } // namespace
@@ -156,7 +169,10 @@ Bruch operator/(const Bruch& a, const Bruch& b) {
 }
 
 bool operator<(const Bruch& a, const Bruch& b) {
-    return static_cast<i128>(a.zl) * b.nn < static_cast<i128>(a.nn) * b.zl;
+    // Über Kreuz multipliziert dreht ein negativer Nenner den Vergleich um ("1/-2" vom Parser).
+    const i128 links = static_cast<i128>(a.zl) * b.nn;
+    const i128 rechts = static_cast<i128>(a.nn) * b.zl;
+    return (a.nn < 0) == (b.nn < 0) ? links < rechts : rechts < links;
 }
 
 namespace {

@@ -44,7 +44,8 @@ std::int64_t kgV(std::int64_t p, std::int64_t q);
 Bruch ganz2Bruch(std::int64_t g);
 
 // Die Rechenoperationen liefern die Normalform. Gerechnet wird exakt mit 128 Bit;
-// die Generatoren bleiben weit unter den Grenzen von 64 Bit.
+// die Generatoren bleiben weit unter den Grenzen von 64 Bit. Passt die Normalform nicht in
+// 64 Bit, ist das Ergebnis 0/0 (wie redux).
 Bruch operator*(const Bruch& a, const Bruch& b);
 Bruch operator+(const Bruch& a, const Bruch& b);
 Bruch operator-(const Bruch& a, const Bruch& b);

@@ -24,8 +24,10 @@ std::vector<Karte> kartenZumStartwert(thema bereich, std::int64_t level, std::in
     }
     MersenneQuelle quelle(startwert);
     ZufallsquelleErsetzen ersetzt(quelle);
-    const std::int64_t pakete = (anzahl + paketGroesse - 1) / paketGroesse;
-    karten.reserve(static_cast<std::size_t>(pakete * paketGroesse));
+    // Aufgerundet ohne Überlauf; mehr Karten, als ein vector fasst, meldet reserve mit
+    // std::length_error.
+    const std::int64_t pakete = anzahl / paketGroesse + (anzahl % paketGroesse != 0 ? 1 : 0);
+    karten.reserve(static_cast<std::size_t>(pakete) * paketGroesse);
     paketeZiehen(bereich, level, pakete,
                  [&karten](std::int64_t, std::int64_t, const Karte& k) { karten.push_back(k); });
     if (karten.size() > static_cast<std::size_t>(anzahl)) {
@@ -35,7 +37,7 @@ std::vector<Karte> kartenZumStartwert(thema bereich, std::int64_t level, std::in
 }
 
 std::uint64_t variantenStartwert(std::uint64_t startwert, std::int64_t variante) {
-    return startwert + static_cast<std::uint64_t>(variante - 1);
+    return startwert + static_cast<std::uint64_t>(variante) - 1;
 }
 
 } // namespace numora

@@ -29,6 +29,25 @@ TEST(Bruch, RechnetInNormalform) {
               "6/-4 -9223372036854775808");
 }
 
+// Ein Nenner 0 behält das Vorzeichen des Zählers; was nicht in 64 Bit passt, wird 0/0 statt
+// eines abgeschnittenen, falschen Werts.
+TEST(Bruch, GrenzfaelleGebenKeinenFalschenWert) {
+    struct Fall {
+        Bruch ist, soll;
+    };
+    for (const Fall& f :
+         {Fall{Bruch(3, 0).redux(), Bruch(1, 0)}, Fall{Bruch(-3, 0).redux(), Bruch(-1, 0)},
+          Fall{nullbruch.kehrwert(), Bruch(1, 0)}, Fall{Bruch(min64, -1).redux(), Bruch(0, 0)},
+          Fall{Bruch(1, min64).redux(), Bruch(0, 0)}, Fall{Bruch(2, 1).hoch(64), Bruch(0, 0)},
+          Fall{Bruch(max64, 1) + einsbruch, Bruch(0, 0)},
+          Fall{Bruch(min64, 1) - einsbruch, Bruch(0, 0)}}) {
+        EXPECT_EQ(f.ist.bruch2String(), f.soll.bruch2String());
+    }
+    // Der Vergleich gilt dem Wert, auch mit negativem Nenner, wie ihn der Parser liefert.
+    EXPECT_TRUE(Bruch(1, -2) < nullbruch && !(nullbruch < Bruch(1, -2)));
+    EXPECT_TRUE(Bruch(1, 3) < Bruch(-1, -2) && !(Bruch(-1, -2) < Bruch(1, 3)));
+}
+
 // "-", wenn nichts zu lesen ist (Ergebnis 1/1).
 struct Lesung {
     std::string eingabe, erwartet;

@@ -1,5 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "generators/kartenfolge.h"
 #include "pakettest.h"
+
+#include <limits>
+#include <stdexcept>
 
 namespace numora::test {
 namespace {
@@ -38,6 +42,18 @@ TEST(GenPaket, BehaeltEineDoppelteFrageNachHundertNeuziehungen) {
     ZufallsquelleErsetzen ersetzt(skript);
     EXPECT_EQ(genPaket(thema::grundR, 1).back().frage, "   Berechne     5 + 2");
     EXPECT_EQ(skript.uebrig(), 0u);
+}
+
+// Auch an den Grenzen der Zahlentypen ohne Überlauf (wie numora-blatt zählen die Varianten ab 1).
+TEST(Kartenfolge, GrenzenOhneUeberlauf) {
+    constexpr auto min64 = std::numeric_limits<std::int64_t>::min();
+    constexpr auto maxU64 = std::numeric_limits<std::uint64_t>::max();
+    EXPECT_EQ(variantenStartwert(5, 3), 7u);
+    EXPECT_EQ(variantenStartwert(maxU64, 2), 0u);
+    EXPECT_EQ(variantenStartwert(0, min64), maxU64 / 2);
+    EXPECT_EQ(kartenZumStartwert(thema::grundR, 1, 9, 1).size(), 9u);
+    EXPECT_THROW(kartenZumStartwert(thema::grundR, 1, std::numeric_limits<std::int64_t>::max(), 1),
+                 std::length_error);
 }
 
 } // namespace
