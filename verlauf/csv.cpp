@@ -255,7 +255,8 @@ Ergebnis csvDateiSchreiben(Verlauf& verlauf, const std::filesystem::path& datei,
     }
     if (!e.ok || fehler != 0) {
         ::unlink(temp.c_str()); // nur die eigene halbe Datei
-        return {false, e.ok ? scheitern + systemGrund(fehler, datei) : e.meldung};
+        // Ein Schreibfehler lässt auch csvSchreiben scheitern; sein Grund ist der genauere.
+        return {false, scheitern + (fehler != 0 ? systemGrund(fehler, datei) : e.meldung)};
     }
     return e;
 }

@@ -522,7 +522,15 @@ std::vector<std::string> Verlaufsdatenbank::spielerNamen() {
 Ergebnis Verlaufsdatenbank::rundenDurchgehen(const std::optional<std::string>& spieler,
                                              bool mitAntworten,
                                              const std::function<void(const RundenEintrag&)>& je) {
-    return arbeiten([&](Verbindung& v) {
+    // Zeigt sich die Beschädigung erst mitten im Lesen, beginnt arbeiten einen neuen, leeren
+    // Verlauf; die schon gelieferten Runden wären dann als ganzer Verlauf ausgegeben.
+    bool geliefert = false;
+    bool abgebrochen = false;
+    const Ergebnis e = arbeiten([&](Verbindung& v) {
+        if (geliefert) {
+            abgebrochen = true;
+            return;
+        }
         const std::string filter = spieler ? " WHERE r.spieler = ?" : "";
         const std::string sql =
             mitAntworten
@@ -544,6 +552,7 @@ Ergebnis Verlaufsdatenbank::rundenDurchgehen(const std::optional<std::string>& s
             const std::int64_t diese = q.getColumn(0).getInt64();
             if (id != diese) {
                 if (id) {
+                    geliefert = true;
                     je(runde);
                 }
                 id = diese;
@@ -566,9 +575,14 @@ Ergebnis Verlaufsdatenbank::rundenDurchgehen(const std::optional<std::string>& s
             }
         }
         if (id) {
+            geliefert = true;
             je(runde);
         }
     });
+    if (abgebrochen) {
+        return merken({false, e.meldung + " Die Runden ließen sich darum nicht alle lesen."});
+    }
+    return e;
 }
 
 } // namespace numora
