@@ -117,6 +117,9 @@ class DateiPuffer final : public std::streambuf {
             const ssize_t n = ::write(fd_, p, static_cast<std::size_t>(pptr() - p));
             if (n < 0 && errno != EINTR) {
                 fehler_ = errno;
+            } else if (n == 0) {
+                // Nichts geschrieben und doch kein Fehler: nicht endlos weiter versuchen.
+                fehler_ = ENOSPC;
             } else if (n > 0) {
                 p += n;
             }
@@ -257,6 +260,13 @@ Ergebnis csvDateiSchreiben(Verlauf& verlauf, const std::filesystem::path& datei,
         ::unlink(temp.c_str()); // nur die eigene halbe Datei
         // Ein Schreibfehler lässt auch csvSchreiben scheitern; sein Grund ist der genauere.
         return {false, scheitern + (fehler != 0 ? systemGrund(fehler, datei) : e.meldung)};
+    }
+    // Damit auch der neue Name einen Stromausfall übersteht.
+    if (const int ordner = ::open(ziel.parent_path().empty() ? "." : ziel.parent_path().c_str(),
+                                  O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        ordner >= 0) {
+        ::fsync(ordner);
+        ::close(ordner);
     }
     return e;
 }
