@@ -23,10 +23,6 @@ bool istGleich(std::string_view antwort, std::string_view erwartet) {
 
 namespace {
 
-bool istZiffer(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // "1.000" oder "12.345.678": ein bis drei Ziffern, dann Gruppen aus Punkt und drei Ziffern.
 // Eine führende Null gibt es dort nicht: "0.025" ist ein Dezimalpunkt, keine 25.
 bool istTausendergruppe(std::string_view zahl) {
@@ -72,20 +68,16 @@ bool hatDezimalpunkt(std::string_view getippt) {
 bool hatMehrereZahlen(std::string_view getippt) {
     bool zahl = false;
     bool getrennt = false;
-    bool index = false;
-    for (const char c : getippt) {
-        const bool ziffer = istZiffer(c);
-        if (ziffer && !index) {
+    for (const char c : ohneIndizes(getippt)) {
+        if (istZiffer(c)) {
             if (zahl && getrennt) {
                 return true;
             }
             zahl = true;
             getrennt = false;
-        } else if (!ziffer && zahl && std::string_view(" /,-.").find(c) == std::string_view::npos) {
+        } else if (zahl && std::string_view(" /,-.").find(c) == std::string_view::npos) {
             getrennt = true;
         }
-        const bool buchstabe = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-        index = buchstabe || c == '_' || c == '^' || (index && ziffer);
     }
     return false;
 }
@@ -101,7 +93,7 @@ bool istGemischteZahl(std::string_view s) {
     };
     const auto ziffern = [&] {
         const std::size_t von = i;
-        while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
+        while (i < s.size() && istZiffer(s[i])) {
             ++i;
         }
         return i > von;

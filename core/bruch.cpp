@@ -177,10 +177,6 @@ bool operator<(const Bruch& a, const Bruch& b) {
 
 namespace {
 
-bool istZiffer(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // Behalten werden nur "/", "-" und die Ziffern, in ihrer Reihenfolge.
 std::string saeubern(std::string_view s) {
     std::string r;
@@ -201,22 +197,6 @@ std::string mitEinfachenZeichen(std::string_view s) {
         {"\u2014", "-"}, {"\uFE63", "-"}, {"\uFF0D", "-"}, {"minus", "-"},  {"Minus", "-"},
         {"\u2044", "/"}, {"\u2215", "/"}, {"\u00F7", "/"}};
     return mitErsatz(s, ersatz);
-}
-
-// Ziffern direkt hinter einem Buchstaben, "_" oder "^" sind ein Index oder eine Hochzahl
-// ("x1 = 3", "15 m2"), kein Teil der Antwort; sonst würde aus "x1 = 3" die 13.
-std::string ohneIndizes(std::string_view s) {
-    std::string r;
-    bool index = false;
-    for (const char c : s) {
-        const bool ziffer = istZiffer(c);
-        if (!(index && ziffer)) {
-            r.push_back(c);
-        }
-        const bool buchstabe = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-        index = buchstabe || c == '_' || c == '^' || (index && ziffer);
-    }
-    return r;
 }
 
 enum class Dezimal { keins, gelesen, zuGross };
@@ -266,6 +246,20 @@ Dezimal alsDezimalbruch(std::string_view s, Bruch& ergebnis) {
 }
 
 } // namespace
+
+std::string ohneIndizes(std::string_view s) {
+    std::string r;
+    bool index = false;
+    for (const char c : s) {
+        const bool ziffer = istZiffer(c);
+        if (!(index && ziffer)) {
+            r.push_back(c);
+        }
+        const bool buchstabe = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        index = buchstabe || c == '_' || c == '^' || (index && ziffer);
+    }
+    return r;
+}
 
 BruchLesung string2Bruch(std::string_view eingabe) {
     const std::string s = ohneIndizes(mitEinfachenZeichen(eingabe));

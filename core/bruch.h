@@ -58,6 +58,14 @@ struct BruchLesung {
     bool ok = false;
 };
 
+inline bool istZiffer(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Ziffern direkt hinter einem Buchstaben, "_" oder "^" sind ein Index oder eine Hochzahl
+// ("x1 = 3", "15 m2"), kein Teil der Antwort; sonst würde aus "x1 = 3" die 13.
+std::string ohneIndizes(std::string_view s);
+
 // Parser der Antworten: Misslingt er, ist das Ergebnis 1/1 und ok false.
 BruchLesung string2Bruch(std::string_view s);
 // Zweiter Parser; misslingt er, ist das Ergebnis 0/1.
