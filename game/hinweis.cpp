@@ -5,7 +5,9 @@
 #include "core/bruch.h"
 #include "core/ganz128.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <string>
 
 namespace numora {
 
@@ -101,7 +103,12 @@ std::optional<Hinweis> hinweis(const Karte& karte, std::string_view getippt) {
     }
     // Zuerst der Punkt: Der gelesene Wert ist dann ein Zufallsprodukt des Parsers, und auch ein
     // zufällig wertgleicher ist falsch.
-    if (hatDezimalpunkt(getippt)) {
+    // "1.125" sieht aus wie Tausender, gemeint ist bei 9/8 aber 1,125.
+    std::string mitKomma(getippt);
+    std::replace(mitKomma.begin(), mitKomma.end(), '.', ',');
+    const BruchLesung k = string2Bruch(mitKomma);
+    if (hatDezimalpunkt(getippt) ||
+        (mitKomma != getippt && k.ok && k.bruch.nn != 0 && k.bruch.istGleich(r.bruch))) {
         return Hinweis{HinweisArt::dezimalpunkt,
                        "Ein Punkt trennt keine Dezimalstellen („2.5“ zählt als 25): Schreibe ein "
                        "Dezimalkomma wie in 2,5 oder einen Bruch wie 5/2."};

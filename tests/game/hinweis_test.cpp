@@ -52,6 +52,7 @@ TEST(Hinweis, PasstZumFehler) {
         {thema::geraden, "5", {}, 0, "(0;5)", zahlen},
         {thema::quadGl, "9", 0, 0, "0 und 9", zahlen},
         {thema::bruRe, "1/40", {}, 0, "0.025", punkt},
+        {thema::bruRe, "9/8", {}, 0, "1.125", punkt}, // sonst Tausender, mit Komma gemeint
         {thema::bruRe,
          "38/15",
          {},
