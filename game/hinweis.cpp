@@ -51,6 +51,10 @@ std::optional<Hinweis> themenHinweis(const Karte& karte, std::int64_t richtig,
             return Hinweis{HinweisArt::andereUnbekannte,
                            "Das ist der Wert der anderen Unbekannten, nicht der gefragten."};
         }
+        if (karte.bereich == thema::geraden) {
+            return Hinweis{HinweisArt::andereUnbekannte,
+                           "Das ist die andere Koordinate des Schnittpunkts, nicht die gefragte."};
+        }
     }
     // Mo = 1 … Sa = 6 und So = 7 (oder 0) liegt jeweils eins unter der Kennzahl.
     if (karte.bereich == thema::wTag && getippt >= 0 && getippt <= 7 &&

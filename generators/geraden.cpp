@@ -83,12 +83,14 @@ Aufgabe stufe2() {
             frage + "a", g.sx,
             "Durch Gleichsetzen der Terme für y, Ordnen und Zusammenfassen und Dividieren durch "
             "den Koeffizienten von x erhält man x = " +
-                zahlText(g.sx) + "."};
+                zahlText(g.sx) + ".",
+            g.sy};
     }
     return {frage + "b", g.sy,
             "Durch Gleichsetzen der Terme für y erhält man zunächst x = " + zahlText(g.sx) +
                 ".\n Einsetzen in eine der beiden Geradengleichungen liefert dann y = " +
-                zahlText(g.sy) + "."};
+                zahlText(g.sy) + ".",
+            g.sx};
 }
 
 Aufgabe stufe3() {

@@ -81,6 +81,8 @@ TEST(Hinweis, PasstZumFehler) {
          "andereLoesung: Das ist die kleinere der beiden Lösungen, gefragt ist die größere."},
         {thema::linGl, "-5", 2, 0, "2",
          "andereUnbekannte: Das ist der Wert der anderen Unbekannten, nicht der gefragten."},
+        {thema::geraden, "-4", 1, 0, "1",
+         "andereUnbekannte: Das ist die andere Koordinate des Schnittpunkts, nicht die gefragte."},
         {thema::restKl, "4", {}, 7, "11", rest},
         {thema::restKl, "4", {}, 7, "-3", rest},
         {thema::restKl, "4", {}, 7, "-9223372036854775808", ""},
