@@ -6,8 +6,9 @@
 #include "core/utf8.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace numora {
 
@@ -19,11 +20,14 @@ std::string themaName(std::int64_t thema) {
 }
 
 // Eine Nachkommastelle mit deutschem Komma, halbe Zehntel aufgerundet wie in der Schule: 6,25
-// wird 6,3 (printf allein rundet hier zur geraden Ziffer, also 6,2).
+// wird 6,3 (printf allein rundet hier zur geraden Ziffer, also 6,2). to_chars statt printf,
+// denn printf schriebe das Dezimalzeichen der Locale, die Qt beim Start setzt (in ps_AF "٫").
 std::string kommazahl(double wert) {
-    std::array<char, 32> puffer{};
-    std::snprintf(puffer.data(), puffer.size(), "%.1f", std::floor(wert * 10 + 0.5) / 10);
-    std::string text = puffer.data();
+    std::array<char, 400> puffer{};
+    const auto [ende, fehler] =
+        std::to_chars(puffer.data(), puffer.data() + puffer.size(),
+                      std::floor(wert * 10 + 0.5) / 10, std::chars_format::fixed, 1);
+    std::string text(puffer.data(), fehler == std::errc() ? ende : puffer.data());
     std::replace(text.begin(), text.end(), '.', ',');
     return text;
 }

@@ -3,7 +3,9 @@
 
 #include "verlauf/fortschrittsdaten.h"
 
+#include <clocale>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -21,6 +23,20 @@ TEST(Fortschrittsdaten, TabellenzeilenAuchOhneNormaleRunde) {
         {8, 3, {"Proportions-Rechnen", "3", "0 + 1 Übung", "–", "–", "31.12.2027"}},
         {12, 2, {"Thema 12", "2", "1", "0 richtig in 99 s", "0,0", "2.1.2026"}}};
     EXPECT_EQ(tabelle(zeilen), erwartet);
+}
+
+// Qt setzt beim Start die Locale des Benutzers; das Komma bleibt trotzdem ein Komma.
+TEST(Fortschrittsdaten, SchnittMitKommaInJederLocale) {
+    const std::string vorher = std::setlocale(LC_ALL, nullptr);
+    for (const char* locale : {"C", "de_DE.UTF-8", "de_CH.UTF-8", "en_US.UTF-8", "ps_AF.UTF-8"}) {
+        if (std::setlocale(LC_ALL, locale) == nullptr) {
+            continue; // nicht installiert
+        }
+        SCOPED_TRACE(locale);
+        const FortschrittZeile z{0, 1, 5, 0, 8, 41, 6.25, {2026, 7, 3, 9, 5}};
+        EXPECT_EQ(tabelle({z}).front().spalten[4], "6,3");
+    }
+    std::setlocale(LC_ALL, vorher.c_str());
 }
 
 TEST(Fortschrittsdaten, KurveZaehltDieRundenUndNenntIhrenZeitraum) {
