@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFontDatabase>
 #include <QImageReader>
 #include <QPlainTextEdit>
@@ -73,6 +74,22 @@ QString mitPdfEndung(const QString& pfad) {
     return pfad.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)
                ? pfad
                : pfad + QStringLiteral(".pdf");
+}
+
+QString ablageOrdner(QStandardPaths::StandardLocation ort) {
+    const QString ordner = QStandardPaths::writableLocation(ort);
+    if (ordner.isEmpty() || QDir::isAbsolutePath(ordner)) {
+        return ordner;
+    }
+    switch (ort) {
+    case QStandardPaths::DocumentsLocation:
+        return QDir::homePath() + QStringLiteral("/Documents");
+    case QStandardPaths::AppDataLocation:
+        return QDir::homePath() + QStringLiteral("/.local/share/") +
+               QCoreApplication::applicationName();
+    default:
+        return {};
+    }
 }
 
 QString gekuerzt(const QString& text, qsizetype hoechstens) {

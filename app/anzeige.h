@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QPixmap>
 #include <QSize>
+#include <QStandardPaths>
 #include <QString>
 #include <string>
 
@@ -29,6 +30,12 @@ void zifferAlsTaste(QAbstractButton& knopf);
 // Der gewählte Pfad mit der Endung .pdf, wenn er nicht schon so endet: "Test v1.2" wird
 // "Test v1.2.pdf".
 QString mitPdfEndung(const QString& pfad);
+
+// Der Ordner, den QStandardPaths meldet, aber immer absolut: Qt übernimmt ein relatives
+// XDG_DATA_HOME oder XDG_DOCUMENTS_DIR wörtlich, und dann hinge der Ort der Ruhmeshalle und
+// des Verlaufs davon ab, wo Numora gestartet wurde. Wie die XDG-Regeln und numora-verlauf
+// gilt dann die Vorgabe unter HOME. Leer, wenn Qt keinen Ordner kennt.
+QString ablageOrdner(QStandardPaths::StandardLocation ort);
 
 // text mit höchstens hoechstens UTF-16-Einheiten, wenn nötig gekürzt und mit "…" am Ende; ein
 // Zeichen aus zwei Einheiten (etwa ein Emoji) wird nie halbiert.

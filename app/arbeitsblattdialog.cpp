@@ -196,7 +196,7 @@ void ArbeitsblattDialog::speichern() {
     if (!blatt) {
         return;
     }
-    const QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString ordner = ablageOrdner(QStandardPaths::DocumentsLocation);
     const QString vorschlag =
         QDir(ordner).filePath(QStringLiteral("%1 %2 Level %3 Startwert %4.pdf")
                                   .arg(dateiTitel(*blatt), themaName(blatt->thema))

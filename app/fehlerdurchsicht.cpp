@@ -107,7 +107,7 @@ void Fehlerdurchsicht::setzeText(const QString& text) {
 }
 
 void Fehlerdurchsicht::speichern() {
-    const QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString ordner = ablageOrdner(QStandardPaths::DocumentsLocation);
     QString pfad =
         QFileDialog::getSaveFileName(this, QStringLiteral("Fehler als PDF speichern"),
                                      QDir(ordner).filePath(QStringLiteral("Numora Fehler.pdf")),

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qtdateiablage.h"
 
+#include "anzeige.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -166,9 +168,8 @@ void ordnerSichern(const std::string& pfad) {
 QtDateiablage::QtDateiablage(QString ordner) : ordner_(std::move(ordner)) {}
 
 std::optional<std::string> QtDateiablage::dokumentenOrdner() {
-    const QString ordner = ordner_.isEmpty()
-                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                               : ordner_;
+    const QString ordner =
+        ordner_.isEmpty() ? ablageOrdner(QStandardPaths::DocumentsLocation) : ordner_;
     if (ordner.isEmpty() || !QDir().mkpath(ordner) || !QFileInfo(ordner).isDir()) {
         return std::nullopt;
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "start.h"
 
+#include "anzeige.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QIconEngine>
@@ -89,7 +91,7 @@ void anwendungEinrichten(QApplication& app) {
 }
 
 std::filesystem::path verlaufsDatei() {
-    const QString ordner = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString ordner = ablageOrdner(QStandardPaths::AppDataLocation);
     if (ordner.isEmpty()) {
         return {};
     }

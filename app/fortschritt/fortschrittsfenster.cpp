@@ -320,7 +320,7 @@ class Fortschrittsfenster final : public QWidget, public Fortschrittsanzeige {
                 nur = spieler;
             }
         }
-        const QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString ordner = ablageOrdner(QStandardPaths::DocumentsLocation);
         QFileDialog dialog(this, QStringLiteral("Verlauf als CSV exportieren"),
                            QDir(ordner).filePath(text(numora::csvVorschlag(nur))),
                            QStringLiteral("CSV-Dateien (*.csv);;Alle Dateien (*)"));
