@@ -16,6 +16,8 @@ struct Kalenderzeit {
     std::int64_t tag = 1;
     std::int64_t stunde = 0;
     std::int64_t minute = 0;
+
+    friend bool operator==(const Kalenderzeit&, const Kalenderzeit&) = default;
 };
 
 class Uhr {

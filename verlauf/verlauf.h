@@ -15,12 +15,6 @@
 
 namespace numora {
 
-// core/uhr.h vergleicht Kalenderzeiten nicht; die Datensätze hier brauchen es.
-inline bool operator==(const Kalenderzeit& a, const Kalenderzeit& b) {
-    return a.jahr == b.jahr && a.monat == b.monat && a.tag == b.tag && a.stunde == b.stunde &&
-           a.minute == b.minute;
-}
-
 struct AntwortEintrag {
     std::int64_t nummer = 0; // 1 bis 8 in einer normalen Runde
     std::string frage;
