@@ -60,7 +60,7 @@ std::optional<Hinweis> themenHinweis(const Karte& karte, std::int64_t richtig,
     if (karte.bereich == thema::wTag && getippt >= 0 && getippt <= 7 &&
         restVon(getippt + 1, 7) == restVon(richtig, 7)) {
         return Hinweis{HinweisArt::wochentagZaehlung,
-                       "So zählt man ab Montag = 1, hier gilt aber So = 1, Mo = 2, Di = 3, Mi = 4, "
+                       "Gezählt ab Montag = 1? Hier gilt aber So = 1, Mo = 2, Di = 3, Mi = 4, "
                        "Do = 5, Fr = 6, Sa = 0."};
     }
     const std::int64_t m = karte.modul;

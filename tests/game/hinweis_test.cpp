@@ -26,7 +26,7 @@ TEST(Hinweis, PasstZumFehler) {
     const std::string vz = "vorzeichen: Der Betrag stimmt, aber das Vorzeichen nicht.";
     const std::string kw =
         "kehrwert: Das ist der Kehrwert des Ergebnisses, Zähler und Nenner sind vertauscht.";
-    const std::string tag = "wochentagZaehlung: So zählt man ab Montag = 1, hier gilt aber So = 1, "
+    const std::string tag = "wochentagZaehlung: Gezählt ab Montag = 1? Hier gilt aber So = 1, "
                             "Mo = 2, Di = 3, Mi = 4, Do = 5, Fr = 6, Sa = 0.";
     const std::string rest =
         "restklasse: Das stimmt modulo 7, gesucht ist aber der Rest von 0 bis 6.";
