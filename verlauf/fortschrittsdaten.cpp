@@ -79,13 +79,26 @@ std::vector<TabellenZeile> tabelle(const std::vector<FortschrittZeile>& zeilen) 
 }
 
 Kurve kurve(std::int64_t thema, std::int64_t level, const std::vector<KurvenPunkt>& punkte) {
-    Kurve k{themaName(thema) + ", Level " + std::to_string(level) + ": Richtige je Runde",
+    // Blöcke gleicher Größe, am Ende ausgerichtet: Der jüngste Punkt ist ein voller Schnitt,
+    // nur der älteste darf weniger Runden haben.
+    const std::size_t block = (punkte.size() + kurvenPunkteHoechstens - 1) / kurvenPunkteHoechstens;
+    Kurve k{themaName(thema) + ", Level " + std::to_string(level) +
+                (block > 1 ? ": Richtige im Schnitt je " + std::to_string(block) + " Runden"
+                           : ": Richtige je Runde"),
             "Runde",
             {},
             {}};
-    for (std::size_t i = 0; i < punkte.size(); ++i) {
-        k.punkte.emplace_back(static_cast<std::int64_t>(i) + 1, punkte[i].richtige);
+    for (std::size_t ende = punkte.size(); ende > 0;) {
+        const std::size_t anfang = ende > block ? ende - block : 0;
+        std::int64_t summe = 0;
+        for (std::size_t i = anfang; i < ende; ++i) {
+            summe += punkte[i].richtige;
+        }
+        k.punkte.emplace_back(static_cast<std::int64_t>(ende),
+                              static_cast<double>(summe) / static_cast<double>(ende - anfang));
+        ende = anfang;
     }
+    std::reverse(k.punkte.begin(), k.punkte.end());
     if (punkte.empty()) {
         k.inWorten = "Noch keine Runde.";
         return k;

@@ -29,10 +29,15 @@ struct TabellenZeile {
 
 std::vector<TabellenZeile> tabelle(const std::vector<FortschrittZeile>& zeilen);
 
+// Mehr Punkte zeichnet die Kurve nicht: Tausende Runden ergäben auf wenigen hundert Bildpunkten
+// nur eine Fläche. Darüber steht je Punkt der Schnitt aufeinanderfolgender Runden.
+inline constexpr std::size_t kurvenPunkteHoechstens = 100;
+
 struct Kurve {
     std::string titel;
     std::string achse; // Beschriftung der Rundenachse, mit den Daten der ersten und letzten
-    std::vector<std::pair<std::int64_t, std::int64_t>> punkte; // Runde ab 1, Richtige
+    // Letzte Runde des Punktes (ab 1), Richtige; mit Blöcken deren Schnitt.
+    std::vector<std::pair<std::int64_t, double>> punkte;
     // Die Werte in Worten, für Screenreader: höchstens die letzten 20 Runden.
     std::string inWorten;
 

@@ -265,14 +265,17 @@ class Fortschrittsfenster final : public QWidget, public Fortschrittsanzeige {
         auto* linie = new QLineSeries(chart);
         linie->setPointsVisible(k.punkte.size() <= 60);
         for (const auto& [runde, richtige] : k.punkte) {
-            linie->append(static_cast<qreal>(runde), static_cast<qreal>(richtige));
+            linie->append(static_cast<qreal>(runde), richtige);
         }
         chart->addSeries(linie);
         // Etwas Rand um die Punkte, damit die am Rand nicht halb abgeschnitten sind; die
         // Striche bleiben auf ganzen Zahlen.
         constexpr qreal rand = 0.3;
         auto* x = new QValueAxis(chart);
-        const auto n = static_cast<qreal>(std::max<std::size_t>(k.punkte.size(), 2));
+        // Die letzte Runde, nicht die Zahl der Punkte: Bei vielen Runden steht ein Punkt für
+        // mehrere.
+        const auto n = static_cast<qreal>(
+            std::max<std::int64_t>(k.punkte.empty() ? 0 : k.punkte.back().first, 2));
         x->setRange(1 - rand, n + rand);
         x->setTickType(QValueAxis::TicksDynamic);
         x->setTickAnchor(1);

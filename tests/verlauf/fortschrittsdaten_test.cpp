@@ -54,6 +54,38 @@ TEST(Fortschrittsdaten, KurveZaehltDieRundenUndNenntIhrenZeitraum) {
         kurve(5, 2, viele).inWorten.starts_with("Richtige in den letzten 20 von 25 Runden: 7, 7"));
 }
 
+// Tausende Runden würden eine Fläche: Über 100 Runden zeigt jeder Punkt den Schnitt eines
+// Blocks, am Ende ausgerichtet, so dass der jüngste Punkt ein voller Schnitt ist.
+TEST(Fortschrittsdaten, KurveFasstVieleRundenZuBloeckenZusammen) {
+    struct Fall {
+        std::size_t runden;
+        std::size_t punkte;
+        std::string titelEnde;
+        std::pair<std::int64_t, double> erster, letzter;
+    };
+    // Richtige abwechselnd 8, 0, 8, 0 …, die erste Runde 8.
+    const std::vector<Fall> faelle = {
+        {100, 100, "Richtige je Runde", {1, 8}, {100, 0}},
+        {101, 51, "Richtige im Schnitt je 2 Runden", {1, 8}, {101, 4}},
+        {4073, 100, "Richtige im Schnitt je 41 Runden", {14, 4}, {4073, 8.0 * 21 / 41}},
+    };
+    for (const Fall& f : faelle) {
+        std::vector<KurvenPunkt> punkte;
+        for (std::size_t i = 0; i < f.runden; ++i) {
+            punkte.push_back({{2026, 7, 3, 9, 5}, i % 2 == 0 ? 8 : 0});
+        }
+        const Kurve k = kurve(0, 1, punkte);
+        SCOPED_TRACE(f.runden);
+        EXPECT_EQ(k.punkte.size(), f.punkte);
+        EXPECT_TRUE(k.titel.ends_with(f.titelEnde)) << k.titel;
+        EXPECT_EQ(k.punkte.front().first, f.erster.first);
+        EXPECT_DOUBLE_EQ(k.punkte.front().second, f.erster.second);
+        EXPECT_EQ(k.punkte.back().first, f.letzter.first);
+        EXPECT_DOUBLE_EQ(k.punkte.back().second, f.letzter.second);
+        EXPECT_TRUE(k.inWorten.ends_with(f.runden % 2 == 0 ? "8, 0" : "0, 8"));
+    }
+}
+
 TEST(Fortschrittsdaten, FehlerlisteOhneEinrueckungDerFrageMitRechenwegWieGespeichert) {
     const std::vector<HaeufigerFehler> fehler = {
         {"Bestimme die Lösung der Gleichung \n \n          -7x + 8 = -20", "4",
