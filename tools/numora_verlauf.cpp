@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // numora-verlauf: schreibt den Verlauf der gespielten Runden als CSV, etwa damit eine
-// Lehrerin die Dateien mehrerer Rechner zusammentragen kann. Die Datenbank bleibt unberührt.
+// Lehrerin die Dateien mehrerer Rechner zusammentragen kann. Die Datenbank bleibt dabei
+// unberührt; nur --entfernen löscht, etwa die Runden einer Schülerin, die die Klasse verlässt.
 
 #include "befehlszeile.h"
 #include "core/spielername.h"
@@ -21,12 +22,14 @@ constexpr int scheiterCode = 1;
 
 const char* const aufruf =
     "Aufruf: numora-verlauf --csv DATEI [--spieler NAME] [--datenbank PFAD] [--antworten]\n"
+    "        numora-verlauf --entfernen NAME [--datenbank PFAD]\n"
     "  --csv DATEI       Ziel der CSV-Datei (UTF-8, Semikolon); - schreibt auf die Ausgabe\n"
     "  --spieler NAME    nur die Runden dieses Spielers\n"
     "  --datenbank PFAD  Verlaufsdatei; Vorgabe ist die des Spiels:\n"
     "                    $XDG_DATA_HOME/Numora/verlauf.sqlite\n"
     "                    (ohne XDG_DATA_HOME ~/.local/share/Numora/verlauf.sqlite)\n"
     "  --antworten       eine Zeile je Antwort statt einer je Runde\n"
+    "  --entfernen NAME  alle Runden dieses Spielers aus dem Verlauf löschen\n"
     "  --version         die Version ausgeben\n";
 
 // Derselbe Ort wie QStandardPaths::AppDataLocation des Spiels (Programm Numora, ohne
@@ -49,24 +52,30 @@ std::optional<std::filesystem::path> vorgabeDatenbank() {
 } // namespace
 
 int main(int argc, char** argv) {
-    std::string csv, name, datenbank;
+    std::string csv, name, datenbank, entfernen;
     bool antworten = false;
     werkzeug::Befehlszeile z("numora-verlauf", aufruf, std::nullopt);
     z.schalter("--antworten", antworten);
     z.text("--csv", "der Wert", csv, true);
     z.text("--spieler", "der Wert", name, true);
     z.text("--datenbank", "der Wert", datenbank, true);
+    z.text("--entfernen", "der Wert", entfernen, true);
     if (const auto ende = z.lesen({argv + 1, argv + argc})) {
         return *ende;
     }
-    if (csv.empty()) {
+    if (!entfernen.empty() && (!csv.empty() || !name.empty() || antworten)) {
+        return z.abbruch("--entfernen steht ohne --csv, --spieler und --antworten.");
+    }
+    if (csv.empty() && entfernen.empty()) {
         return z.abbruch("Es fehlt --csv DATEI (--hilfe zeigt den Aufruf).");
     }
     std::optional<std::string> spieler;
-    if (!name.empty()) {
-        spieler = numora::normName(name);
-        if (spieler->empty()) {
-            return z.abbruch("Der Name \"" + name + "\" enthält keinen Buchstaben.");
+    for (const std::string& roh : {name, entfernen}) {
+        if (!roh.empty()) {
+            spieler = numora::normName(roh);
+            if (spieler->empty()) {
+                return z.abbruch("Der Name \"" + roh + "\" enthält keinen Buchstaben.");
+            }
         }
     }
     std::filesystem::path pfad;
@@ -79,7 +88,13 @@ int main(int argc, char** argv) {
                          "bitte --datenbank angeben.");
     }
 
-    numora::Verlaufsdatenbank verlauf(pfad, numora::Verlaufsdatenbank::Modus::nurLesen);
+    // Zum Löschen öffnet das Werkzeug schreibend; eine fehlende Datei legte es dabei an.
+    if (!entfernen.empty() && !std::filesystem::exists(pfad)) {
+        return z.abbruch("Den Verlauf " + pfad.string() + " gibt es nicht.", scheiterCode);
+    }
+    numora::Verlaufsdatenbank verlauf(pfad, entfernen.empty()
+                                                ? numora::Verlaufsdatenbank::Modus::nurLesen
+                                                : numora::Verlaufsdatenbank::Modus::schreiben);
     const std::vector<std::string> namen = verlauf.spielerNamen();
     if (!verlauf.letztesErgebnis().ok) {
         return z.abbruch(verlauf.letztesErgebnis().meldung, scheiterCode);
@@ -88,6 +103,16 @@ int main(int argc, char** argv) {
         return z.abbruch("Im Verlauf " + pfad.string() + " gibt es keine Runde von " + *spieler +
                              ".",
                          scheiterCode);
+    }
+    if (!entfernen.empty()) {
+        std::int64_t anzahl = 0;
+        const numora::Ergebnis e = verlauf.spielerEntfernen(*spieler, anzahl);
+        if (!e.ok) {
+            return z.abbruch(e.meldung, scheiterCode);
+        }
+        std::cout << "Entfernt: " << anzahl << (anzahl == 1 ? " Runde von " : " Runden von ")
+                  << *spieler << ".\n";
+        return 0;
     }
     const numora::CsvArt art = antworten ? numora::CsvArt::antworten : numora::CsvArt::runden;
     const numora::Ergebnis e = csv == "-" ? numora::csvSchreiben(verlauf, std::cout, spieler, art)

@@ -385,6 +385,28 @@ Ergebnis Verlaufsdatenbank::rundeSpeichern(const RundenEintrag& r) {
     });
 }
 
+Ergebnis Verlaufsdatenbank::spielerEntfernen(const std::string& spieler, std::int64_t& entfernt) {
+    entfernt = 0;
+    if (modus_ == Modus::nurLesen) {
+        return {false, "Der Verlauf ist nur zum Lesen geöffnet."};
+    }
+    return arbeiten([&](Verbindung& v) {
+        SQLite::Transaction t(v.db, SQLite::TransactionBehavior::IMMEDIATE);
+        // Die Antworten folgen über ON DELETE CASCADE.
+        SQLite::Statement q(v.db, "DELETE FROM runde WHERE spieler = ?");
+        q.bind(1, spieler);
+        entfernt = q.exec();
+        t.commit();
+        // Ohne VACUUM behielte die Datei ihre Größe; die Seiten blieben nur zur Wiederverwendung.
+        // Gelöscht ist schon: Liest gerade ein Spiel oder fehlt der Platz für die Kopie, wird
+        // die Datei eben später kleiner.
+        try {
+            v.db.exec("VACUUM");
+        } catch (const SQLite::Exception&) {
+        }
+    });
+}
+
 std::optional<std::int64_t> Verlaufsdatenbank::levelEmpfehlung(const std::string& spieler,
                                                                std::int64_t thema) {
     const auto anzahl = levelAnzahl(thema);

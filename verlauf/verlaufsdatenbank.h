@@ -42,6 +42,10 @@ class Verlaufsdatenbank : public Verlauf {
                               const std::function<void(const RundenEintrag&)>& je) override;
     std::optional<std::string> meldungFuerSpieler() override;
 
+    // Löscht alle Runden des Spielers samt Antworten und gibt den Platz frei; sonst wüchse die
+    // Datei mit jeder Klasse weiter. In entfernt die Zahl der gelöschten Runden.
+    Ergebnis spielerEntfernen(const std::string& spieler, std::int64_t& entfernt);
+
     // Öffnet, falls noch nicht geschehen. Das Ergebnis der letzten Arbeit mit der Datei.
     Ergebnis oeffnen();
     const Ergebnis& letztesErgebnis() const { return letztes_; }

@@ -33,6 +33,9 @@ TEST(NumoraVerlauf, SchreibtDieRundenEinesSpielersUndWeistFalschenAufrufAb) {
                    Aufruf{"--csv a -x", "Unbekanntes Argument \"-x\" (--hilfe zeigt den Aufruf)."},
                    Aufruf{"--csv a --spieler 1", "Der Name \"1\" enthält keinen Buchstaben."},
                    Aufruf{"--csv - --spieler Carla", "keine Runde von CARLA.", 1},
+                   Aufruf{"--entfernen Anna --csv a", "--entfernen steht ohne --csv"},
+                   Aufruf{"--entfernen Carla", "keine Runde von CARLA.", 1},
+                   Aufruf{"--entfernen Bernd", "Entfernt: 1 Runde von BERND.", 0},
                    Aufruf{"--version", "numora-verlauf ", 0}});
 }
 

@@ -67,6 +67,42 @@ TEST(Verlauf, SpeichertRundenGanzUndLiestSieZurueck) {
     EXPECT_EQ(SQLite::Database(datei).execAndGet("PRAGMA journal_mode").getString(), "wal");
 }
 
+// Eine Klasse verlässt die Schule: Ihre Runden gehen samt Antworten, und die Datei wird wieder
+// kleiner, statt mit jedem Jahrgang zu wachsen.
+TEST(Verlauf, SpielerEntfernenLoeschtSeineRundenUndGibtPlatzFrei) {
+    TempOrdner t;
+    const fs::path datei = t / "verlauf.sqlite";
+    {
+        Verlaufsdatenbank v(datei);
+        for (std::int64_t i = 0; i < 300; ++i) {
+            ASSERT_TRUE(v.rundeSpeichern(runde(i < 290 ? "ANNA" : "BERND", i % 9, 1, 5)).ok);
+        }
+    }
+    const auto groesse = [&] { return fs::file_size(datei); };
+    const auto vorher = groesse();
+    struct Fall {
+        std::string spieler;
+        Verlaufsdatenbank::Modus modus;
+        bool ok;
+        std::int64_t entfernt;
+        std::vector<std::string> bleiben;
+    };
+    const std::vector<Fall> faelle = {
+        {"ANNA", Verlaufsdatenbank::Modus::nurLesen, false, 0, {"ANNA", "BERND"}},
+        {"ANNA", Verlaufsdatenbank::Modus::schreiben, true, 290, {"BERND"}},
+        {"ANNA", Verlaufsdatenbank::Modus::schreiben, true, 0, {"BERND"}},
+    };
+    for (const Fall& f : faelle) {
+        Verlaufsdatenbank v(datei, f.modus);
+        std::int64_t entfernt = -1;
+        EXPECT_EQ(v.spielerEntfernen(f.spieler, entfernt).ok, f.ok);
+        EXPECT_EQ(entfernt, f.entfernt);
+        EXPECT_EQ(v.spielerNamen(), f.bleiben);
+    }
+    EXPECT_EQ(abfrage(datei, "SELECT COUNT(*) FROM antwort"), 10 * 8); // nur die von BERND
+    EXPECT_LT(groesse(), vorher / 4);
+}
+
 TEST(Verlauf, UebersichtKurveUndHaeufigsteFehlerLassenUebungAusDerWertung) {
     TempOrdner t;
     Verlaufsdatenbank v(t / "verlauf.sqlite");
