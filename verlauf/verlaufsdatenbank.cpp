@@ -253,6 +253,9 @@ Ergebnis Verlaufsdatenbank::verbinden() {
     // Stromausfall kann die letzten Runden kosten, nie die Datei.
     db.execAndGet("PRAGMA journal_mode = WAL");
     db.exec("PRAGMA synchronous = NORMAL");
+    // Lesen andere Programme laufend mit, wächst das Protokoll über jeden Sicherungspunkt hinaus;
+    // danach wird es wieder auf höchstens 4 MB gekürzt, statt groß liegen zu bleiben.
+    db.execAndGet("PRAGMA journal_size_limit = 4194304");
     SQLite::Transaction t(db, SQLite::TransactionBehavior::IMMEDIATE);
     std::int64_t version = db.execAndGet("PRAGMA user_version").getInt64();
     if (version > schemaVersion) {
