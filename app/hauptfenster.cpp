@@ -19,6 +19,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSessionManager>
+#include <QTextBlock>
 #include <QTimer>
 #include <algorithm>
 #include <iostream>
@@ -297,6 +298,20 @@ bool Hauptfenster::istKnopfSichtbar(numora::Knopf k) const {
 }
 void Hauptfenster::eingabeMarkieren() {
     ui_->EingabeF->selectAll();
+}
+
+void Hauptfenster::antwortZeileZeigen(std::int64_t zeile) {
+    const QTextBlock block = ui_->Antw0->document()->findBlockByNumber(static_cast<int>(zeile));
+    if (!block.isValid()) {
+        return;
+    }
+    // Vom Zeilenende zum Anfang markiert: Die Schreibmarke steht vorn, das Feld bleibt links.
+    QTextCursor c(block);
+    c.movePosition(QTextCursor::EndOfBlock);
+    c.setPosition(block.position(), QTextCursor::KeepAnchor);
+    ui_->Antw0->setTextCursor(c);
+    ui_->Antw0->centerCursor();
+    ui_->Antw0->horizontalScrollBar()->setValue(0);
 }
 
 void Hauptfenster::beenden() {

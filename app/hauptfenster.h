@@ -50,6 +50,7 @@ class Hauptfenster final : public QMainWindow,
     void knopfSichtbar(numora::Knopf k, bool ja) override;
     bool istKnopfSichtbar(numora::Knopf k) const override;
     void eingabeMarkieren() override;
+    void antwortZeileZeigen(std::int64_t zeile) override;
 
     void beenden() override;
 

@@ -30,6 +30,9 @@ class Bildschirm {
     virtual bool istKnopfSichtbar(Knopf k) const = 0;
     // Markiert den Text im Eingabefeld, damit die nächste Taste ihn ersetzt.
     virtual void eingabeMarkieren() = 0;
+    // Rollt das Antwortfeld bis zur Zeile (ab 0) und hebt sie hervor: das eigene Ergebnis in
+    // einer Halle, die länger ist als das Feld.
+    virtual void antwortZeileZeigen(std::int64_t zeile) = 0;
 };
 
 // Wie ein Auswahldialog auf Escape, Schließen und Return antwortet und wie er seinen Text zeigt.

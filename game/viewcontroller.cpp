@@ -11,8 +11,10 @@
 #include "game/hilfetexte.h"
 #include "game/hinweis.h"
 #include "generators/paket.h"
+#include "halloffame/halltext.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace numora {
@@ -421,11 +423,13 @@ void ViewController::rundenBilanz() {
     const std::string satz1 =
         "Von den 8 Fragen hat " + stand_.aktName + " " + anzahl + " richtig beantwortet.";
     const std::string satz2 = n < 1 ? "" : "Die benötigte Zeit betrug " + sekundenText(t) + ".";
+    std::optional<Zeile> neueZeile;
     // Eine Übung kommt in keine Ruhmeshalle und ändert nichts an ihrer Datei.
     frageText(stand_.uebung ? uebungsBilanz(stand_) : "Auswertung\n\n" + satz1 + " " + satz2);
     if (n >= 1 && !stand_.uebung) {
         const std::string name = stand_.aktName + " am " + datumZeitText(uhr().lokal()) + " Uhr ";
-        hof_.einHallen2({name, t, stand_.aktThema, stand_.aktLevel, n});
+        neueZeile = Zeile{name, t, stand_.aktThema, stand_.aktLevel, n};
+        hof_.einHallen2(*neueZeile);
         hof_.hfdatenChanged = true;
     }
     stand_.status = phase::abgeschlossen;
@@ -433,6 +437,12 @@ void ViewController::rundenBilanz() {
         schreibeAntwortfeld(uebungsListe(stand_));
     } else {
         zeigeHalle(stand_.aktThema, stand_.aktLevel);
+        if (const Halle* h = hof_.halle(stand_.aktThema, stand_.aktLevel); h && neueZeile) {
+            const auto platz = std::find(h->begin(), h->end(), *neueZeile) - h->begin();
+            if (const auto zeile = hallenZeile(*h, static_cast<std::size_t>(platz))) {
+                bildschirm_.antwortZeileZeigen(*zeile);
+            }
+        }
     }
     bildschirm_.knopfSichtbar(Knopf::fertigF, true);
     bildschirm_.knopfTitel(Knopf::fertigF, "Weiter");

@@ -54,4 +54,11 @@ std::string hall2String(const HallOfFame& hof, std::int64_t th, std::int64_t lv)
     return text;
 }
 
+std::optional<std::int64_t> hallenZeile(const Halle& h, std::size_t platz) {
+    if (platz + 1 >= h.size()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int64_t>(platz) + 2;
+}
+
 } // namespace numora

@@ -93,6 +93,7 @@ TEST(Ablauf, EineGanzeRunde) {
                            "Grundrechenarten\n\n 1.  Innerhalb von 2 Sekunden gab "
                            "JÜRGENMÜLLE am 3.7.2026  9:05 Uhr  6 richtige Antworten\n "
                            "2.  \n"));
+    EXPECT_EQ(f.hervorgehoben, 2); // die Zeile des neuen Ergebnisses
     EXPECT_EQ(f.titel[Knopf::fertigF], "Weiter");
     s.antworte({"Neuer Start im gleichen Gebiet und Level"});
     s.tippe("");

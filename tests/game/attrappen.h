@@ -35,7 +35,8 @@ class TestFenster final : public Bildschirm, public Dialoge, public Programmende
     std::string kopf, mitte, antwort, eingabeText, name;
     bool editierbar = true;
     bool nameSichtbar = false;
-    bool markiert = false; // eingabeMarkieren wurde gerufen
+    bool markiert = false;           // eingabeMarkieren wurde gerufen
+    std::int64_t hervorgehoben = -1; // Zeile aus antwortZeileZeigen
     std::map<Knopf, std::string> titel;
     std::map<Knopf, bool> sichtbar{{Knopf::fertigF, true}};
     std::vector<Dialog> gezeigt;
@@ -52,6 +53,7 @@ class TestFenster final : public Bildschirm, public Dialoge, public Programmende
     std::string eingabe() const override { return eingabeText; }
     void setzeEingabe(const std::string& s) override { eingabeText = s; }
     void eingabeMarkieren() override { markiert = true; }
+    void antwortZeileZeigen(std::int64_t zeile) override { hervorgehoben = zeile; }
     void eingabeEditierbar(bool ja) override { editierbar = ja; }
     void spielerName(const std::string& s) override { name = s; }
     void spielerNameSichtbar(bool ja) override { nameSichtbar = ja; }

@@ -2,7 +2,9 @@
 #include "halloffame/halltext.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -29,6 +31,23 @@ TEST(Hall2String, TitelKopfUndZehnZeilen) {
         erwartet += std::to_string(i) + ".  \n ";
     }
     EXPECT_EQ(numora::hall2String(hof, 2, 2), erwartet);
+    // hallenZeile zeigt auf die Zeile mit der Nummer des Platzes; die letzte zeigt die Anzeige
+    // nicht.
+    std::vector<std::string> zeilen;
+    std::istringstream text(erwartet);
+    for (std::string z; std::getline(text, z);) {
+        zeilen.push_back(z);
+    }
+    const numora::Halle& h = *hof.halle(2, 2);
+    for (std::size_t platz = 0; platz < h.size(); ++platz) {
+        const auto z = numora::hallenZeile(h, platz);
+        ASSERT_EQ(z.has_value(), platz + 1 < h.size()) << platz;
+        if (z) {
+            EXPECT_TRUE(zeilen.at(static_cast<std::size_t>(*z))
+                            .starts_with(" " + std::to_string(platz + 1) + ".  "))
+                << platz;
+        }
+    }
     EXPECT_EQ(numora::hall2String(hof, 9, 1), std::string(21, ' ') + "Level 1 (von 1)");
 }
 
