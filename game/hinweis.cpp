@@ -22,6 +22,43 @@ bool istKehrwertVon(const Bruch& a, const Bruch& b) {
     return b.zl != 0 && static_cast<i128>(a.zl) * b.zl == static_cast<i128>(a.nn) * b.nn;
 }
 
+// Ob a das Zehn-, Hundert- oder Tausendfache von b ist (Faktor positiv) oder ein Zehntel,
+// Hundertstel, Tausendstel (negativ): der typische Fehler mit der Stelle des Kommas. Über Kreuz
+// in 128 Bit und mit Division statt Multiplikation, damit nichts überläuft.
+std::optional<std::int64_t> zehnerFaktor(const Bruch& a, const Bruch& b) {
+    const i128 links = static_cast<i128>(a.zl) * b.nn;
+    const i128 rechts = static_cast<i128>(b.zl) * a.nn;
+    if (links == 0 || rechts == 0) {
+        return std::nullopt;
+    }
+    for (const std::int64_t f : {10, 100, 1000}) {
+        if (links % f == 0 && links / f == rechts) {
+            return f;
+        }
+        if (rechts % f == 0 && rechts / f == links) {
+            return -f;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string zehnerText(std::int64_t faktor) {
+    switch (faktor) {
+    case 10:
+        return "das Zehnfache";
+    case 100:
+        return "das Hundertfache";
+    case 1000:
+        return "das Tausendfache";
+    case -10:
+        return "ein Zehntel";
+    case -100:
+        return "ein Hundertstel";
+    default:
+        return "ein Tausendstel";
+    }
+}
+
 std::optional<std::int64_t> ganzzahl(const Bruch& b) {
     const Bruch r = b.redux();
     if (r.nn != 1) {
@@ -94,6 +131,8 @@ std::string_view hinweisKennung(HinweisArt art) {
         return "mehrereZahlen";
     case HinweisArt::gemischteZahl:
         return "gemischteZahl";
+    case HinweisArt::zehnerpotenz:
+        return "zehnerpotenz";
     }
     return "unbekannt";
 }
@@ -147,6 +186,12 @@ std::optional<Hinweis> hinweis(const Karte& karte, std::string_view getippt) {
     if (karte.modul == 0 && istKehrwertVon(a.bruch, r.bruch)) {
         return Hinweis{HinweisArt::kehrwert,
                        "Das ist der Kehrwert des Ergebnisses, Zähler und Nenner sind vertauscht."};
+    }
+    // Beim Rest und beim Wochentag ist das Zehnfache Zufall, kein Fehler mit dem Komma.
+    if (const auto f = karte.modul == 0 ? zehnerFaktor(a.bruch, r.bruch) : std::nullopt) {
+        return Hinweis{HinweisArt::zehnerpotenz,
+                       "Das ist " + zehnerText(*f) +
+                           " der Lösung: Stimmt die Stelle des Kommas, stimmen die Nullen?"};
     }
     return std::nullopt;
 }

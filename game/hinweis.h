@@ -22,6 +22,7 @@ enum class HinweisArt {
     wochentagZaehlung,
     mehrereZahlen,
     gemischteZahl,
+    zehnerpotenz,
 };
 
 // Feste Kennung für die Ablage, etwa "vorzeichen"; ändert sich nie.

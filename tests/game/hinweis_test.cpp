@@ -53,6 +53,24 @@ TEST(Hinweis, PasstZumFehler) {
         {thema::quadGl, "9", 0, 0, "0 und 9", zahlen},
         {thema::bruRe, "1/40", {}, 0, "0.025", punkt},
         {thema::bruRe, "9/8", {}, 0, "1.125", punkt}, // sonst Tausender, mit Komma gemeint
+        // Das Komma an der falschen Stelle, auch mit falschem Vorzeichen nicht.
+        {thema::prop,
+         "36",
+         {},
+         0,
+         "360",
+         "zehnerpotenz: Das ist das Zehnfache der Lösung: Stimmt die Stelle des Kommas, stimmen "
+         "die Nullen?"},
+        {thema::prop,
+         "36",
+         {},
+         0,
+         "0,036",
+         "zehnerpotenz: Das ist ein Tausendstel der Lösung: Stimmt die Stelle des Kommas, stimmen "
+         "die Nullen?"},
+        {thema::prop, "36", {}, 0, "-360", ""},
+        {thema::prop, "36", {}, 0, "360000", ""},
+        {thema::restKl, "3", {}, 7, "30", ""},
         {thema::bruRe,
          "38/15",
          {},
