@@ -88,6 +88,13 @@ std::optional<Hinweis> themenHinweis(const Karte& karte, std::int64_t richtig,
             return Hinweis{HinweisArt::andereUnbekannte,
                            "Das ist der Wert der anderen Unbekannten, nicht der gefragten."};
         }
+        // Division mit Rest: Nur die Frage nach dem Rest hat einen Modul.
+        if (karte.bereich == thema::restKl) {
+            return Hinweis{HinweisArt::andereUnbekannte,
+                           karte.modul > 0
+                               ? "Das ist der ganzzahlige Quotient, gefragt ist der Rest."
+                               : "Das ist der Rest, gefragt ist der ganzzahlige Quotient."};
+        }
         if (karte.bereich == thema::geraden) {
             return Hinweis{HinweisArt::andereUnbekannte,
                            "Das ist die andere Koordinate des Schnittpunkts, nicht die gefragte."};

@@ -34,13 +34,14 @@ Aufgabe divisionMitRest() {
         zahlText(n) + " = " + zahlText(q) + " * " + zahlText(d) + " + " + zahlText(r);
     if (art == 1) {
         return {"Welchen Rest lässt " + zahlText(n) + " bei Division durch " + zahlText(d) + "?", r,
-                zerlegung + "\nDer gesuchte Rest ist daher " + zahlText(r) + ".", std::nullopt, d};
+                zerlegung + "\nDer gesuchte Rest ist daher " + zahlText(r) + ".", q, d};
     }
     return {"Was ist der ganzzahlige Bestandteil des Quotienten " + zahlText(n) + " / " +
                 zahlText(d) + " ?",
             n / d,
             zerlegung + "\nDer gesuchte ganzzahlige Bestandteil von " + zahlText(n) + " / " +
-                zahlText(d) + " ist daher " + zahlText(q) + "."};
+                zahlText(d) + " ist daher " + zahlText(q) + ".",
+            r};
 }
 
 struct Teil {

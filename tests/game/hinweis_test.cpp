@@ -71,6 +71,11 @@ TEST(Hinweis, PasstZumFehler) {
         {thema::prop, "36", {}, 0, "-360", ""},
         {thema::prop, "36", {}, 0, "360000", ""},
         {thema::restKl, "3", {}, 7, "30", ""},
+        // 66 = 16 · 4 + 2: Rest und Quotient verwechselt.
+        {thema::restKl, "2", 16, 4, "16",
+         "andereUnbekannte: Das ist der ganzzahlige Quotient, gefragt ist der Rest."},
+        {thema::restKl, "16", 2, 0, "2",
+         "andereUnbekannte: Das ist der Rest, gefragt ist der ganzzahlige Quotient."},
         {thema::bruRe,
          "38/15",
          {},

@@ -70,6 +70,8 @@ TEST(RestRechnenOrakel, AntwortStimmtMitDurchprobierenUeberein) {
             const bool istRest = t[1].matched;
             const std::int64_t n = z(t[istRest ? 1 : 3]), d = z(t[istRest ? 2 : 4]);
             ASSERT_EQ(k.antwort, std::to_string(istRest ? n % d : n / d));
+            // Für den Hinweis kennt die Karte die andere Größe der Division.
+            ASSERT_EQ(k.andererWert, istRest ? n / d : n % d);
             return;
         }
         ASSERT_TRUE(std::regex_match(k.frage, t, modulo));
