@@ -18,8 +18,22 @@ int main(int argc, char** argv) {
     // Vor QApplication, damit --version auch ohne grafische Anzeige antwortet.
     bool plattformGewaehlt = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::puts("Numora " NUMORA_VERSION);
+        const bool version = std::strcmp(argv[i], "--version") == 0;
+        // Wie bei den Werkzeugen; sonst öffnete --help das Spiel oder meldete, es fehle die
+        // Anzeige.
+        const bool hilfe = std::strcmp(argv[i], "--help") == 0 ||
+                           std::strcmp(argv[i], "--hilfe") == 0 || std::strcmp(argv[i], "-h") == 0;
+        if (version || hilfe) {
+            std::fputs(version ? "Numora " NUMORA_VERSION "\n"
+                               : "Aufruf: numora [--version | --hilfe]\n"
+                                 "Das Spiel läuft in einer Desktop-Sitzung; die Anleitung steht "
+                                 "im Programm (F1) und in man numora.\n",
+                       stdout);
+            // Eine volle Platte oder geschlossene Ausgabe soll ein Skript merken.
+            if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+                std::fputs("numora: Die Ausgabe ließ sich nicht schreiben.\n", stderr);
+                return 1;
+            }
             return 0;
         }
         plattformGewaehlt = plattformGewaehlt || std::strcmp(argv[i], "-platform") == 0;

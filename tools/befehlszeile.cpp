@@ -70,13 +70,14 @@ void Befehlszeile::startwert(std::string name, std::optional<std::uint64_t>& zie
 std::optional<int> Befehlszeile::lesen(const std::vector<std::string>& argumente) {
     for (std::size_t i = 0; i < argumente.size(); ++i) {
         const std::string& a = argumente[i];
-        if (a == "--hilfe" || a == "--help" || a == "-h") {
-            std::cout << aufruf_;
-            return 0;
-        }
-        if (a == "--version") {
-            std::cout << programm_ << " " NUMORA_VERSION "\n";
-            return 0;
+        if (a == "--hilfe" || a == "--help" || a == "-h" || a == "--version") {
+            if (a == "--version") {
+                std::cout << programm_ << " " NUMORA_VERSION "\n";
+            } else {
+                std::cout << aufruf_;
+            }
+            // Wie bei jeder anderen Ausgabe: ein Skript soll eine volle Platte merken.
+            return std::cout.flush() ? 0 : abbruch("Die Ausgabe ließ sich nicht schreiben.", 1);
         }
         const auto o = std::find_if(optionen_.begin(), optionen_.end(),
                                     [&a](const Option& k) { return k.name == a; });
