@@ -7,6 +7,29 @@ include(GNUInstallDirs)
 
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/numora)
 
+# Handbuchseiten und Änderungsliste gepackt wie in jedem Debian-Paket: gzip -9n, ohne Namen und
+# Zeitstempel im Kopf, damit dasselbe Paket gleich ausfällt und lintian sie annimmt.
+find_program(NUMORA_GZIP gzip REQUIRED)
+set(numora_gepackt)
+foreach(programm numora numora-blatt numora-karten numora-verlauf)
+    if(TARGET ${programm})
+        set(seite ${CMAKE_BINARY_DIR}/man/${programm}.1)
+        configure_file(${PROJECT_SOURCE_DIR}/docs/man/${programm}.1 ${seite} @ONLY)
+        add_custom_command(OUTPUT ${seite}.gz COMMAND ${NUMORA_GZIP} -9nkf ${seite}
+                           DEPENDS ${seite} VERBATIM)
+        install(FILES ${seite}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+        list(APPEND numora_gepackt ${seite}.gz)
+    endif()
+endforeach()
+set(aenderungen ${CMAKE_BINARY_DIR}/doc/changelog)
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/doc)
+add_custom_command(OUTPUT ${aenderungen}.gz
+                   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_LIST_DIR}/changelog ${aenderungen}
+                   COMMAND ${NUMORA_GZIP} -9nf ${aenderungen}
+                   DEPENDS ${CMAKE_CURRENT_LIST_DIR}/changelog VERBATIM)
+add_custom_target(numora_paketdoku ALL DEPENDS ${numora_gepackt} ${aenderungen}.gz)
+install(FILES ${aenderungen}.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/numora)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME numora)
 set(CPACK_PACKAGE_VENDOR "Numora-Team")

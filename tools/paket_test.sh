@@ -113,6 +113,25 @@ for werkzeug in $(grep '/bin/numora-' "$arbeit/dateien"); do
   ausgabe=$("$wurzel$werkzeug" --version) || fehler "$werkzeug --version ist gescheitert"
   ok "$(basename "$werkzeug") --version: $ausgabe"
 done
+# --hilfe zeigt auch beim Spiel den Aufruf, ohne Anzeige und ohne Fenster.
+ausgabe=$(env -u DISPLAY -u WAYLAND_DISPLAY "$wurzel$programm" --hilfe) ||
+  fehler "numora --hilfe endet mit einem Fehler"
+[[ "$ausgabe" == "Aufruf: numora"* ]] || fehler "numora --hilfe sagt „$ausgabe“"
+ok "numora --hilfe zeigt den Aufruf"
+# Jedes Programm hat seine Handbuchseite, die man ohne Warnung setzt, und die Änderungsliste
+# beginnt mit der Version des Pakets.
+for p in $(grep '/bin/' "$arbeit/dateien"); do
+  seite="/usr/share/man/man1/$(basename "$p").1.gz"
+  grep -qx "$seite" "$arbeit/dateien" || fehler "$(basename "$p") hat keine Handbuchseite"
+  if command -v man >/dev/null; then
+    warnungen=$(LC_ALL=C.UTF-8 man --warnings -l "$wurzel$seite" 2>&1 >/dev/null) ||
+      fehler "man setzt $seite nicht"
+    [ -z "$warnungen" ] || fehler "man bemängelt $seite: $warnungen"
+  fi
+done
+[[ "$(zcat "$wurzel/usr/share/doc/numora/changelog.gz" | sed -n 1p)" == "numora ($version)"* ]] ||
+  fehler "changelog.gz beginnt nicht mit Version $version"
+ok "Handbuchseiten für jedes Programm, Änderungsliste zu $version"
 
 # Der Weg, den das Programm zum Tonmodul geht, ist eingebaut: Er muss genau dorthin führen, wo
 # das Paket das Modul ablegt.
@@ -131,6 +150,12 @@ fehlend=$(ldd -r "$wurzel$(dirname "$modul")"/libnumora_*.so 2>&1 |
   grep -E 'not found|undefined symbol' || true)
 [ -z "$fehlend" ] || fehler "den Modulen fehlt etwas: $fehlend"
 ok "die Module liegen daneben, laden erst bei Bedarf und finden alles, was sie brauchen"
+
+# Gebaut mit Debians Härtung: BIND_NOW steht nur mit den Schaltern aus dpkg-buildflags drin.
+for d in $(grep -E '/bin/|\.so$' "$arbeit/dateien"); do
+  readelf -d "$wurzel$d" | grep -q BIND_NOW || fehler "$d ist ohne Debians Härtung gebaut"
+done
+ok "Programme und Module mit Debians Härtung gebaut"
 
 # Start wie beim Benutzer, mit leerem Heimatordner unter einem X-Server.
 heim="$arbeit/heim"
