@@ -18,7 +18,7 @@ fuzz=(clang libclang-rt-14-dev)
 bench=(xvfb xauth time)
 fotos=(xvfb xauth xdotool openbox imagemagick python3 librsvg2-bin)
 paket=(dpkg-dev file)
-pakettest=(xvfb xauth)
+pakettest=(xvfb xauth man-db) # man-db: der Pakettest setzt die Handbuchseiten
 
 gruppen=("$@")
 [ ${#gruppen[@]} -eq 0 ] && gruppen=(basis)
