@@ -68,7 +68,8 @@ bool hatDezimalpunkt(std::string_view getippt) {
 bool hatMehrereZahlen(std::string_view getippt) {
     bool zahl = false;
     bool getrennt = false;
-    for (const char c : ohneIndizes(getippt)) {
+    // Gelesen wie vom Parser: "3⁄4" und "3÷4" sind ein Bruch, keine zwei Zahlen.
+    for (const char c : ohneIndizes(mitEinfachenZeichen(getippt))) {
         if (istZiffer(c)) {
             if (zahl && getrennt) {
                 return true;
@@ -82,7 +83,9 @@ bool hatMehrereZahlen(std::string_view getippt) {
     return false;
 }
 
-bool istGemischteZahl(std::string_view s) {
+bool istGemischteZahl(std::string_view getippt) {
+    // Auch "−2 1/2" und "minus 2 1/2", die der Parser als -21/2 liest.
+    const std::string s = mitEinfachenZeichen(getippt);
     std::size_t i = 0;
     const auto leer = [&] {
         const std::size_t von = i;
@@ -101,6 +104,7 @@ bool istGemischteZahl(std::string_view s) {
     leer();
     if (i < s.size() && s[i] == '-') {
         ++i;
+        leer();
     }
     if (!ziffern() || !leer() || !ziffern()) {
         return false;

@@ -188,17 +188,6 @@ std::string saeubern(std::string_view s) {
     return r;
 }
 
-// Typografische Minuszeichen, das Wort "minus" und Bruchstriche, wie sie Bildschirmtastaturen
-// und kopierte Texte liefern, gelten als "-" und "/": Fielen sie beim Säubern weg, würde aus
-// "−4" oder "minus 4" eine 4.
-std::string mitEinfachenZeichen(std::string_view s) {
-    static constexpr Ersatz ersatz[] = {
-        {"\u2212", "-"}, {"\u2010", "-"}, {"\u2011", "-"}, {"\u2012", "-"}, {"\u2013", "-"},
-        {"\u2014", "-"}, {"\uFE63", "-"}, {"\uFF0D", "-"}, {"minus", "-"},  {"Minus", "-"},
-        {"\u2044", "/"}, {"\u2215", "/"}, {"\u00F7", "/"}};
-    return mitErsatz(s, ersatz);
-}
-
 enum class Dezimal { keins, gelesen, zuGross };
 
 // Ein deutsches Dezimalkomma: nach dem Säubern (Komma behalten) genau die Form
@@ -218,6 +207,13 @@ Dezimal alsDezimalbruch(std::string_view s, Bruch& ergebnis) {
     const std::size_t komma = t.find(',', i);
     if (komma == std::string::npos || komma + 1 >= t.size()) {
         return Dezimal::keins;
+    }
+    // ",5" ist 0,5; in "Do, 5" trennt das Komma aber ein Wort von der Zahl.
+    if (komma == i) {
+        const std::size_t roh = s.find(',');
+        if (roh + 1 >= s.size() || !istZiffer(s[roh + 1])) {
+            return Dezimal::keins;
+        }
     }
     for (std::size_t k = i; k < t.size(); ++k) {
         if (k != komma && !istZiffer(t[k])) {
@@ -246,6 +242,17 @@ Dezimal alsDezimalbruch(std::string_view s, Bruch& ergebnis) {
 }
 
 } // namespace
+
+// Typografische Minuszeichen, das Wort "minus" und Bruchstriche, wie sie Bildschirmtastaturen
+// und kopierte Texte liefern, gelten als "-" und "/": Fielen sie beim Säubern weg, würde aus
+// "−4" oder "minus 4" eine 4. Geschützte Leerzeichen ("1 000", Alt+Leertaste) sind Leerzeichen.
+std::string mitEinfachenZeichen(std::string_view s) {
+    static constexpr Ersatz ersatz[] = {
+        {"\u2212", "-"}, {"\u2010", "-"}, {"\u2011", "-"}, {"\u2012", "-"}, {"\u2013", "-"},
+        {"\u2014", "-"}, {"\uFE63", "-"}, {"\uFF0D", "-"}, {"minus", "-"},  {"Minus", "-"},
+        {"\u2044", "/"}, {"\u2215", "/"}, {"\u00F7", "/"}, {"\u00A0", " "}, {"\u202F", " "}};
+    return mitErsatz(s, ersatz);
+}
 
 std::string ohneIndizes(std::string_view s) {
     std::string r;

@@ -62,6 +62,10 @@ inline bool istZiffer(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Typografische Minuszeichen, das Wort "minus", Bruchstriche und geschützte Leerzeichen als "-",
+// "/" und " ", so wie der Parser sie liest.
+std::string mitEinfachenZeichen(std::string_view s);
+
 // Ziffern direkt hinter einem Buchstaben, "_" oder "^" sind ein Index oder eine Hochzahl
 // ("x1 = 3", "15 m2"), kein Teil der Antwort; sonst würde aus "x1 = 3" die 13.
 std::string ohneIndizes(std::string_view s);

@@ -38,6 +38,8 @@ TEST(IstGleich, VergleichtNachDemWert) {
           Vergleich{"x1 = 3", "3", true}, Vergleich{"x_2=-3", "-3", true},
           Vergleich{"15 m2", "15", true}, Vergleich{"28x", "28", true},
           Vergleich{",5", "1/2", true}, Vergleich{"-,5", "-1/2", true}, Vergleich{",0", "0", true},
+          // Vor einem Komma mit Leerzeichen steht ein Wort, kein Dezimalkomma.
+          Vergleich{"Do, 5", "5", true}, Vergleich{"Donnerstag, 5", "1/2", false},
           // Riesige Eingaben werden ganz gelesen und bewertet.
           Vergleich{std::string(1 << 20, '7'), "7", false},
           Vergleich{std::string(1 << 20, 'x') + "7", "8", false},
@@ -62,7 +64,10 @@ TEST(HatMehrereZahlen, ZweiZahlenMitMehrAlsEinemTrennzeichen) {
          {std::pair{"9 mod 11", true}, std::pair{"(0;5)", true}, std::pair{"0 und 9", true},
           std::pair{"x1 = 9, x2 = 0", true}, std::pair{"1+1/2", true}, std::pair{"9,0", false},
           std::pair{"x1 = 3", false}, std::pair{"15 m2", false}, std::pair{"1 1/2", false},
-          std::pair{"- 3", false}, std::pair{"1.000", false}}) {
+          std::pair{"- 3", false}, std::pair{"1.000", false},
+          // Bruchstriche, die der Parser als "/" liest, trennen keine zwei Zahlen.
+          std::pair{"3⁄4", false}, std::pair{"−3 ÷ 4", false}, std::pair{"3 ∕ 4", false},
+          std::pair{"1\u00A0000", false}, std::pair{"3\u202F/\u202F4", false}}) {
         EXPECT_EQ(hatMehrereZahlen(getippt), mehrere) << getippt;
     }
 }
@@ -70,7 +75,8 @@ TEST(HatMehrereZahlen, ZweiZahlenMitMehrAlsEinemTrennzeichen) {
 TEST(IstGemischteZahl, GanzeZahlLeerzeichenBruch) {
     for (const auto& [getippt, gemischt] :
          {std::pair{"3 8/15", true}, std::pair{" -2 1 / 2 ", true}, std::pair{"38/15", false},
-          std::pair{"12 /4", false}, std::pair{"3 8", false}, std::pair{"x 1/2", false}}) {
+          std::pair{"12 /4", false}, std::pair{"3 8", false}, std::pair{"x 1/2", false},
+          std::pair{"−2 1/2", true}, std::pair{"minus 2 1/2", true}, std::pair{"2 1⁄2", true}}) {
         EXPECT_EQ(istGemischteZahl(getippt), gemischt) << getippt;
     }
 }

@@ -83,6 +83,14 @@ TEST(Hinweis, PasstZumFehler) {
          "3 8/15", // liest sich als 38/15, ist aber 53/15
          "gemischteZahl: Eine gemischte Zahl liest Numora ohne Leerzeichen („1 1/2“ als 11/2): "
          "Schreibe sie als Bruch wie 3/2 oder mit Komma wie 1,5."},
+        {thema::bruRe,
+         "-5/2",
+         {},
+         0,
+         "−2 1/2",
+         "gemischteZahl: Eine gemischte Zahl liest Numora ohne Leerzeichen („1 1/2“ als 11/2): "
+         "Schreibe sie als Bruch wie 3/2 oder mit Komma wie 1,5."},
+        {thema::bruRe, "3/4", {}, 0, "3⁄4", ""},
         // Das Vorzeichen als Wort zählt: kein falscher Hinweis auf Vorzeichen oder andere Lösung.
         {thema::linGl, "3", {}, 0, "minus 3", vz},
         {thema::quadGl, "-8", 8, 0, "minus 8", ""},
