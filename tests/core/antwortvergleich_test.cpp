@@ -33,7 +33,7 @@ TEST(IstGleich, VergleichtNachDemWert) {
           Vergleich{"3⁄4", "6/8", true}, Vergleich{"3÷4", "3/4", true}, Vergleich{"‑4", "-4", true},
           // Das Wort "minus" ebenso; ohne es würde "minus 5" bei der Lösung 5 richtig.
           Vergleich{"x = minus 5", "-5", true}, Vergleich{"Minus 3/4", "-3/4", true},
-          Vergleich{"minus 5", "5", false},
+          Vergleich{"negativ 3", "-3", true}, Vergleich{"minus 5", "5", false},
           // Ziffern hinter einem Buchstaben sind Index oder Hochzahl; ",5" ist 0,5.
           Vergleich{"x1 = 3", "3", true}, Vergleich{"x_2=-3", "-3", true},
           Vergleich{"15 m2", "15", true}, Vergleich{"28x", "28", true},
