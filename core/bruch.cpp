@@ -243,15 +243,16 @@ Dezimal alsDezimalbruch(std::string_view s, Bruch& ergebnis) {
 
 } // namespace
 
-// Typografische Minuszeichen, die Wörter "minus" und "negativ" und Bruchstriche, wie sie Bildschirmtastaturen
-// und kopierte Texte liefern, gelten als "-" und "/": Fielen sie beim Säubern weg, würde aus
-// "−4" oder "minus 4" eine 4. Geschützte Leerzeichen ("1 000", Alt+Leertaste) sind Leerzeichen.
+// Typografische Minuszeichen, die Wörter "minus" und "negativ" und Bruchstriche, wie sie
+// Bildschirmtastaturen und kopierte Texte liefern, gelten als "-" und "/": Fielen sie beim Säubern
+// weg, würde aus "−4" oder "minus 4" eine 4. Geschützte Leerzeichen ("1 000", Alt+Leertaste) sind
+// Leerzeichen.
 std::string mitEinfachenZeichen(std::string_view s) {
     static constexpr Ersatz ersatz[] = {
         {"\u2212", "-"}, {"\u2010", "-"},  {"\u2011", "-"},  {"\u2012", "-"}, {"\u2013", "-"},
         {"\u2014", "-"}, {"\uFE63", "-"},  {"\uFF0D", "-"},  {"minus", "-"},  {"Minus", "-"},
         {"MINUS", "-"},  {"negativ", "-"}, {"Negativ", "-"}, {"\u2044", "/"}, {"\u2215", "/"},
-        {"\u00F7", "/"}, {"\u00A0", " "},  {"\u202F", " "}};
+        {"\u00F7", "/"}, {"\u00A0", " "},  {"\u202F", " "},  {"\u2009", " "}};
     return mitErsatz(s, ersatz);
 }
 
