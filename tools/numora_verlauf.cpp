@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -64,7 +65,8 @@ int main(int argc, char** argv) {
         return *ende;
     }
     if (!entfernen.empty() && (!csv.empty() || !name.empty() || antworten)) {
-        return z.abbruch("--entfernen steht ohne --csv, --spieler und --antworten.");
+        return z.abbruch("--entfernen lässt sich nicht mit --csv, --spieler oder --antworten "
+                         "verbinden.");
     }
     if (csv.empty() && entfernen.empty()) {
         return z.abbruch("Es fehlt --csv DATEI (--hilfe zeigt den Aufruf).");
@@ -88,16 +90,13 @@ int main(int argc, char** argv) {
                          "bitte --datenbank angeben.");
     }
 
-    // Zum Löschen öffnet das Werkzeug schreibend; eine fehlende Datei legte es dabei an.
-    if (!entfernen.empty() && !std::filesystem::exists(pfad)) {
-        return z.abbruch("Den Verlauf " + pfad.string() + " gibt es nicht.", scheiterCode);
-    }
-    numora::Verlaufsdatenbank verlauf(pfad, entfernen.empty()
-                                                ? numora::Verlaufsdatenbank::Modus::nurLesen
-                                                : numora::Verlaufsdatenbank::Modus::schreiben);
-    const std::vector<std::string> namen = verlauf.spielerNamen();
-    if (!verlauf.letztesErgebnis().ok) {
-        return z.abbruch(verlauf.letztesErgebnis().meldung, scheiterCode);
+    // Immer erst lesend: Schreibend geöffnet legte der Verlauf eine beschädigte oder fremde
+    // Datei wortlos beiseite oder baute eine fremde SQLite-Datei zum Verlauf um.
+    auto verlauf = std::make_unique<numora::Verlaufsdatenbank>(
+        pfad, numora::Verlaufsdatenbank::Modus::nurLesen);
+    const std::vector<std::string> namen = verlauf->spielerNamen();
+    if (!verlauf->letztesErgebnis().ok) {
+        return z.abbruch(verlauf->letztesErgebnis().meldung, scheiterCode);
     }
     if (spieler && std::find(namen.begin(), namen.end(), *spieler) == namen.end()) {
         return z.abbruch("Im Verlauf " + pfad.string() + " gibt es keine Runde von " + *spieler +
@@ -105,17 +104,22 @@ int main(int argc, char** argv) {
                          scheiterCode);
     }
     if (!entfernen.empty()) {
+        verlauf.reset();
+        numora::Verlaufsdatenbank schreibend(pfad, numora::Verlaufsdatenbank::Modus::schreiben);
         std::int64_t anzahl = 0;
-        const numora::Ergebnis e = verlauf.spielerEntfernen(*spieler, anzahl);
+        const numora::Ergebnis e = schreibend.spielerEntfernen(*spieler, anzahl);
         if (!e.ok) {
             return z.abbruch(e.meldung, scheiterCode);
         }
+        if (!e.meldung.empty()) {
+            std::cerr << "numora-verlauf: " << e.meldung << "\n"; // etwa eine beiseitegelegte Datei
+        }
         std::cout << "Entfernt: " << anzahl << (anzahl == 1 ? " Runde von " : " Runden von ")
                   << *spieler << ".\n";
-        return 0;
+        return std::cout.flush() ? 0 : z.abbruch("Die Ausgabe ließ sich nicht schreiben.", 1);
     }
     const numora::CsvArt art = antworten ? numora::CsvArt::antworten : numora::CsvArt::runden;
-    const numora::Ergebnis e = csv == "-" ? numora::csvSchreiben(verlauf, std::cout, spieler, art)
-                                          : numora::csvDateiSchreiben(verlauf, csv, spieler, art);
+    const numora::Ergebnis e = csv == "-" ? numora::csvSchreiben(*verlauf, std::cout, spieler, art)
+                                          : numora::csvDateiSchreiben(*verlauf, csv, spieler, art);
     return e.ok ? 0 : z.abbruch(e.meldung, scheiterCode);
 }

@@ -302,15 +302,17 @@ Ergebnis Verlaufsdatenbank::beiseitelegen() {
     return {false, "Die Datei " + datei_.string() + " ist beschädigt."};
 }
 
-Ergebnis Verlaufsdatenbank::arbeiten(const std::function<void(Verbindung&)>& arbeit) {
+Ergebnis Verlaufsdatenbank::arbeiten(const std::function<void(Verbindung&)>& arbeit,
+                                     std::string_view vorsatz) {
     std::string sicherung; // Hinweis auf eine beiseitegelegte Datei, geht keinesfalls verloren
     const auto scheitern = [&](const std::string& grundSatz) {
         // Beim nächsten Gebrauch wird neu geöffnet: Der Grund kann bis dahin behoben sein.
         v_.reset();
-        const std::string vorsatz = modus_ == Modus::schreiben
-                                        ? "Dein Fortschritt wird nicht gespeichert. "
-                                        : "Der Verlauf lässt sich nicht lesen. ";
-        return merken({false, (sicherung.empty() ? "" : sicherung + " ") + vorsatz + grundSatz});
+        const std::string satz(!vorsatz.empty() ? vorsatz
+                               : modus_ == Modus::schreiben
+                                   ? "Dein Fortschritt wird nicht gespeichert. "
+                                   : "Der Verlauf lässt sich nicht lesen. ");
+        return merken({false, (sicherung.empty() ? "" : sicherung + " ") + satz + grundSatz});
     };
     for (int versuch = 0;; ++versuch) {
         try {
@@ -393,7 +395,7 @@ Ergebnis Verlaufsdatenbank::spielerEntfernen(const std::string& spieler, std::in
     if (modus_ == Modus::nurLesen) {
         return {false, "Der Verlauf ist nur zum Lesen geöffnet."};
     }
-    return arbeiten([&](Verbindung& v) {
+    const auto loeschen = [&](Verbindung& v) {
         SQLite::Transaction t(v.db, SQLite::TransactionBehavior::IMMEDIATE);
         // Die Antworten folgen über ON DELETE CASCADE.
         SQLite::Statement q(v.db, "DELETE FROM runde WHERE spieler = ?");
@@ -407,7 +409,9 @@ Ergebnis Verlaufsdatenbank::spielerEntfernen(const std::string& spieler, std::in
             v.db.exec("VACUUM");
         } catch (const SQLite::Exception&) {
         }
-    });
+    };
+    // Wer löscht, spielt gerade nicht: "Dein Fortschritt wird nicht gespeichert" führte irre.
+    return arbeiten(loeschen, "Die Runden sind nicht gelöscht. ");
 }
 
 std::optional<std::int64_t> Verlaufsdatenbank::levelEmpfehlung(const std::string& spieler,

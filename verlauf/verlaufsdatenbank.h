@@ -10,6 +10,7 @@
 #include <chrono>
 #include <filesystem>
 #include <memory>
+#include <string_view>
 
 namespace numora {
 
@@ -59,7 +60,9 @@ class Verlaufsdatenbank : public Verlauf {
   private:
     struct Verbindung;
 
-    Ergebnis arbeiten(const std::function<void(Verbindung&)>& arbeit);
+    // vorsatz beginnt die Meldung beim Scheitern; leer: der zum Modus passende.
+    Ergebnis arbeiten(const std::function<void(Verbindung&)>& arbeit,
+                      std::string_view vorsatz = {});
     Ergebnis verbinden();
     Ergebnis beiseitelegen();
     Ergebnis merken(Ergebnis e);

@@ -33,10 +33,17 @@ TEST(NumoraVerlauf, SchreibtDieRundenEinesSpielersUndWeistFalschenAufrufAb) {
                    Aufruf{"--csv a -x", "Unbekanntes Argument \"-x\" (--hilfe zeigt den Aufruf)."},
                    Aufruf{"--csv a --spieler 1", "Der Name \"1\" enthält keinen Buchstaben."},
                    Aufruf{"--csv - --spieler Carla", "keine Runde von CARLA.", 1},
-                   Aufruf{"--entfernen Anna --csv a", "--entfernen steht ohne --csv"},
+                   Aufruf{"--entfernen Anna --csv a", "--entfernen lässt sich nicht mit --csv"},
                    Aufruf{"--entfernen Carla", "keine Runde von CARLA.", 1},
                    Aufruf{"--entfernen Bernd", "Entfernt: 1 Runde von BERND.", 0},
                    Aufruf{"--version", "numora-verlauf ", 0}});
+    // Eine falsche --datenbank bleibt, wie sie ist: nicht beiseitegelegt, nicht zum Verlauf
+    // umgebaut.
+    std::ofstream(t / "export.csv") << "Spieler;Thema\r\n";
+    EXPECT_EQ(starte(aufruf + " --entfernen Anna --datenbank " + (t / "export.csv").string()).code,
+              1);
+    EXPECT_TRUE(inhalt(t / "export.csv") == "Spieler;Thema\r\n"); // sonst ein langer Auszug
+    EXPECT_FALSE(fs::exists(t / "export-beschaedigt-1.csv"));
 }
 
 } // namespace
