@@ -59,6 +59,11 @@ std::string zehnerText(std::int64_t faktor) {
     }
 }
 
+// Wie beim Urteil: unlesbar oder Nenner 0 ist nie richtig.
+bool lesbar(const BruchLesung& l) {
+    return l.ok && l.bruch.nn != 0;
+}
+
 std::optional<std::int64_t> ganzzahl(const Bruch& b) {
     const Bruch r = b.redux();
     if (r.nn != 1) {
@@ -147,18 +152,17 @@ std::string_view hinweisKennung(HinweisArt art) {
 std::optional<Hinweis> hinweis(const Karte& karte, std::string_view getippt) {
     const BruchLesung a = string2Bruch(getippt);
     const BruchLesung r = string2Bruch(karte.antwort);
-    // Wie beim Urteil: unlesbar oder Nenner 0 ist nie richtig.
-    if (!a.ok || a.bruch.nn == 0 || !r.ok || r.bruch.nn == 0) {
+    if (!lesbar(a) || !lesbar(r)) {
         return std::nullopt;
     }
     // Zuerst der Punkt: Der gelesene Wert ist dann ein Zufallsprodukt des Parsers, und auch ein
-    // zufällig wertgleicher ist falsch.
-    // "1.125" sieht aus wie Tausender, gemeint ist bei 9/8 aber 1,125.
+    // zufällig wertgleicher ist falsch. Ebenso, wenn das Getippte mit Komma statt Punkt richtig
+    // wäre: "1.125" sieht aus wie Tausender, gemeint ist bei 9/8 aber 1,125.
     std::string mitKomma(getippt);
     std::replace(mitKomma.begin(), mitKomma.end(), '.', ',');
     const BruchLesung k = string2Bruch(mitKomma);
     if (hatDezimalpunkt(getippt) ||
-        (mitKomma != getippt && k.ok && k.bruch.nn != 0 && k.bruch.istGleich(r.bruch))) {
+        (mitKomma != getippt && lesbar(k) && k.bruch.istGleich(r.bruch))) {
         return Hinweis{HinweisArt::dezimalpunkt,
                        "Ein Punkt trennt keine Dezimalstellen („2.5“ zählt als 25): Schreibe ein "
                        "Dezimalkomma wie in 2,5 oder einen Bruch wie 5/2."};
