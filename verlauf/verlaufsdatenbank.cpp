@@ -249,10 +249,11 @@ Ergebnis Verlaufsdatenbank::verbinden() {
         }
         return {};
     }
-    // WAL: Lesen wartet nicht auf Schreiben. NORMAL genügt dort gegen Abstürze; nur ein
-    // Stromausfall kann die letzten Runden kosten, nie die Datei.
+    // WAL: Lesen wartet nicht auf Schreiben. FULL, weil NORMAL eine schon gemeldete Runde
+    // erst beim nächsten Sicherungspunkt auf den Datenträger bringt: Ein Stromausfall bis dahin
+    // kostete sie. Ein fsync je Runde fällt nicht ins Gewicht.
     db.execAndGet("PRAGMA journal_mode = WAL");
-    db.exec("PRAGMA synchronous = NORMAL");
+    db.exec("PRAGMA synchronous = FULL");
     // Lesen andere Programme laufend mit, wächst das Protokoll über jeden Sicherungspunkt hinaus;
     // danach wird es wieder auf höchstens 4 MB gekürzt, statt groß liegen zu bleiben.
     db.execAndGet("PRAGMA journal_size_limit = 4194304");
