@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <unistd.h>
 
 namespace {
 
@@ -67,7 +68,9 @@ pdfSpeichern(const QString& pfad, const QString& titel,
     }
     // commit() übersieht einen Fehler beim letzten Leeren des Puffers (voller Datenträger)
     // und setzte dann ein abgeschnittenes PDF an seinen Platz.
-    if (!datei.flush() || datei.error() != QFileDevice::NoError) {
+    // Ebenso übergeht commit() einen Fehler von fsync; dann stünde ein PDF an seinem Platz, das
+    // den Datenträger nie erreicht hat.
+    if (!datei.flush() || datei.error() != QFileDevice::NoError || ::fsync(datei.handle()) != 0) {
         datei.cancelWriting();
         return schreibFehler(pfad);
     }
