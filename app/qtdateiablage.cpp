@@ -154,13 +154,15 @@ void entwuerfeToterProzesseEntfernen(const std::string& ziel) {
     }
 }
 
-// Damit auch der neue Name den Stromausfall übersteht.
-void ordnerSichern(const std::string& pfad) {
+// Damit auch der neue Name den Stromausfall übersteht. Gibt den Fehler zurück, sonst 0; ein
+// Ordner, der sich nicht öffnen oder (EINVAL) gar nicht sichern lässt, gilt nicht als Fehler.
+int ordnerSichern(const std::string& pfad) {
     const std::string ordner = QFileInfo(QString::fromStdString(pfad)).absolutePath().toStdString();
     Deskriptor d(::open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (d.fd() >= 0) {
-        ::fsync(d.fd());
+    if (d.fd() < 0 || ::fsync(d.fd()) == 0 || errno == EINVAL) {
+        return 0;
     }
+    return errno;
 }
 
 } // namespace
@@ -294,7 +296,12 @@ numora::Dateiablage::Ergebnis QtDateiablage::schreiben(const std::string& pfad,
         ::unlink(neu.c_str());
         return {false, systemFehler(nummer)};
     }
-    ordnerSichern(z);
+    // Die neue Datei steht schon an ihrem Platz: kein Scheitern, aber auch kein stiller Erfolg.
+    if (const int nummer = ordnerSichern(z); nummer != 0) {
+        return {true, "Der Datenträger meldete danach beim Sichern des Ordners einen Fehler (" +
+                          systemFehler(nummer) +
+                          "). Nach einem Stromausfall könnte die vorige Fassung zurückkehren."};
+    }
     return {true, {}};
 }
 

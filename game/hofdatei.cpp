@@ -90,7 +90,8 @@ HofDatei::Schreiben HofDatei::schreiben(const std::string& s) {
             return misslungen(g.fehler);
         }
     }
-    if (const Dateiablage::Ergebnis w = ablage_.schreiben(pfad, s); !w.ok) {
+    const Dateiablage::Ergebnis w = ablage_.schreiben(pfad, s);
+    if (!w.ok) {
         Schreiben r = misslungen(w.fehler);
         // Die alte Datei ist unverändert; die Sicherung wäre nur ein zweiter Name für sie.
         if (!sicherung.empty() && !ablage_.entfernen(sicherung).ok) {
@@ -99,13 +100,16 @@ HofDatei::Schreiben HofDatei::schreiben(const std::string& s) {
         }
         return r;
     }
+    // Ersetzt ist die Datei schon; ein zweiter Versuch trüge die Ergebnisse doppelt ein.
+    const std::string hinweis = w.fehler.empty() ? "" : dateiName + " ist gespeichert. " + w.fehler;
     if (sicherung.empty()) {
-        return {true, ""};
+        return {true, hinweis};
     }
     sicherungNoetig_ = false;
     return {true, "Die bisherige Datei Hfdaten.nmr ließ sich nicht vollständig lesen. Damit nichts "
                   "verloren geht, liegt sie unverändert als\n " +
-                      sicherung + "\n im Dokumente-Ordner."};
+                      sicherung + "\n im Dokumente-Ordner." +
+                      (hinweis.empty() ? "" : "\n " + hinweis)};
 }
 
 } // namespace numora

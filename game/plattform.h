@@ -72,7 +72,8 @@ class Dateiablage {
     };
     struct Ergebnis {
         bool ok = false;
-        std::string fehler; // Beschreibung der Plattform, wenn ok falsch ist
+        // Beschreibung der Plattform, wenn ok falsch ist; bei ok ein Hinweis, was unsicher blieb
+        std::string fehler;
     };
 
     virtual ~Dateiablage() = default;

@@ -148,6 +148,8 @@ std::string systemGrund(int fehler, const std::filesystem::path& datei) {
         return "Den Ordner " + datei.parent_path().string() + " gibt es nicht.";
     case EISDIR:
         return "Unter diesem Namen liegt ein Ordner.";
+    case EIO:
+        return "Der Datenträger meldet einen Ein-/Ausgabefehler.";
     default:
         return "Das System meldet den Fehler " + std::to_string(fehler) + ".";
     }
@@ -261,12 +263,18 @@ Ergebnis csvDateiSchreiben(Verlauf& verlauf, const std::filesystem::path& datei,
         // Ein Schreibfehler lässt auch csvSchreiben scheitern; sein Grund ist der genauere.
         return {false, scheitern + (fehler != 0 ? systemGrund(fehler, datei) : e.meldung)};
     }
-    // Damit auch der neue Name einen Stromausfall übersteht.
+    // Damit auch der neue Name einen Stromausfall übersteht; scheitert das, ist der Export nicht
+    // sicher, und ein zweiter Aufruf schadet nicht. EINVAL: Der Ordner kennt kein fsync.
     if (const int ordner = ::open(ziel.parent_path().empty() ? "." : ziel.parent_path().c_str(),
                                   O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         ordner >= 0) {
-        ::fsync(ordner);
+        const int ordnerFehler = ::fsync(ordner) == 0 || errno == EINVAL ? 0 : errno;
         ::close(ordner);
+        if (ordnerFehler != 0) {
+            return {false, "Die Datei " + datei.string() +
+                               " ist ersetzt, aber nicht sicher auf dem Datenträger: " +
+                               systemGrund(ordnerFehler, datei)};
+        }
     }
     return e;
 }

@@ -89,6 +89,7 @@ class TestAblage final : public Dateiablage {
     std::set<std::string> scheitert;          // "sichern", "schreiben", "entfernen"
     int schritte = 0;                         // Aufrufe, die etwas ändern
     int absturzBei = -1;
+    std::string hinweis; // schreiben gelingt, meldet aber, was unsicher blieb
 
     std::optional<std::string> dokumentenOrdner() override { return ordner; }
     Lesung lesen(const std::string& p, std::int64_t /*grenze*/) override {
@@ -111,7 +112,7 @@ class TestAblage final : public Dateiablage {
         }
         dateien[p] = inhalt;
         kaputt.erase(p);
-        return {true, ""};
+        return {true, hinweis};
     }
     Ergebnis entfernen(const std::string& p) override {
         const bool ok = schritt("entfernen") && dateien.erase(p) > 0;

@@ -57,6 +57,22 @@ TEST(Datei, MisslingtDasSpeichernBleibtDieAlteDatei) {
     }
 }
 
+// Die Datei ist ersetzt, nur der Ordner ließ sich nicht sichern: Numora sagt es, endet aber, denn
+// ein zweites Speichern trüge die Ergebnisse doppelt ein; eine Sicherung bleibt.
+TEST(Datei, UnsicherGespeichertWirdGemeldetUndNichtWiederholt) {
+    const std::string hinweis = "Der Ordner ist nicht sicher.";
+    for (const std::string& alt : {anna, kaputt}) {
+        Spiel s;
+        s.ablage.dateien[hofPfad] = alt;
+        s.ablage.hinweis = hinweis;
+        s.rundeUndEnde();
+        EXPECT_THAT(s.letzterDialog().frage,
+                    testing::EndsWith("Hfdaten.nmr ist gespeichert. " + hinweis));
+        EXPECT_EQ(s.ablage.dateien.count(sicherung), alt == kaputt ? 1u : 0u);
+        EXPECT_EQ(s.fenster.beendet, 1);
+    }
+}
+
 // Zwei Fenster zugleich: Was das andere inzwischen gespeichert hat, bleibt beim Speichern.
 TEST(Datei, ErgebnisseEinesAnderenFenstersBleiben) {
     const std::string otto = "&OTTO am 1.7.2026  8:00 Uhr &50&2&1&5&";
