@@ -253,7 +253,21 @@ std::string mitEinfachenZeichen(std::string_view s) {
         {"\u2014", "-"}, {"\uFE63", "-"},  {"\uFF0D", "-"},  {"minus", "-"},  {"Minus", "-"},
         {"MINUS", "-"},  {"negativ", "-"}, {"Negativ", "-"}, {"\u2044", "/"}, {"\u2215", "/"},
         {"\u00F7", "/"}, {"\u00A0", " "},  {"\u202F", " "},  {"\u2009", " "}};
-    return mitErsatz(s, ersatz);
+    std::string r = mitErsatz(s, ersatz);
+    // Der Doppelpunkt ist das deutsche Geteiltzeichen: "3 : 4" ist 3/4, nicht 34. Nur zwischen
+    // Ziffern, denn in "Antwort: 3" trennt er ein Wort ab.
+    for (std::size_t i = 0; i < r.size(); ++i) {
+        if (r[i] != ':') {
+            continue;
+        }
+        const std::size_t davor = r.find_last_not_of(' ', i == 0 ? std::string::npos : i - 1);
+        const std::size_t danach = r.find_first_not_of(' ', i + 1);
+        if (i > 0 && davor != std::string::npos && istZiffer(r[davor]) &&
+            danach != std::string::npos && (istZiffer(r[danach]) || r[danach] == '-')) {
+            r[i] = '/';
+        }
+    }
+    return r;
 }
 
 std::string ohneIndizes(std::string_view s) {

@@ -30,7 +30,9 @@ TEST(IstGleich, VergleichtNachDemWert) {
           Vergleich{"٧", "7", false},
           // Typografisches Minus und Bruchstriche gelten, sonst würde aus −4 eine 4.
           Vergleich{"−4", "-4", true}, Vergleich{"−4", "4", false}, Vergleich{"–2,5", "-5/2", true},
-          Vergleich{"3⁄4", "6/8", true}, Vergleich{"3÷4", "3/4", true}, Vergleich{"‑4", "-4", true},
+          Vergleich{"3⁄4", "6/8", true}, Vergleich{"3÷4", "3/4", true},
+          Vergleich{"3 : 4", "3/4", true}, Vergleich{"Antwort: 34", "34", true},
+          Vergleich{"‑4", "-4", true},
           // Das Wort "minus" ebenso; ohne es würde "minus 5" bei der Lösung 5 richtig.
           Vergleich{"x = minus 5", "-5", true}, Vergleich{"Minus 3/4", "-3/4", true},
           Vergleich{"negativ 3", "-3", true}, Vergleich{"minus 5", "5", false},
@@ -66,8 +68,9 @@ TEST(HatMehrereZahlen, ZweiZahlenMitMehrAlsEinemTrennzeichen) {
           std::pair{"x1 = 3", false}, std::pair{"15 m2", false}, std::pair{"1 1/2", false},
           std::pair{"- 3", false}, std::pair{"1.000", false},
           // Bruchstriche, die der Parser als "/" liest, trennen keine zwei Zahlen.
-          std::pair{"3⁄4", false}, std::pair{"−3 ÷ 4", false}, std::pair{"3 ∕ 4", false},
-          std::pair{"1\u00A0000", false}, std::pair{"3\u202F/\u202F4", false}}) {
+          std::pair{"3⁄4", false}, std::pair{"3 : 4", false}, std::pair{"−3 ÷ 4", false},
+          std::pair{"3 ∕ 4", false}, std::pair{"1\u00A0000", false},
+          std::pair{"3\u202F/\u202F4", false}}) {
         EXPECT_EQ(hatMehrereZahlen(getippt), mehrere) << getippt;
     }
 }
