@@ -27,9 +27,17 @@ void ViewController::rundeAufzeichnen() {
     if (verlauf_ == nullptr) {
         return;
     }
-    verlauf_->rundeSpeichern(rundenEintrag(stand_, uhr().lokal()));
+    ungespeichert_.push_back(rundenEintrag(stand_, uhr().lokal()));
+    ungespeichertNachholen();
     if (const auto satz = verlauf_->meldungFuerSpieler()) {
         meldung(*satz);
+    }
+}
+
+void ViewController::ungespeichertNachholen() {
+    if (verlauf_ != nullptr) {
+        std::erase_if(ungespeichert_,
+                      [this](const RundenEintrag& r) { return verlauf_->rundeSpeichern(r).ok; });
     }
 }
 

@@ -486,6 +486,7 @@ bool ViewController::quit() {
     if (hof_.hfdatenChanged) {
         return verlassen();
     }
+    ungespeichertNachholen();
     ende_.beenden();
     return true;
 }
@@ -509,6 +510,7 @@ bool ViewController::verlassen() {
         if (hof_.hfdatenChanged && !speichern()) {
             return false;
         }
+        ungespeichertNachholen();
         ende_.beenden();
         return true;
     }

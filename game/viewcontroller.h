@@ -9,6 +9,7 @@
 #include "game/hofdatei.h"
 #include "game/plattform.h"
 #include "halloffame/hallen.h"
+#include "verlauf/verlauf.h"
 
 #include <array>
 #include <cstdint>
@@ -92,6 +93,8 @@ class ViewController {
     void rundenBilanz();
     // Speichert die ausgewertete Runde im Verlauf; auch das Ende einer Übungsrunde.
     void rundeAufzeichnen();
+    // Versucht die Runden, die der Verlauf noch nicht angenommen hat, erneut.
+    void ungespeichertNachholen();
     // "\n\nEmpfehlung: Level n" für den Level-Dialog, leer ohne Empfehlung.
     std::string empfehlungsZeile(std::int64_t thema);
     // true, wenn der Spieler Numora endgültig verlässt.
@@ -133,6 +136,9 @@ class ViewController {
     HallOfFame hof_;
     std::string ladeHinweis_;
     Verlauf* verlauf_ = nullptr;
+    // Runden, die der Verlauf abwies (voller Datenträger, gesperrte Datei): Sie gehen erst
+    // verloren, wenn auch der letzte Versuch beim Verlassen scheitert.
+    std::vector<RundenEintrag> ungespeichert_;
 };
 
 } // namespace numora

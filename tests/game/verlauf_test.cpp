@@ -79,6 +79,30 @@ TEST(SpielMitVerlauf, ScheiternMeldetSichEinmalUndDasSpielGehtWeiter) {
                                        (t / "datei").string() + " lässt sich nicht anlegen."});
 }
 
+// Ist der Grund behoben, kommen die abgewiesenen Runden mit der nächsten hinein, in ihrer Folge.
+TEST(SpielMitVerlauf, AbgewieseneRundenKommenSpaeterHinein) {
+    TempOrdner t;
+    std::ofstream(t / "datei") << "kein Ordner";
+    Verlaufsdatenbank v(t / "datei/verlauf.sqlite");
+    Spiel s;
+    s.vc.verlaufSetzen(&v);
+    s.vc.viewDidLoad();
+    for (int runde = 1; runde <= 3; ++runde) {
+        if (runde == 3) {
+            fs::remove(t / "datei");
+        }
+        s.spieleRunde("1", [&](std::size_t i) {
+            return i + 1 < static_cast<std::size_t>(runde) ? "" : "-1"; // runde - 1 richtig
+        });
+        s.tippe("");
+    }
+    std::vector<std::int64_t> richtige;
+    EXPECT_TRUE(v.rundenDurchgehen(std::nullopt, false, [&](const RundenEintrag& r) {
+                     richtige.push_back(r.richtige);
+                 }).ok);
+    EXPECT_EQ(richtige, (std::vector<std::int64_t>{0, 1, 2}));
+}
+
 TEST(SpielMitVerlauf, LevelDialogNenntDieEmpfehlungHinterDerFrage) {
     TempOrdner t;
     Verlaufsdatenbank v(t / "verlauf.sqlite");
