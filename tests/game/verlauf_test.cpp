@@ -54,15 +54,19 @@ TEST(SpielMitVerlauf, AusgewerteteRundeKommtMitAllenAntwortenInDieDatei) {
     EXPECT_EQ(s.fenster.gezeigt.size(), 1u); // nur der Level-Dialog, keine Meldung
 }
 
-TEST(SpielMitVerlauf, ScheiternMeldetSichEinmalUndDasSpielGehtWeiter) {
+// Ist der Grund behoben, kommen die abgewiesenen Runden mit der nächsten hinein, in ihrer Folge.
+TEST(SpielMitVerlauf, ScheiternMeldetSichEinmalUndDieRundenKommenSpaeterHinein) {
     TempOrdner t;
     std::ofstream(t / "datei") << "kein Ordner";
     Verlaufsdatenbank v(t / "datei/verlauf.sqlite");
     Spiel s;
     s.vc.verlaufSetzen(&v);
     s.vc.viewDidLoad();
-    for (int runde = 1; runde <= 3; ++runde) {
-        s.spieleRunde();
+    for (std::size_t runde = 1; runde <= 4; ++runde) {
+        if (runde == 4) {
+            fs::remove(t / "datei");
+        }
+        s.spieleRunde("1", [&](std::size_t i) { return i < runde ? "" : "-1"; }); // runde richtig
         EXPECT_EQ(s.vc.stand().status, phase::abgeschlossen) << runde;
         EXPECT_THAT(s.fenster.antwort, testing::HasSubstr("ANNA am 3.7.2026")); // die Halle
         s.tippe(""); // wieder das Themenangebot
@@ -77,30 +81,11 @@ TEST(SpielMitVerlauf, ScheiternMeldetSichEinmalUndDasSpielGehtWeiter) {
               std::vector<std::string>{"Dein Fortschritt wird nicht gespeichert. Der "
                                        "Ordner " +
                                        (t / "datei").string() + " lässt sich nicht anlegen."});
-}
-
-// Ist der Grund behoben, kommen die abgewiesenen Runden mit der nächsten hinein, in ihrer Folge.
-TEST(SpielMitVerlauf, AbgewieseneRundenKommenSpaeterHinein) {
-    TempOrdner t;
-    std::ofstream(t / "datei") << "kein Ordner";
-    Verlaufsdatenbank v(t / "datei/verlauf.sqlite");
-    Spiel s;
-    s.vc.verlaufSetzen(&v);
-    s.vc.viewDidLoad();
-    for (int runde = 1; runde <= 3; ++runde) {
-        if (runde == 3) {
-            fs::remove(t / "datei");
-        }
-        s.spieleRunde("1", [&](std::size_t i) {
-            return i + 1 < static_cast<std::size_t>(runde) ? "" : "-1"; // runde - 1 richtig
-        });
-        s.tippe("");
-    }
     std::vector<std::int64_t> richtige;
     EXPECT_TRUE(v.rundenDurchgehen(std::nullopt, false, [&](const RundenEintrag& r) {
                      richtige.push_back(r.richtige);
                  }).ok);
-    EXPECT_EQ(richtige, (std::vector<std::int64_t>{0, 1, 2}));
+    EXPECT_EQ(richtige, (std::vector<std::int64_t>{1, 2, 3, 4}));
 }
 
 TEST(SpielMitVerlauf, LevelDialogNenntDieEmpfehlungHinterDerFrage) {
