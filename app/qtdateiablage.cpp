@@ -2,6 +2,7 @@
 #include "qtdateiablage.h"
 
 #include "anzeige.h"
+#include "core/datei.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -94,21 +95,6 @@ int oeffneGewoehnlich(const std::string& pfad, struct stat& info) {
     return -1;
 }
 
-bool allesSchreiben(int fd, const char* daten, std::size_t laenge, std::size_t& geschrieben) {
-    geschrieben = 0;
-    while (geschrieben < laenge) {
-        const ssize_t n = ::write(fd, daten + geschrieben, laenge - geschrieben);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        geschrieben += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 // Das Ziel eines Links (über alle Stufen), sonst pfad selbst; leer, wenn der Link ins Leere geht.
 std::string ziel(const std::string& pfad) {
     struct stat info {};
@@ -152,17 +138,6 @@ void entwuerfeToterProzesseEntfernen(const std::string& ziel) {
             ::unlink(QDir(info.absolutePath()).filePath(name).toStdString().c_str());
         }
     }
-}
-
-// Damit auch der neue Name den Stromausfall übersteht. Gibt den Fehler zurück, sonst 0; ein
-// Ordner, der sich nicht öffnen oder (EINVAL) gar nicht sichern lässt, gilt nicht als Fehler.
-int ordnerSichern(const std::string& pfad) {
-    const std::string ordner = QFileInfo(QString::fromStdString(pfad)).absolutePath().toStdString();
-    Deskriptor d(::open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (d.fd() < 0 || ::fsync(d.fd()) == 0 || errno == EINVAL) {
-        return 0;
-    }
-    return errno;
 }
 
 } // namespace
@@ -230,7 +205,7 @@ numora::Dateiablage::Ergebnis QtDateiablage::sichern(const std::string& pfad,
         return {false, dateiName(pfad) + " ist keine gewöhnliche Datei."};
     }
     if (::link(quelle.c_str(), sicherung.c_str()) == 0) {
-        ordnerSichern(sicherung);
+        numora::ordnerSichern(sicherung);
         return {true, {}};
     }
     if (errno == EEXIST) {
@@ -254,7 +229,8 @@ numora::Dateiablage::Ergebnis QtDateiablage::sichern(const std::string& pfad,
                 if (n <= 0) {
                     return n == 0;
                 }
-                if (!allesSchreiben(fd, puffer.data(), static_cast<std::size_t>(n), geschrieben)) {
+                if (!numora::allesSchreiben(fd, puffer.data(), static_cast<std::size_t>(n),
+                                            geschrieben)) {
                     return false;
                 }
             }
@@ -262,7 +238,7 @@ numora::Dateiablage::Ergebnis QtDateiablage::sichern(const std::string& pfad,
     if (!kopie.ok) {
         return {false, misslungen + kopie.fehler + ")."};
     }
-    ordnerSichern(sicherung);
+    numora::ordnerSichern(sicherung);
     return kopie;
 }
 
@@ -280,7 +256,7 @@ numora::Dateiablage::Ergebnis QtDateiablage::schreiben(const std::string& pfad,
     const Ergebnis e = neueDatei(
         neu, vorhanden ? info.st_mode & 07777 : 0, [&inhalt](int fd, std::string& fehler) {
             std::size_t geschrieben = 0;
-            if (allesSchreiben(fd, inhalt.data(), inhalt.size(), geschrieben)) {
+            if (numora::allesSchreiben(fd, inhalt.data(), inhalt.size(), geschrieben)) {
                 return true;
             }
             fehler = "Es wurden nur " + std::to_string(geschrieben) + " von " +
@@ -297,7 +273,7 @@ numora::Dateiablage::Ergebnis QtDateiablage::schreiben(const std::string& pfad,
         return {false, systemFehler(nummer)};
     }
     // Die neue Datei steht schon an ihrem Platz: kein Scheitern, aber auch kein stiller Erfolg.
-    if (const int nummer = ordnerSichern(z); nummer != 0) {
+    if (const int nummer = numora::ordnerSichern(z); nummer != 0) {
         return {true, "Der Datenträger meldete danach beim Sichern des Ordners einen Fehler (" +
                           systemFehler(nummer) +
                           "). Nach einem Stromausfall könnte die vorige Fassung zurückkehren."};

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "verlauf/csv.h"
 
+#include "core/datei.h"
 #include "core/themen.h"
 
 #include <atomic>
@@ -113,16 +114,11 @@ class DateiPuffer final : public std::streambuf {
 
   private:
     bool leeren() {
-        for (const char* p = pbase(); fehler_ == 0 && p < pptr();) {
-            const ssize_t n = ::write(fd_, p, static_cast<std::size_t>(pptr() - p));
-            if (n < 0 && errno != EINTR) {
-                fehler_ = errno;
-            } else if (n == 0) {
-                // Nichts geschrieben und doch kein Fehler: nicht endlos weiter versuchen.
-                fehler_ = ENOSPC;
-            } else if (n > 0) {
-                p += n;
-            }
+        std::size_t geschrieben = 0;
+        if (fehler_ == 0 &&
+            !allesSchreiben(fd_, pbase(), static_cast<std::size_t>(pptr() - pbase()),
+                            geschrieben)) {
+            fehler_ = errno;
         }
         setp(puffer_.data(), puffer_.data() + puffer_.size());
         return fehler_ == 0;
@@ -264,17 +260,11 @@ Ergebnis csvDateiSchreiben(Verlauf& verlauf, const std::filesystem::path& datei,
         return {false, scheitern + (fehler != 0 ? systemGrund(fehler, datei) : e.meldung)};
     }
     // Damit auch der neue Name einen Stromausfall übersteht; scheitert das, ist der Export nicht
-    // sicher, und ein zweiter Aufruf schadet nicht. EINVAL: Der Ordner kennt kein fsync.
-    if (const int ordner = ::open(ziel.parent_path().empty() ? "." : ziel.parent_path().c_str(),
-                                  O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        ordner >= 0) {
-        const int ordnerFehler = ::fsync(ordner) == 0 || errno == EINVAL ? 0 : errno;
-        ::close(ordner);
-        if (ordnerFehler != 0) {
-            return {false, "Die Datei " + datei.string() +
-                               " ist ersetzt, aber nicht sicher auf dem Datenträger: " +
-                               systemGrund(ordnerFehler, datei)};
-        }
+    // sicher, und ein zweiter Aufruf schadet nicht.
+    if (const int ordnerFehler = ordnerSichern(ziel); ordnerFehler != 0) {
+        return {false, "Die Datei " + datei.string() +
+                           " ist ersetzt, aber nicht sicher auf dem Datenträger: " +
+                           systemGrund(ordnerFehler, datei)};
     }
     return e;
 }

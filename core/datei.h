@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Kleine POSIX-Hilfen für Dateien, die ganz oder gar nicht ersetzt werden (Hall of Fame,
+// CSV-Export).
+
+#include <cstddef>
+#include <filesystem>
+
+namespace numora {
+
+// Schreibt laenge Bytes; geschrieben zählt, wie weit es kam. Bei false steht der Grund in errno,
+// auch wenn write nichts schrieb, ohne einen Fehler zu melden (dann ENOSPC statt endlos weiter).
+bool allesSchreiben(int fd, const char* daten, std::size_t laenge, std::size_t& geschrieben);
+
+// Sichert den Ordner der Datei (fsync), damit auch ihr neuer Name einen Stromausfall übersteht.
+// Der Fehler, sonst 0; ein Ordner, der sich nicht öffnen oder (EINVAL) gar nicht sichern lässt,
+// gilt nicht als Fehler.
+int ordnerSichern(const std::filesystem::path& datei);
+
+} // namespace numora
