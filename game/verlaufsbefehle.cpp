@@ -7,6 +7,8 @@
 #include "game/viewcontroller.h"
 #include "verlauf/verlauf.h"
 
+#include <algorithm>
+
 namespace numora {
 
 // Ein eingetragener Name ist normiert, also in Großbuchstaben; die Vorgabe "Anonym" des
@@ -34,10 +36,15 @@ void ViewController::rundeAufzeichnen() {
     }
 }
 
+// Der Reihe nach und nur bis zum ersten Scheitern: Sonst käme eine jüngere Runde vor einer
+// älteren in den Verlauf, und bei gesperrter Datei kostete jede liegengebliebene Runde bei
+// jeder neuen Runde die ganze Wartezeit der Datenbank.
 void ViewController::ungespeichertNachholen() {
     if (verlauf_ != nullptr) {
-        std::erase_if(ungespeichert_,
-                      [this](const RundenEintrag& r) { return verlauf_->rundeSpeichern(r).ok; });
+        const auto erstesScheitern = std::find_if(
+            ungespeichert_.begin(), ungespeichert_.end(),
+            [this](const RundenEintrag& r) { return !verlauf_->rundeSpeichern(r).ok; });
+        ungespeichert_.erase(ungespeichert_.begin(), erstesScheitern);
     }
 }
 

@@ -88,6 +88,43 @@ TEST(SpielMitVerlauf, ScheiternMeldetSichEinmalUndDieRundenKommenSpaeterHinein) 
     EXPECT_EQ(richtige, (std::vector<std::int64_t>{1, 2, 3, 4}));
 }
 
+// Eine zeitweise gesperrte Datei: Die nächsten `sperre` Versuche zu speichern scheitern.
+struct ZeitweiseGesperrt final : Verlaufsdatenbank {
+    using Verlaufsdatenbank::Verlaufsdatenbank;
+    int versuche = 0;
+    int sperre = 0;
+    numora::Ergebnis rundeSpeichern(const RundenEintrag& r) override {
+        ++versuche;
+        return sperre-- > 0 ? numora::Ergebnis{false, "gesperrt"}
+                            : Verlaufsdatenbank::rundeSpeichern(r);
+    }
+};
+
+// Solange die Datei gesperrt ist, kostet jede Runde einen vergeblichen Versuch, nicht einen je
+// liegengebliebener Runde (jeder wartet die Sperrfrist ab); und die Runden bleiben in Folge,
+// auch wenn die Sperre mitten im Nachholen endet.
+TEST(SpielMitVerlauf, GesperrterVerlaufVersuchtJeRundeEinmalUndBehaeltDieFolge) {
+    for (const std::vector<int>& sperreJeRunde :
+         {std::vector{9, 9, 9, 0}, std::vector{9, 9, 1, 0}}) {
+        TempOrdner t;
+        ZeitweiseGesperrt v(t / "verlauf.sqlite");
+        Spiel s;
+        s.vc.verlaufSetzen(&v);
+        s.vc.viewDidLoad();
+        for (std::size_t runde = 1; runde <= 4; ++runde) {
+            v.sperre = sperreJeRunde[runde - 1];
+            s.spieleRunde("1", [&](std::size_t i) { return i < runde ? "" : "-1"; });
+            s.tippe("");
+        }
+        std::vector<std::int64_t> richtige;
+        EXPECT_TRUE(v.rundenDurchgehen(std::nullopt, false, [&](const RundenEintrag& r) {
+                         richtige.push_back(r.richtige);
+                     }).ok);
+        EXPECT_EQ(richtige, (std::vector<std::int64_t>{1, 2, 3, 4})) << sperreJeRunde[2];
+        EXPECT_EQ(v.versuche, 7) << sperreJeRunde[2];
+    }
+}
+
 TEST(SpielMitVerlauf, LevelDialogNenntDieEmpfehlungHinterDerFrage) {
     TempOrdner t;
     Verlaufsdatenbank v(t / "verlauf.sqlite");
