@@ -257,6 +257,11 @@ Ergebnis Verlaufsdatenbank::verbinden() {
     // Lesen andere Programme laufend mit, wächst das Protokoll über jeden Sicherungspunkt hinaus;
     // danach wird es wieder auf höchstens 4 MB gekürzt, statt groß liegen zu bleiben.
     db.execAndGet("PRAGMA journal_size_limit = 4194304");
+    // Stimmt das Schema schon, wird nichts gesperrt: Sonst wartete jedes Lesen, etwa die
+    // Empfehlung im Level-Dialog, die ganze Frist ab, solange ein anderes Numora schreibt.
+    if (db.execAndGet("PRAGMA user_version").getInt64() == schemaVersion) {
+        return {};
+    }
     SQLite::Transaction t(db, SQLite::TransactionBehavior::IMMEDIATE);
     std::int64_t version = db.execAndGet("PRAGMA user_version").getInt64();
     if (version > schemaVersion) {

@@ -262,6 +262,18 @@ TEST(Zuverlaessigkeit, BeschaedigteDateiWirdAufbewahrtUndNeuBegonnen) {
     }
 }
 
+// Schreibt ein anderes Numora gerade, liest dieses, ohne zu warten; nur das Schreiben wartet.
+TEST(Zuverlaessigkeit, LesenWartetNichtAufEinenSchreiber) {
+    TempOrdner t;
+    ASSERT_TRUE(Verlaufsdatenbank(t / "verlauf.sqlite").rundeSpeichern(runde("ANNA", 0, 1, 3)).ok);
+    SQLite::Database anderer(t / "verlauf.sqlite", SQLite::OPEN_READWRITE);
+    SQLite::Transaction sperre(anderer, SQLite::TransactionBehavior::IMMEDIATE);
+    Verlaufsdatenbank v(t / "verlauf.sqlite", Verlaufsdatenbank::Modus::schreiben,
+                        std::chrono::milliseconds(0));
+    EXPECT_EQ(v.spielerNamen(), std::vector<std::string>{"ANNA"});
+    EXPECT_FALSE(v.rundeSpeichern(runde("ANNA", 0, 1, 4)).ok);
+}
+
 TEST(Zuverlaessigkeit, ZweiVerbindungenZugleichVerlierenKeineRunde) {
     TempOrdner t;
     const auto schreiber = [&](const std::string& name) {
