@@ -39,13 +39,18 @@ void ViewController::rundeAufzeichnen() {
 // Der Reihe nach und nur bis zum ersten Scheitern: Sonst käme eine jüngere Runde vor einer
 // älteren in den Verlauf, und bei gesperrter Datei kostete jede liegengebliebene Runde bei
 // jeder neuen Runde die ganze Wartezeit der Datenbank.
-void ViewController::ungespeichertNachholen() {
+std::string ViewController::ungespeichertNachholen() {
+    std::string grund;
     if (verlauf_ != nullptr) {
-        const auto erstesScheitern = std::find_if(
-            ungespeichert_.begin(), ungespeichert_.end(),
-            [this](const RundenEintrag& r) { return !verlauf_->rundeSpeichern(r).ok; });
+        const auto erstesScheitern =
+            std::find_if(ungespeichert_.begin(), ungespeichert_.end(), [&](const RundenEintrag& r) {
+                Ergebnis e = verlauf_->rundeSpeichern(r);
+                grund = e.ok ? std::string() : std::move(e.meldung);
+                return !e.ok;
+            });
         ungespeichert_.erase(ungespeichert_.begin(), erstesScheitern);
     }
+    return grund;
 }
 
 std::string ViewController::empfehlungsZeile(std::int64_t thema) {

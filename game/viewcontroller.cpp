@@ -486,12 +486,31 @@ bool ViewController::quit() {
     if (hof_.hfdatenChanged) {
         return verlassen();
     }
-    ungespeichertNachholen();
+    if (!verlaufVorDemEnde()) {
+        return false;
+    }
     ende_.beenden();
     return true;
 }
 
 void ViewController::testB() {}
+
+// Mit dem Programm gingen die Runden verloren, die der Verlauf noch abweist. Gemeldet war das
+// nur beim ersten Mal; wer es jetzt erfährt, kann bleiben und etwa Platz schaffen.
+bool ViewController::verlaufVorDemEnde() {
+    const std::string grund = ungespeichertNachholen();
+    if (ungespeichert_.empty()) {
+        return true;
+    }
+    const bool eine = ungespeichert_.size() == 1;
+    const std::string satz = (eine ? std::string("Eine Runde steht")
+                                   : std::to_string(ungespeichert_.size()) + " Runden stehen") +
+                             " noch nicht im Verlauf und " + (eine ? "geht" : "gehen") +
+                             " beim Beenden verloren.";
+    // Return bleibt hier im Programm; beenden heißt, diese Runden aufzugeben.
+    return auswahl(satz + "\n\n" + grund, {weiterImProgramm, "Trotzdem beenden"},
+                   {.harmlos = weiterImProgramm}) != weiterImProgramm;
+}
 
 bool ViewController::verlassen() {
     const std::string erste =
@@ -510,7 +529,9 @@ bool ViewController::verlassen() {
         if (hof_.hfdatenChanged && !speichern()) {
             return false;
         }
-        ungespeichertNachholen();
+        if (!verlaufVorDemEnde()) {
+            return false;
+        }
         ende_.beenden();
         return true;
     }

@@ -93,8 +93,11 @@ class ViewController {
     void rundenBilanz();
     // Speichert die ausgewertete Runde im Verlauf; auch das Ende einer Übungsrunde.
     void rundeAufzeichnen();
-    // Versucht die Runden, die der Verlauf noch nicht angenommen hat, erneut.
-    void ungespeichertNachholen();
+    // Versucht die Runden, die der Verlauf noch nicht angenommen hat, erneut; der Grund des
+    // Scheiterns, leer, wenn keine mehr fehlt.
+    std::string ungespeichertNachholen();
+    // Der letzte Versuch vor dem Ende; false, wenn der Spieler bleibt, um den Grund zu beheben.
+    bool verlaufVorDemEnde();
     // "\n\nEmpfehlung: Level n" für den Level-Dialog, leer ohne Empfehlung.
     std::string empfehlungsZeile(std::int64_t thema);
     // true, wenn der Spieler Numora endgültig verlässt.

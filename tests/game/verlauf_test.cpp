@@ -64,6 +64,11 @@ TEST(SpielMitVerlauf, ScheiternMeldetSichEinmalUndDieRundenKommenSpaeterHinein) 
     s.vc.viewDidLoad();
     for (std::size_t runde = 1; runde <= 4; ++runde) {
         if (runde == 4) {
+            // Beim Beenden erfährt der Spieler es noch einmal und bleibt mit Return im Programm.
+            s.antworte({"Numora endgültig verlassen"});
+            EXPECT_FALSE(s.vc.quit());
+            EXPECT_THAT(s.letzterDialog().frage,
+                        testing::StartsWith("3 Runden stehen noch nicht im Verlauf und gehen"));
             fs::remove(t / "datei");
         }
         s.spieleRunde("1", [&](std::size_t i) { return i < runde ? "" : "-1"; }); // runde richtig
@@ -73,7 +78,7 @@ TEST(SpielMitVerlauf, ScheiternMeldetSichEinmalUndDieRundenKommenSpaeterHinein) 
     }
     std::vector<std::string> meldungen;
     for (const auto& d : s.fenster.gezeigt) {
-        if (d.frage.find("Fortschritt") != std::string::npos) {
+        if (d.frage.starts_with("Dein Fortschritt")) {
             meldungen.push_back(d.frage);
         }
     }
@@ -86,6 +91,9 @@ TEST(SpielMitVerlauf, ScheiternMeldetSichEinmalUndDieRundenKommenSpaeterHinein) 
                      richtige.push_back(r.richtige);
                  }).ok);
     EXPECT_EQ(richtige, (std::vector<std::int64_t>{1, 2, 3, 4}));
+    s.antworte({"Numora endgültig verlassen"});
+    EXPECT_TRUE(s.vc.quit());
+    EXPECT_EQ(s.fenster.beendet, 1);
 }
 
 // Eine zeitweise gesperrte Datei: Die nächsten `sperre` Versuche zu speichern scheitern.
