@@ -128,6 +128,12 @@ bool ViewController::speichern() {
                 {"hab ich verstanden", ""});
         return false;
     }
+    // Gespeichert ist der Stand der Datei samt diesem Spiel. Bleibt Numora danach offen (der
+    // Verlauf kann das Beenden noch aufhalten), trüge ein zweites Speichern sonst dieselben
+    // Ergebnisse noch einmal ein.
+    hof_ = std::move(stand);
+    hof_.aenderungen.clear();
+    hof_.hfdatenChanged = false;
     if (!w.meldung.empty()) {
         meldung(w.meldung);
     }

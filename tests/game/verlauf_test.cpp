@@ -94,6 +94,13 @@ TEST(SpielMitVerlauf, ScheiternMeldetSichEinmalUndDieRundenKommenSpaeterHinein) 
     s.antworte({"Numora endgültig verlassen"});
     EXPECT_TRUE(s.vc.quit());
     EXPECT_EQ(s.fenster.beendet, 1);
+    // Die Halle war schon beim ersten Beenden gespeichert; das zweite trägt nur Runde 4 nach.
+    const std::string& halle = s.ablage.dateien.at(numora::test::hofPfad);
+    std::size_t anna = 0;
+    for (auto i = halle.find("ANNA"); i != std::string::npos; i = halle.find("ANNA", i + 1)) {
+        ++anna;
+    }
+    EXPECT_EQ(anna, 4u);
 }
 
 // Eine zeitweise gesperrte Datei: Die nächsten `sperre` Versuche zu speichern scheitern.
