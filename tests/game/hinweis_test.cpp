@@ -36,6 +36,17 @@ TEST(Hinweis, PasstZumFehler) {
     const std::string zahlen =
         "mehrereZahlen: Numora hat mehrere Zahlen zu einer zusammengelesen: "
         "Tippe nur die gefragte Zahl, ohne „mod“, Rest, Einheit oder Klammer.";
+    const std::string gemischt =
+        "gemischteZahl: Eine gemischte Zahl liest Numora ohne Leerzeichen („1 1/2“ als 11/2): "
+        "Schreibe sie als Bruch wie 3/2 oder mit Komma wie 1,5.";
+    const auto zehner = [](const std::string& teil) {
+        return "zehnerpotenz: Das ist " + teil +
+               " der Lösung: Stimmt die Stelle des Kommas, stimmen die Nullen?";
+    };
+    const auto loesung = [](const std::string& ist, const std::string& gefragt) {
+        return "andereLoesung: Das ist die " + ist + " der beiden Lösungen, gefragt ist die " +
+               gefragt + ".";
+    };
     const std::vector<Fall> faelle = {
         {thema::grundR, "7", {}, 0, "sieben", ""},
         {thema::bruRe, "3/4", {}, 0, "3/0", ""},
@@ -54,20 +65,8 @@ TEST(Hinweis, PasstZumFehler) {
         {thema::bruRe, "1/40", {}, 0, "0.025", punkt},
         {thema::bruRe, "9/8", {}, 0, "1.125", punkt}, // sonst Tausender, mit Komma gemeint
         // Das Komma an der falschen Stelle, auch mit falschem Vorzeichen nicht.
-        {thema::prop,
-         "36",
-         {},
-         0,
-         "360",
-         "zehnerpotenz: Das ist das Zehnfache der Lösung: Stimmt die Stelle des Kommas, stimmen "
-         "die Nullen?"},
-        {thema::prop,
-         "36",
-         {},
-         0,
-         "0,036",
-         "zehnerpotenz: Das ist ein Tausendstel der Lösung: Stimmt die Stelle des Kommas, stimmen "
-         "die Nullen?"},
+        {thema::prop, "36", {}, 0, "360", zehner("das Zehnfache")},
+        {thema::prop, "36", {}, 0, "0,036", zehner("ein Tausendstel")},
         {thema::prop, "36", {}, 0, "-360", ""},
         {thema::prop, "36", {}, 0, "360000", ""},
         {thema::restKl, "3", {}, 7, "30", ""},
@@ -76,40 +75,19 @@ TEST(Hinweis, PasstZumFehler) {
          "andereUnbekannte: Das ist der ganzzahlige Quotient, gefragt ist der Rest."},
         {thema::restKl, "16", 2, 0, "2",
          "andereUnbekannte: Das ist der Rest, gefragt ist der ganzzahlige Quotient."},
-        {thema::bruRe,
-         "38/15",
-         {},
-         0,
-         "3 8/15", // liest sich als 38/15, ist aber 53/15
-         "gemischteZahl: Eine gemischte Zahl liest Numora ohne Leerzeichen („1 1/2“ als 11/2): "
-         "Schreibe sie als Bruch wie 3/2 oder mit Komma wie 1,5."},
-        {thema::bruRe,
-         "-5/2",
-         {},
-         0,
-         "−2 1/2",
-         "gemischteZahl: Eine gemischte Zahl liest Numora ohne Leerzeichen („1 1/2“ als 11/2): "
-         "Schreibe sie als Bruch wie 3/2 oder mit Komma wie 1,5."},
+        {thema::bruRe, "38/15", {}, 0, "3 8/15", gemischt}, // liest sich als 38/15, ist aber 53/15
+        {thema::bruRe, "-5/2", {}, 0, "−2 1/2", gemischt},
         {thema::bruRe, "3/4", {}, 0, "3⁄4", ""},
         // Das Vorzeichen als Wort zählt: kein falscher Hinweis auf Vorzeichen oder andere Lösung.
         {thema::linGl, "3", {}, 0, "minus 3", vz},
         {thema::quadGl, "-8", 8, 0, "minus 8", ""},
         // Modulo: 1/6 ist die unausgerechnete Aufgabe, nicht der vertauschte Bruch.
         {thema::restKl, "6", {}, 7, "1/6", ""},
-        {thema::bruRe,
-         "26/21",
-         {},
-         0,
-         " 1 5/21",
-         "gemischteZahl: Eine gemischte Zahl liest Numora ohne Leerzeichen („1 1/2“ als 11/2): "
-         "Schreibe sie als Bruch wie 3/2 oder mit Komma wie 1,5."},
-        {thema::quadGl, "-3", 5, 0, "x1 = 5",
-         "andereLoesung: Das ist die größere der beiden Lösungen, gefragt ist die kleinere."},
-        {thema::quadGl, "-3", 5, 0, "5",
-         "andereLoesung: Das ist die größere der beiden Lösungen, gefragt ist die kleinere."},
+        {thema::bruRe, "26/21", {}, 0, " 1 5/21", gemischt},
+        {thema::quadGl, "-3", 5, 0, "x1 = 5", loesung("größere", "kleinere")},
+        {thema::quadGl, "-3", 5, 0, "5", loesung("größere", "kleinere")},
         // Bei ±3 ist die andere Lösung die genauere Auskunft als das Vorzeichen.
-        {thema::quadGl, "3", -3, 0, "-3",
-         "andereLoesung: Das ist die kleinere der beiden Lösungen, gefragt ist die größere."},
+        {thema::quadGl, "3", -3, 0, "-3", loesung("kleinere", "größere")},
         {thema::linGl, "-5", 2, 0, "2",
          "andereUnbekannte: Das ist der Wert der anderen Unbekannten, nicht der gefragten."},
         {thema::geraden, "-4", 1, 0, "1",
