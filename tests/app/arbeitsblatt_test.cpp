@@ -56,34 +56,30 @@ class ArbeitsblattTest : public QObject {
     }
 
   private slots:
-    void entstehtErstMitDemMenuebefehlUndBehaeltDieWahl() {
+    // Der Dialog entsteht erst mit dem Menübefehl, gibt jedes Feld weiter und behält die Wahl,
+    // wenn er wieder geöffnet wird.
+    void entstehtMitDemMenuebefehlUndGibtJedesFeldWeiter() {
         QTemporaryDir tmp;
         QtDateiablage ablage(tmp.path());
         Hauptfenster fenster(ablage);
         QVERIFY(fenster.findChild<ArbeitsblattDialog*>() == nullptr);
         auto* aktion = fenster.findChild<QAction*>(QStringLiteral("arbeitsblatt"));
         aktion->trigger();
-        auto* dialog = fenster.findChild<ArbeitsblattDialog*>();
-        QVERIFY(dialog != nullptr && dialog->isVisible());
-        QVERIFY(dialog->auswahl().has_value()); // die Vorgaben ergeben ein gültiges Blatt
-        feld<QSpinBox>(*dialog, "fragen")->setValue(40);
-        dialog->close();
+        auto* d = fenster.findChild<ArbeitsblattDialog*>();
+        QVERIFY(d != nullptr && d->isVisible());
+        QVERIFY(d->auswahl().has_value()); // die Vorgaben ergeben ein gültiges Blatt
+        feld<QComboBox>(*d, "thema")->setCurrentIndex(8);
+        feld<QComboBox>(*d, "level")->setCurrentIndex(2);
+        feld<QSpinBox>(*d, "fragen")->setValue(99); // die Spinbox hält 40
+        feld<QSpinBox>(*d, "varianten")->setValue(30);
+        feld<QCheckBox>(*d, "erklaerungen")->setChecked(true);
+        feld<QComboBox>(*d, "loesungen")->setCurrentIndex(1);
+        feld<QLineEdit>(*d, "startwert")->setText(QStringLiteral("18446744073709551615"));
+        feld<QLineEdit>(*d, "titel")->setText(QStringLiteral("Probe 7b"));
+        d->close();
         aktion->trigger();
         QCOMPARE(fenster.findChildren<ArbeitsblattDialog*>().size(), 1);
-        QCOMPARE(dialog->auswahl()->fragen, 40);
-    }
-
-    void gibtJedesFeldWeiter() {
-        ArbeitsblattDialog d;
-        feld<QComboBox>(d, "thema")->setCurrentIndex(8);
-        feld<QComboBox>(d, "level")->setCurrentIndex(2);
-        feld<QSpinBox>(d, "fragen")->setValue(99); // die Spinbox hält 40
-        feld<QSpinBox>(d, "varianten")->setValue(30);
-        feld<QCheckBox>(d, "erklaerungen")->setChecked(true);
-        feld<QComboBox>(d, "loesungen")->setCurrentIndex(1);
-        feld<QLineEdit>(d, "startwert")->setText(QStringLiteral("18446744073709551615"));
-        feld<QLineEdit>(d, "titel")->setText(QStringLiteral("Probe 7b"));
-        const auto a = d.auswahl();
+        const auto a = d->auswahl();
         QVERIFY(a.has_value());
         QCOMPARE(a->thema, 8);
         QCOMPARE(a->level, 3);

@@ -143,8 +143,14 @@ TEST(Ablauf, WarumUndEineRundeOhneRichtige) {
     EXPECT_EQ(s.fenster.titel[Knopf::fertigF], "Wahl");
 }
 
-TEST(Menue, AudioWahlUndMeinName) {
+// Die Hilfe öffnet die Anleitung nur auf Wunsch.
+TEST(Menue, AudioWahlMeinNameUndHilfe) {
     Spiel s;
+    s.antworte({"Hab ich gelesen", "Anleitung öffnen"});
+    s.vc.hilfe();
+    EXPECT_EQ(s.fenster.anleitungen, 0);
+    s.vc.hilfe();
+    EXPECT_EQ(s.fenster.anleitungen, 1);
     s.vc.viewDidLoad();
     s.vc.meinName(); // namenlos: nichts
     s.tippe("Anna");
@@ -160,15 +166,6 @@ TEST(Menue, AudioWahlUndMeinName) {
     EXPECT_EQ(s.letzterDialog().weise.harmlos, "ok"); // der einzige Knopf
     s.vc.audioWahl();
     EXPECT_THAT(s.letzterDialog().frage, StartsWith("Die akustische Begleitung ist zur Zeit AUS"));
-}
-
-TEST(Menue, HilfeOeffnetDieAnleitungNurAufWunsch) {
-    Spiel s;
-    s.antworte({"Hab ich gelesen", "Anleitung öffnen"});
-    s.vc.hilfe();
-    EXPECT_EQ(s.fenster.anleitungen, 0);
-    s.vc.hilfe();
-    EXPECT_EQ(s.fenster.anleitungen, 1);
 }
 
 // Beenden fragt nach einer Änderung der Hallen, was geschehen soll, sonst endet es sofort; beim
