@@ -37,26 +37,22 @@ TEST(NumoraKarten, DruecktAchtKartenJePaketWiederholbar) {
 TEST(NumoraKarten, FalscherAufrufEndetMitCode2UndEinerZeile) {
     pruefeAufrufe(
         NUMORA_KARTEN, "numora-karten",
-        {Aufruf{"", "genau zwei Zahlen, THEMA und LEVEL"},
-         Aufruf{"0 1 2", "genau zwei Zahlen"},
+        {Aufruf{"", "genau zwei Zahlen, THEMA und LEVEL"}, Aufruf{"0 1 2", "genau zwei Zahlen"},
          Aufruf{"9 1", "Das Thema muss eine Nummer von 0 bis 8 sein, nicht \"9\"."},
-         Aufruf{"-1 1", "nicht \"-1\""},
-         Aufruf{"x 1", "Das Thema"},
-         Aufruf{"1e1 1", "Das Thema"},
+         Aufruf{"-1 1", "nicht \"-1\""}, Aufruf{"x 1", "Das Thema"},
          Aufruf{"0 4", "Der Level muss 1, 2 oder 3 sein, nicht \"4\"."},
          Aufruf{"0 1 --anzahl 0", "Anzahl muss eine ganze Zahl von 1 bis 1000000 sein"},
          Aufruf{"0 1 --anzahl 1000001", "nicht \"1000001\""},
          Aufruf{"0 1 --anzahl", "Nach --anzahl fehlt eine Zahl."},
-         Aufruf{"0 1 --seed -1", "Startwert muss eine ganze Zahl von 0 bis 18446744073709551615"},
-         Aufruf{"0 1 --seed 18446744073709551616", "von 0 bis 18446744073709551615 sein, nicht"},
+         Aufruf{"0 1 --seed 18446744073709551616",
+                "Startwert muss eine ganze Zahl von 0 bis 18446744073709551615 sein, nicht"},
          Aufruf{"0 1 --seed --hilfe", "nicht \"--hilfe\""},
          Aufruf{"0 1 --bunt --hilfe", "Unbekannte Option \"--bunt\"."},
          Aufruf{"0 1 --hilfe --bunt", "Aufruf: numora-karten THEMA LEVEL", 0},
          Aufruf{"0 1 --seed 1 --seed 2", "--seed ist doppelt angegeben."},
          Aufruf{"0 1 >/dev/full", "Die Ausgabe ließ sich nicht schreiben.", 1},
          Aufruf{"--version", "numora-karten ", 0},
-         Aufruf{"--version >/dev/full", "Die Ausgabe ließ sich nicht schreiben.", 1},
-         Aufruf{"--hilfe >/dev/full", "Die Ausgabe ließ sich nicht schreiben.", 1}});
+         Aufruf{"--version >/dev/full", "Die Ausgabe ließ sich nicht schreiben.", 1}});
 }
 
 } // namespace
