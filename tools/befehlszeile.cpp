@@ -83,12 +83,12 @@ std::optional<int> Befehlszeile::lesen(const std::vector<std::string>& argumente
                                     [&a](const Option& k) { return k.name == a; });
         if (o == optionen_.end()) {
             std::int64_t zahl = 0;
-            if (!optionsAnfang_) {
-                return abbruch("Unbekanntes Argument " + inAnfuehrung(a) +
-                               " (--hilfe zeigt den Aufruf).");
-            }
-            if (a.starts_with(*optionsAnfang_) && a.size() > 1 && !numora::leseGanzzahl(a, zahl)) {
-                return abbruch("Unbekannte Option " + inAnfuehrung(a) + ".");
+            // Dieselben Worte in allen Werkzeugen: was wie eine Option aussieht, heißt so.
+            const bool option = a.size() > 1 && a.starts_with(optionsAnfang_.value_or("-")) &&
+                                !numora::leseGanzzahl(a, zahl);
+            if (!optionsAnfang_ || option) {
+                return abbruch((option ? "Unbekannte Option " : "Unbekanntes Argument ") +
+                               inAnfuehrung(a) + " (--hilfe zeigt den Aufruf).");
             }
             positionen.push_back(a);
             continue;

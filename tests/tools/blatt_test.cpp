@@ -224,7 +224,7 @@ TEST_F(NumoraBlatt, FalscherAufrufEndetMitCode2EinerZeileUndOhneDatei) {
          Aufruf{"2 1 --fragen 41 -o b.pdf", "Die Zahl der Fragen muss eine ganze Zahl"},
          Aufruf{"2 1 --varianten 0 -o b.pdf", "Varianten muss eine ganze Zahl von 1 bis 40"},
          Aufruf{"2 1 --varianten 41 -o b.pdf", "von 1 bis 40"},
-         Aufruf{"2 1 -x -o b.pdf", "Unbekannte Option \"-x\"."},
+         Aufruf{"2 1 -x -o b.pdf", "Unbekannte Option \"-x\" (--hilfe zeigt den Aufruf)."},
          Aufruf{"2 1 -o fehlt/b.pdf", "gibt es nicht"}, Aufruf{"2 1 -o .", "ist ein Ordner"},
          Aufruf{aufsRohr.c_str(), "ist keine gewöhnliche Datei"},
          Aufruf{insRohr.c_str(), "-rohr\" ist kein Ordner."},

@@ -47,7 +47,7 @@ TEST(NumoraKarten, FalscherAufrufEndetMitCode2UndEinerZeile) {
          Aufruf{"0 1 --seed 18446744073709551616",
                 "Startwert muss eine ganze Zahl von 0 bis 18446744073709551615 sein, nicht"},
          Aufruf{"0 1 --seed --hilfe", "nicht \"--hilfe\""},
-         Aufruf{"0 1 --bunt --hilfe", "Unbekannte Option \"--bunt\"."},
+         Aufruf{"0 1 --bunt --hilfe", "Unbekannte Option \"--bunt\" (--hilfe zeigt den Aufruf)."},
          Aufruf{"0 1 --hilfe --bunt", "Aufruf: numora-karten THEMA LEVEL", 0},
          Aufruf{"0 1 --seed 1 --seed 2", "--seed ist doppelt angegeben."},
          Aufruf{"0 1 >/dev/full", "Die Ausgabe ließ sich nicht schreiben.", 1},

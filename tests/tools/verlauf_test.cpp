@@ -30,7 +30,7 @@ TEST(NumoraVerlauf, SchreibtDieRundenEinesSpielersUndWeistFalschenAufrufAb) {
                    Aufruf{"--csv", "Nach --csv fehlt der Wert."},
                    Aufruf{"--csv ''", "Nach --csv fehlt der Wert."},
                    Aufruf{"--csv a --csv b", "--csv ist doppelt angegeben."},
-                   Aufruf{"--csv a -x", "Unbekanntes Argument \"-x\" (--hilfe zeigt den Aufruf)."},
+                   Aufruf{"--csv a -x", "Unbekannte Option \"-x\" (--hilfe zeigt den Aufruf)."},
                    Aufruf{"--csv a --spieler 1", "Der Name \"1\" enthält keinen Buchstaben."},
                    Aufruf{"--csv - --spieler Carla", "keine Runde von CARLA.", 1},
                    Aufruf{"--entfernen Anna --csv a", "--entfernen lässt sich nicht mit --csv"},
