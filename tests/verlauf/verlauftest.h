@@ -51,8 +51,9 @@ inline std::string inhalt(const fs::path& datei) {
 }
 
 // Eine Zahl aus der Datei, an der Bibliothek vorbei gelesen.
+// Mit Wartefrist wie im Programm: Schreibt nebenan jemand, meldet SQLite sonst selten "busy".
 inline std::int64_t abfrage(const fs::path& datei, const std::string& sql) {
-    return SQLite::Database(datei).execAndGet(sql).getInt64();
+    return SQLite::Database(datei, SQLite::OPEN_READONLY, 5000).execAndGet(sql).getInt64();
 }
 
 } // namespace numora::test
