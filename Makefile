@@ -45,12 +45,20 @@ paket-test:
 	@tools/pakete.sh basis paket pakettest
 	tools/paket_test.sh
 
-# Entfernt, was "cmake --install build/release" abgelegt hat (Liste in install_manifest.txt).
+# Entfernt, was "cmake --install build/release" abgelegt hat (Liste in install_manifest.txt),
+# dann die Ordner, die erst diese Installation angelegt hat, wenn sie leer sind
+# (install_ordner.txt, siehe cmake/installordner.cmake). Ein anderer Bauordner: BAU=build/…
+BAU ?= build/release
 uninstall:
-	@liste=build/release/install_manifest.txt; \
-	if [ ! -f $$liste ]; then echo "Keine Installation gefunden: $$liste fehlt."; exit 1; fi; \
-	xargs -d '\n' -a $$liste rm -fv; \
-	sed 's|/[^/]*$$||' $$liste | sort -u | grep '/numora$$' | xargs -r -d '\n' rmdir --ignore-fail-on-non-empty
+	@liste="$(BAU)/install_manifest.txt"; ordner="$(BAU)/install_ordner.txt"; \
+	if [ ! -f "$$liste" ]; then echo "Keine Installation gefunden: $$liste fehlt."; exit 1; fi; \
+	xargs -d '\n' -a "$$liste" rm -fv; \
+	sed 's|/[^/]*$$||' "$$liste" | sort -u | grep '/numora$$' | xargs -r -d '\n' rmdir --ignore-fail-on-non-empty; \
+	if [ -f "$$ordner" ]; then \
+		while IFS= read -r d; do \
+			if [ -d "$$d" ]; then rmdir --ignore-fail-on-non-empty "$$d"; fi; \
+		done <"$$ordner"; \
+	fi
 
 bench:
 	@tools/pakete.sh basis bench
