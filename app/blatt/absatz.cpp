@@ -27,6 +27,18 @@ QString fuerDenSatz(QString text) {
     return text;
 }
 
+// "x-" am Zeilenende läse sich nach einer Gleichung wie "x minus": Bricht eine Zeile nach einem
+// einzelnen Buchstaben mit Bindestrich (x-Achse, y-Werte), endet sie schon vor dem Buchstaben.
+void buchstabeBleibtBeimWort(QTextLine& zeile, const QString& text) {
+    const int ende = zeile.textStart() + zeile.textLength();
+    const int buchstabe = ende - 2;
+    if (buchstabe <= zeile.textStart() || ende >= text.size() || text[ende - 1] != u'-' ||
+        !text[buchstabe].isLetter() || text[buchstabe - 1].isLetter() || !text[ende].isLetter()) {
+        return;
+    }
+    zeile.setLineWidth(zeile.cursorToX(buchstabe));
+}
+
 } // namespace
 
 Absatz::Absatz(const QString& text, const QFont& schrift, qreal breite, qreal zeilenabstand,
@@ -50,6 +62,7 @@ Absatz::Absatz(const QString& text, const QFont& schrift, qreal breite, qreal ze
     satz_.beginLayout();
     for (QTextLine zeile = satz_.createLine(); zeile.isValid(); zeile = satz_.createLine()) {
         zeile.setLineWidth(breite);
+        buchstabeBleibtBeimWort(zeile, satz_.text());
         zeile.setPosition(QPointF(0, hoehe_));
         hoehe_ += zeile.height() * zeilenabstand;
     }

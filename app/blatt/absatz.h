@@ -2,8 +2,9 @@
 #pragma once
 
 // Ein Spieltext, umbrochen auf eine Breite: Zeilenwechsel und Leerzeichen bleiben, wie das
-// Spiel sie zeigt, zu lange Zeilen brechen an Wortgrenzen um wie im Fragefeld. Das
-// Lückenzeichen der Binomaufgaben (U+F8FF) wird ein gezeichneter Rahmen.
+// Spiel sie zeigt, zu lange Zeilen brechen an Wortgrenzen um wie im Fragefeld, nur nie nach
+// dem Bindestrich in x-Achse. Das Lückenzeichen der Binomaufgaben (U+F8FF) wird ein
+// gezeichneter Rahmen.
 
 #include <QFont>
 #include <QPointF>

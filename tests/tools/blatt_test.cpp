@@ -130,13 +130,21 @@ TEST_P(VarianteEins, ZeigtDieKartenVonNumoraKartenMitLoesungenJeFrageAufEinerSei
     EXPECT_NE(s.blatt[0].find("Startwert " + std::to_string(seed)), std::string::npos);
     EXPECT_NE(s.blatt[0].find("Name:"), std::string::npos);
     EXPECT_NE(s.blatt[0].find("Klasse:"), std::string::npos);
+    // "x-" am Zeilenende läse sich nach einer Gleichung wie "x minus".
+    for (const std::string& seite : s.roh) {
+        for (const std::string& zeile : zeilen(seite)) {
+            EXPECT_FALSE(std::regex_search(zeile, std::regex("(^|[^[:alpha:]])[xy]-\\s*$")))
+                << zeile;
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Themen, VarianteEins,
                          testing::Values(std::tuple{2, 3, 16, 7}, std::tuple{3, 1, 9, 11},
                                          std::tuple{3, 2, 16, 3}, std::tuple{7, 2, 40, 5},
                                          std::tuple{8, 1, 8, 1}, std::tuple{5, 3, 17, 123},
-                                         std::tuple{1, 3, 12, 0}));
+                                         std::tuple{1, 3, 12, 0}, std::tuple{4, 1, 40, 7},
+                                         std::tuple{4, 3, 40, 7}));
 
 // Ein langer Titel bricht im Kopf der ersten Seite um, statt gekürzt zu werden.
 TEST_F(NumoraBlatt, LangerTitelStehtGanzAufDerErstenSeite) {
