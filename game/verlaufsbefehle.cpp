@@ -7,8 +7,6 @@
 #include "game/viewcontroller.h"
 #include "verlauf/verlauf.h"
 
-#include <algorithm>
-
 namespace numora {
 
 // Ein eingetragener Name ist normiert, also in Großbuchstaben; die Vorgabe "Anonym" des
@@ -40,16 +38,17 @@ void ViewController::rundeAufzeichnen() {
 // älteren in den Verlauf, und bei gesperrter Datei kostete jede liegengebliebene Runde bei
 // jeder neuen Runde die ganze Wartezeit der Datenbank.
 std::string ViewController::ungespeichertNachholen() {
+    std::size_t fertig = 0;
     std::string grund;
-    if (verlauf_ != nullptr) {
-        const auto erstesScheitern =
-            std::find_if(ungespeichert_.begin(), ungespeichert_.end(), [&](const RundenEintrag& r) {
-                Ergebnis e = verlauf_->rundeSpeichern(r);
-                grund = e.ok ? std::string() : std::move(e.meldung);
-                return !e.ok;
-            });
-        ungespeichert_.erase(ungespeichert_.begin(), erstesScheitern);
+    for (; verlauf_ != nullptr && fertig < ungespeichert_.size(); ++fertig) {
+        // Eine fehlerhafte Runde fällt weg; sie hielte sonst alle späteren auf.
+        if (Ergebnis e = verlauf_->rundeSpeichern(ungespeichert_[fertig]); !e.ok && e.nochmal) {
+            grund = std::move(e.meldung);
+            break;
+        }
     }
+    ungespeichert_.erase(ungespeichert_.begin(),
+                         ungespeichert_.begin() + static_cast<std::ptrdiff_t>(fertig));
     return grund;
 }
 

@@ -93,8 +93,8 @@ class ViewController {
     void rundenBilanz();
     // Speichert die ausgewertete Runde im Verlauf; auch das Ende einer Übungsrunde.
     void rundeAufzeichnen();
-    // Versucht die Runden, die der Verlauf noch nicht angenommen hat, erneut; der Grund des
-    // Scheiterns, leer, wenn keine mehr fehlt.
+    // Versucht die Runden, die der Verlauf noch nicht angenommen hat, der Reihe nach bis zum
+    // ersten Scheitern erneut. Gibt dessen Grund zurück, leer, wenn keine mehr fehlt.
     std::string ungespeichertNachholen();
     // Der letzte Versuch vor dem Ende; false, wenn der Spieler bleibt, um den Grund zu beheben.
     bool verlaufVorDemEnde();

@@ -45,6 +45,8 @@ struct RundenEintrag {
 struct Ergebnis {
     bool ok = true;
     std::string meldung; // deutsch: warum es scheiterte, oder ein Hinweis trotz Erfolg
+    // false: Ein neuer Versuch scheiterte genauso (die Runde selbst ist fehlerhaft).
+    bool nochmal = true;
 };
 
 // Eine Zeile der Übersicht "Mein Fortschritt": ein Thema auf einem Level. Übungsrunden zählen

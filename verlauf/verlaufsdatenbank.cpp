@@ -349,7 +349,7 @@ Ergebnis Verlaufsdatenbank::arbeiten(const std::function<void(Verbindung&)>& arb
 
 Ergebnis Verlaufsdatenbank::rundeSpeichern(const RundenEintrag& r) {
     if (const std::string fehlt = rundeFehlt(r); !fehlt.empty()) {
-        return merken({false, "Die Runde wird nicht gespeichert: " + fehlt});
+        return merken({false, "Die Runde wird nicht gespeichert: " + fehlt, false});
     }
     if (modus_ == Modus::nurLesen) {
         return {false, "Der Verlauf ist nur zum Lesen geöffnet."};

@@ -69,6 +69,7 @@ TEST(SpielMitVerlauf, ScheiternMeldetSichEinmalUndDieRundenKommenSpaeterHinein) 
             EXPECT_FALSE(s.vc.quit());
             EXPECT_THAT(s.letzterDialog().frage,
                         testing::StartsWith("3 Runden stehen noch nicht im Verlauf und gehen"));
+            EXPECT_EQ(s.letzterDialog().weise.harmlos, "Weiter im Programm");
             fs::remove(t / "datei");
         }
         s.spieleRunde("1", [&](std::size_t i) { return i < runde ? "" : "-1"; }); // runde richtig
@@ -138,6 +139,25 @@ TEST(SpielMitVerlauf, GesperrterVerlaufVersuchtJeRundeEinmalUndBehaeltDieFolge) 
         EXPECT_EQ(richtige, (std::vector<std::int64_t>{1, 2, 3, 4})) << sperreJeRunde[2];
         EXPECT_EQ(v.versuche, 7) << sperreJeRunde[2];
     }
+}
+
+// Eine Runde, die der Verlauf nie annimmt (eine Uhr im Jahr 10000), hält die späteren nicht auf
+// und wird beim Beenden nicht als ausstehend gemeldet.
+TEST(SpielMitVerlauf, EineFehlerhafteRundeHaeltDieSpaeterenNichtAuf) {
+    TempOrdner t;
+    Verlaufsdatenbank v(t / "verlauf.sqlite");
+    Spiel s;
+    s.vc.verlaufSetzen(&v);
+    s.vc.viewDidLoad();
+    for (const numora::Kalenderzeit& zeit :
+         {numora::Kalenderzeit{10000, 1, 1, 0, 0}, numora::Kalenderzeit{2026, 7, 3, 9, 5}}) {
+        s.uhr.setzeKalender(zeit);
+        s.spieleRunde("1");
+        s.tippe("");
+    }
+    EXPECT_EQ(v.spielerNamen(), std::vector<std::string>{"ANNA"});
+    s.antworte({"Numora endgültig verlassen"});
+    EXPECT_TRUE(s.vc.quit());
 }
 
 TEST(SpielMitVerlauf, LevelDialogNenntDieEmpfehlungHinterDerFrage) {
