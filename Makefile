@@ -52,13 +52,16 @@ BAU ?= build/release
 uninstall:
 	@liste="$(BAU)/install_manifest.txt"; ordner="$(BAU)/install_ordner.txt"; \
 	if [ ! -f "$$liste" ]; then echo "Keine Installation gefunden: $$liste fehlt."; exit 1; fi; \
-	xargs -d '\n' -a "$$liste" rm -fv; \
-	sed 's|/[^/]*$$||' "$$liste" | sort -u | grep '/numora$$' | xargs -r -d '\n' rmdir --ignore-fail-on-non-empty; \
+	fehler=0; \
+	xargs -r -d '\n' -a "$$liste" rm -fv || fehler=1; \
+	sed 's|/[^/]*$$||' "$$liste" | sort -u | grep '/numora$$' | \
+		xargs -r -d '\n' rmdir --ignore-fail-on-non-empty || fehler=1; \
 	if [ -f "$$ordner" ]; then \
 		while IFS= read -r d; do \
-			if [ -d "$$d" ]; then rmdir --ignore-fail-on-non-empty "$$d"; fi; \
+			if [ -d "$$d" ]; then rmdir --ignore-fail-on-non-empty "$$d" || fehler=1; fi; \
 		done <"$$ordner"; \
-	fi
+	fi; \
+	exit $$fehler
 
 bench:
 	@tools/pakete.sh basis bench

@@ -11,8 +11,6 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DA
 # Zeitstempel im Kopf, damit dasselbe Paket gleich ausfällt und lintian sie annimmt.
 find_program(NUMORA_GZIP gzip REQUIRED)
 set(numora_gepackt)
-# numora.1 nennt den Ort der Anleitung unter dem Präfix, mit dem gebaut wird.
-set(NUMORA_ANLEITUNG ${CMAKE_INSTALL_FULL_DATADIR}/doc/numora/anleitung.html)
 foreach(programm numora numora-blatt numora-karten numora-verlauf)
     if(TARGET ${programm})
         set(seite ${CMAKE_BINARY_DIR}/man/${programm}.1)

@@ -26,7 +26,7 @@ class Befehlszeile {
   public:
     // Ein unbekanntes Argument, das mit optionsAnfang beginnt und keine Zahl ist, ist eine
     // unbekannte Option, jedes andere eine Position. Ohne optionsAnfang gibt es keine
-    // Positionen.
+    // Positionen; was dann mit "-" beginnt, heißt ebenso unbekannte Option.
     Befehlszeile(std::string programm, std::string_view aufruf,
                  std::optional<std::string_view> optionsAnfang)
         : programm_(std::move(programm)), aufruf_(aufruf), optionsAnfang_(optionsAnfang) {}

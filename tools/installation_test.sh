@@ -17,7 +17,7 @@ fehler() {
 }
 
 # Die Listen des Bauordners gehören womöglich zu einer echten Installation: danach zurück.
-arbeit=$(mktemp -d)
+arbeit=$(mktemp -d -p /tmp)
 for f in install_manifest.txt install_ordner.txt; do
   [ ! -e "$bau/$f" ] || cp -p "$bau/$f" "$arbeit/$f.alt"
 done
@@ -39,7 +39,7 @@ rm -f "$bau/install_ordner.txt"
 # Präfix | die Exec-Zeile, die der Starter dafür haben muss (@ steht für $w)
 while IFS='|' read -r praefix exec; do
   praefix="$w/$praefix"
-  erwartet="${exec//@/$w}"
+  erwartet="${exec//@/"$w"}"
   for _ in 1 2; do
     cmake --install "$bau" --prefix "$praefix" >"$arbeit/install.log" 2>&1 ||
       { cat "$arbeit/install.log"; fehler "cmake --install --prefix $praefix"; }

@@ -191,6 +191,7 @@ ok "das Programm lädt das Tonmodul $modul"
 desktop=$(grep -m1 '/share/applications/.*\.desktop$' "$arbeit/dateien") || fehler "kein Starter"
 metainfo=$(grep -m1 '/share/metainfo/.*\.metainfo\.xml$' "$arbeit/dateien") || fehler "keine AppStream-Daten"
 desktop-file-validate "$wurzel$desktop" || fehler "desktop-file-validate bemängelt $desktop"
+grep -qx 'Exec=numora' "$wurzel$desktop" || fehler "$desktop: Exec nennt nicht einfach numora"
 ok "desktop-file-validate $desktop"
 appstreamcli validate --no-net "$wurzel$metainfo" >"$arbeit/as.log" 2>&1 || {
   cat "$arbeit/as.log"

@@ -131,10 +131,10 @@ TEST_P(VarianteEins, ZeigtDieKartenVonNumoraKartenMitLoesungenJeFrageAufEinerSei
     EXPECT_NE(s.blatt[0].find("Name:"), std::string::npos);
     EXPECT_NE(s.blatt[0].find("Klasse:"), std::string::npos);
     // "x-" am Zeilenende läse sich nach einer Gleichung wie "x minus".
+    const std::regex xMinus("(^|[^[:alpha:]])[xy]-\\s*$");
     for (const std::string& seite : s.roh) {
         for (const std::string& zeile : zeilen(seite)) {
-            EXPECT_FALSE(std::regex_search(zeile, std::regex("(^|[^[:alpha:]])[xy]-\\s*$")))
-                << zeile;
+            EXPECT_FALSE(std::regex_search(zeile, xMinus)) << zeile;
         }
     }
 }
