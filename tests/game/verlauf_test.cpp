@@ -19,12 +19,20 @@ using numora::test::Spiel;
 using numora::test::TempOrdner;
 namespace fs = std::filesystem;
 
-TEST(SpielMitVerlauf, AusgewerteteRundeKommtMitAllenAntwortenInDieDatei) {
+// Ein Spiel mit seinem Verlauf in einer eigenen Datei, die erst der erste Gebrauch öffnet.
+template <typename V = Verlaufsdatenbank> struct MitVerlauf {
+    explicit MitVerlauf(const std::string& datei = "verlauf.sqlite") : v(t / datei) {
+        s.vc.verlaufSetzen(&v);
+        s.vc.viewDidLoad();
+    }
     TempOrdner t;
-    Verlaufsdatenbank v(t / "Numora/verlauf.sqlite");
+    V v;
     Spiel s;
-    s.vc.verlaufSetzen(&v);
-    s.vc.viewDidLoad();
+};
+
+TEST(SpielMitVerlauf, AusgewerteteRundeKommtMitAllenAntwortenInDieDatei) {
+    MitVerlauf<> m("Numora/verlauf.sqlite");
+    auto& [t, v, s] = m;
     s.vc.viewDidAppear();
     EXPECT_FALSE(fs::exists(t / "Numora")); // der Start öffnet nichts
     EXPECT_EQ(s.vc.fortschrittSpieler(), "");
@@ -56,12 +64,9 @@ TEST(SpielMitVerlauf, AusgewerteteRundeKommtMitAllenAntwortenInDieDatei) {
 
 // Ist der Grund behoben, kommen die abgewiesenen Runden mit der nächsten hinein, in ihrer Folge.
 TEST(SpielMitVerlauf, ScheiternMeldetSichEinmalUndDieRundenKommenSpaeterHinein) {
-    TempOrdner t;
+    MitVerlauf<> m("datei/verlauf.sqlite");
+    auto& [t, v, s] = m;
     std::ofstream(t / "datei") << "kein Ordner";
-    Verlaufsdatenbank v(t / "datei/verlauf.sqlite");
-    Spiel s;
-    s.vc.verlaufSetzen(&v);
-    s.vc.viewDidLoad();
     for (std::size_t runde = 1; runde <= 4; ++runde) {
         if (runde == 4) {
             // Beim Beenden erfährt der Spieler es noch einmal und bleibt mit Return im Programm.
@@ -122,11 +127,8 @@ struct ZeitweiseGesperrt final : Verlaufsdatenbank {
 TEST(SpielMitVerlauf, GesperrterVerlaufVersuchtJeRundeEinmalUndBehaeltDieFolge) {
     for (const std::vector<int>& sperreJeRunde :
          {std::vector{9, 9, 9, 0}, std::vector{9, 9, 1, 0}}) {
-        TempOrdner t;
-        ZeitweiseGesperrt v(t / "verlauf.sqlite");
-        Spiel s;
-        s.vc.verlaufSetzen(&v);
-        s.vc.viewDidLoad();
+        MitVerlauf<ZeitweiseGesperrt> m;
+        auto& [t, v, s] = m;
         for (std::size_t runde = 1; runde <= 4; ++runde) {
             v.sperre = sperreJeRunde[runde - 1];
             s.spieleRunde("1", [&](std::size_t i) { return i < runde ? "" : "-1"; });
@@ -144,11 +146,8 @@ TEST(SpielMitVerlauf, GesperrterVerlaufVersuchtJeRundeEinmalUndBehaeltDieFolge) 
 // Eine Runde, die der Verlauf nie annimmt (eine Uhr im Jahr 10000), hält die späteren nicht auf
 // und wird beim Beenden nicht als ausstehend gemeldet.
 TEST(SpielMitVerlauf, EineFehlerhafteRundeHaeltDieSpaeterenNichtAuf) {
-    TempOrdner t;
-    Verlaufsdatenbank v(t / "verlauf.sqlite");
-    Spiel s;
-    s.vc.verlaufSetzen(&v);
-    s.vc.viewDidLoad();
+    MitVerlauf<> m;
+    auto& [t, v, s] = m;
     for (const numora::Kalenderzeit& zeit :
          {numora::Kalenderzeit{10000, 1, 1, 0, 0}, numora::Kalenderzeit{2026, 7, 3, 9, 5}}) {
         s.uhr.setzeKalender(zeit);
@@ -161,14 +160,11 @@ TEST(SpielMitVerlauf, EineFehlerhafteRundeHaeltDieSpaeterenNichtAuf) {
 }
 
 TEST(SpielMitVerlauf, LevelDialogNenntDieEmpfehlungHinterDerFrage) {
-    TempOrdner t;
-    Verlaufsdatenbank v(t / "verlauf.sqlite");
+    MitVerlauf<> m;
+    auto& [t, v, s] = m;
     for (const std::int64_t richtige : {8, 7}) {
         ASSERT_TRUE(v.rundeSpeichern(numora::test::runde("ANNA", 0, 1, richtige)).ok);
     }
-    Spiel s;
-    s.vc.verlaufSetzen(&v);
-    s.vc.viewDidLoad();
     s.tippe("anna");
     s.antworte({"2"});
     s.tippe("0");
