@@ -5,6 +5,7 @@
 // für Datumstexte. Tests setzen eine Uhr ein, die sie selbst weiterstellen.
 
 #include <chrono>
+#include <compare>
 #include <cstdint>
 #include <string>
 
@@ -17,7 +18,8 @@ struct Kalenderzeit {
     std::int64_t stunde = 0;
     std::int64_t minute = 0;
 
-    friend bool operator==(const Kalenderzeit&, const Kalenderzeit&) = default;
+    // Felder vom größten zum kleinsten: die Ordnung ist die zeitliche.
+    friend auto operator<=>(const Kalenderzeit&, const Kalenderzeit&) = default;
 };
 
 class Uhr {

@@ -103,8 +103,12 @@ Kurve kurve(std::int64_t thema, std::int64_t level, const std::vector<KurvenPunk
         k.inWorten = "Noch keine Runde.";
         return k;
     }
-    const std::string von = datumText(punkte.front().ende);
-    const std::string bis = datumText(punkte.back().ende);
+    // Frühestes und spätestes Datum, nicht das der ersten und letzten Runde: Ging die Uhr
+    // zwischendurch falsch, stünde sonst "vom 27.10. bis 1.10." da.
+    const auto [erster, letzter] = std::minmax_element(
+        punkte.begin(), punkte.end(), [](const auto& a, const auto& b) { return a.ende < b.ende; });
+    const std::string von = datumText(erster->ende);
+    const std::string bis = datumText(letzter->ende);
     k.achse += von == bis ? " (am " + von + ")" : " (vom " + von + " bis " + bis + ")";
     constexpr std::size_t vorgelesen = 20;
     const std::size_t ab = punkte.size() > vorgelesen ? punkte.size() - vorgelesen : 0;

@@ -32,6 +32,8 @@ TEST(Fortschrittsdaten, KurveZaehltDieRundenUndNenntIhrenZeitraum) {
                      {{1, 8}, {2, 0}, {3, 4}},
                      "Richtige in Runde 1 bis 3: 8, 0, 4"}));
     EXPECT_EQ(kurve(5, 2, {{juli, 3}, {juli, 5}}).achse, "Runde (am 3.7.2026)");
+    // Eine Runde bei zurückgestellter Uhr: der Zeitraum bleibt vorwärts.
+    EXPECT_EQ(kurve(5, 2, {{august, 3}, {juli, 5}}).achse, "Runde (vom 3.7.2026 bis 1.8.2026)");
     EXPECT_EQ(kurve(5, 2, {{juli, 3}}).inWorten, "Richtige in Runde 1: 3");
     EXPECT_EQ(kurve(5, 2, {}).achse, "Runde");
     const std::vector<KurvenPunkt> viele(25, {juli, 7});
