@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <algorithm>
@@ -38,6 +39,31 @@ QFont spielSchrift() {
     // (HarfBuzz) entsteht derselbe Text, nur schneller.
     schrift.setStyleStrategy(QFont::PreferNoShaping);
     return schrift;
+}
+
+namespace {
+// Die Wiederholungen eines gehaltenen Returns gingen sonst über das eben erschienene Urteil
+// hinweg weiter und wählten die Vorgabe des nächsten Dialogs. Nach einem Klick auf "Prüfen!"
+// steht "Weiter" an derselben Stelle, und der zweite Klick träfe es ebenso.
+class EinmalJeDruck final : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+        if (ereignis->type() == QEvent::KeyPress) {
+            const auto* taste = static_cast<QKeyEvent*>(ereignis);
+            return taste->isAutoRepeat() &&
+                   (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter);
+        }
+        return ereignis->type() == QEvent::MouseButtonDblClick &&
+               qobject_cast<QAbstractButton*>(objekt) != nullptr;
+    }
+};
+} // namespace
+
+void einmalJeDruck(QObject& besitzer) {
+    QCoreApplication::instance()->installEventFilter(new EinmalJeDruck(&besitzer));
 }
 
 void spielDialogEinrichten(QDialog& dialog, bool harmlosWaehlbar) {

@@ -20,6 +20,7 @@ void spielSchriftFamilieSetzen(const QString& familie);
 
 class QAbstractButton;
 class QDialog;
+class QObject;
 class QPlainTextEdit;
 class QWidget;
 
@@ -55,6 +56,10 @@ QSize freieFlaeche(const QWidget* bezug);
 // Die Wunschgröße eines Nebenfensters, auf kleinen Bildschirmen höchstens neun Zehntel der
 // freien Fläche des Bildschirms, auf dem bezug liegt (ohne bezug: des ersten Bildschirms).
 QSize aufDenBildschirm(QSize wunsch, const QWidget* bezug);
+
+// Für die ganze Anwendung, solange besitzer lebt: Ein gehaltenes Return zählt einmal, und der
+// zweite Klick eines Doppelklicks auf einen Knopf zählt nicht.
+void einmalJeDruck(QObject& besitzer);
 
 // Titel und Titelleiste eines Spieldialogs; er sperrt das ganze Programm. Den Schließknopf gibt es
 // nur, wo er etwas Harmloses wählt.

@@ -110,6 +110,7 @@ Hauptfenster::Hauptfenster(numora::Dateiablage& ablage, QWidget* eltern)
     // Namen, Themennummern und Antworten sind kurz; mehr hielte nur Durchsicht und Verlauf auf.
     ui_->EingabeF->setMaxLength(200);
     installEventFilter(this);
+    einmalJeDruck(*this);
     aktionenAnlegen();
 
     steuerung_.viewDidLoad();

@@ -341,6 +341,14 @@ class FensterTest : public QObject {
         QTest::keyClick(eingabe(), Qt::Key_W, Qt::AltModifier); // kein "Warum" da: kein "w"
         QCOMPARE(eingabe()->text(), " ");
         tippeUndReturn("1");
+        // Ein gehaltenes Return und der zweite Klick eines Doppelklicks auf "Prüfen!" (er trifft
+        // "Weiter" an derselben Stelle) überspringen das Urteil nicht.
+        QKeyEvent gehalten(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
+        QApplication::sendEvent(eingabe(), &gehalten);
+        QMouseEvent zweiter(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5),
+                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(fenster->findChild<QPushButton*>("weiterF"), &zweiter);
+        QVERIFY(fenster->findChild<QLabel*>("MittelZ")->text().startsWith(" 1) "));
         eingabe()->clearFocus();
         QTest::keyPress(fenster.get(), Qt::Key_Shift);
         QCOMPARE(fenster->findChild<QLabel*>("MittelZ")->text().left(3), QString("2) "));
