@@ -189,10 +189,6 @@ TEST_F(NumoraBlatt, DerselbeStartwertGibtDenselbenText) {
         }
         return t;
     };
-    const std::string erster = ohneDatum(seiten("6 3 --seed 99 --varianten 2").roh);
-    EXPECT_EQ(ohneDatum(seiten("6 3 --seed 99 --varianten 2").roh), erster);
-    EXPECT_NE(ohneDatum(seiten("6 3 --seed 98 --varianten 2").roh), erster);
-
     // Ohne --seed steht ein zufälliger Startwert auf dem Blatt, und mit ihm entsteht es wieder.
     const Seiten zufaellig = seiten("0 3");
     std::smatch treffer;

@@ -48,7 +48,6 @@ TEST(Verlauf, SpeichertRundenGanzUndLiestSieZurueck) {
     TempOrdner t;
     const fs::path datei = t / "neu/Numora/verlauf.sqlite";
     Verlaufsdatenbank v(datei);
-    EXPECT_FALSE(fs::exists(datei)); // erst beim ersten Gebrauch
     RundenEintrag a = runde("JÜRGEN", 2, 3, 5, 1);
     a.antworten[0].frage = "Was ist \"½\";\nzwei Zeilen?";
     a.antworten[0].eingabe = std::string("x\0y", 3);
