@@ -20,6 +20,7 @@ struct Aufgabe {
     std::int64_t modul = 0;
     // Ein zweiter Wert, der die Frage ebenso richtig beantwortet, wie in Karte.
     std::optional<std::int64_t> auchRichtig = std::nullopt;
+    bool teilerGesucht = false;
 
     friend bool operator==(const Aufgabe&, const Aufgabe&) = default;
 };

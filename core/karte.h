@@ -28,6 +28,8 @@ struct Karte {
     // Ein zweiter Wert, der die Frage ebenso richtig beantwortet: Das mittlere Glied eines
     // vollständigen Quadrats darf beide Vorzeichen haben.
     std::optional<std::int64_t> auchRichtig = std::nullopt;
+    // Gefragt ist der größte gemeinsame Teiler (Kürzen): Ein kleinerer kürzt nur halb.
+    bool teilerGesucht = false;
 
     friend bool operator==(const Karte&, const Karte&) = default;
 };

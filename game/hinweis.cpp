@@ -105,6 +105,12 @@ std::optional<Hinweis> themenHinweis(const Karte& karte, std::int64_t richtig,
                            "Das ist die andere Koordinate des Schnittpunkts, nicht die gefragte."};
         }
     }
+    if (karte.teilerGesucht && getippt > 1 && getippt < richtig && richtig % getippt == 0) {
+        return Hinweis{HinweisArt::teiler,
+                       "Mit " + std::to_string(getippt) +
+                           " lässt sich kürzen, danach aber noch weiter: Gesucht ist der größte "
+                           "gemeinsame Teiler."};
+    }
     // Mo = 1 … Sa = 6 und So = 7 (oder 0) liegt jeweils eins unter der Kennzahl.
     if (karte.bereich == thema::wTag && getippt >= 0 && getippt <= 7 &&
         restVon(getippt + 1, 7) == restVon(richtig, 7)) {
@@ -145,6 +151,8 @@ std::string_view hinweisKennung(HinweisArt art) {
         return "gemischteZahl";
     case HinweisArt::zehnerpotenz:
         return "zehnerpotenz";
+    case HinweisArt::teiler:
+        return "teiler";
     }
     return "unbekannt";
 }

@@ -23,6 +23,7 @@ enum class HinweisArt {
     mehrereZahlen,
     gemischteZahl,
     zehnerpotenz,
+    teiler,
 };
 
 // Feste Kennung für die Ablage, etwa "vorzeichen"; ändert sich nie.

@@ -109,6 +109,7 @@ Aufgabe genBruchaufgabe0() {
     a.text = "Mit welcher Zahl muss der Bruch " + erweitert +
              " gekürzt werden, damit sich das Ergebnis nicht weiter reduzieren lässt?";
     a.loesung = k;
+    a.teilerGesucht = true;
     a.hilfe = zl + " = " + ks + malT() + std::to_string(b.zl) + ",  " + nn + " = " + ks + malT() +
               std::to_string(b.nn) + ",\n also wird " + erweitert + " mit " + ks +
               " gekürzt\n Ergebnis: " + b.bruch2String() + " ";

@@ -100,6 +100,7 @@ Karte karte(thema bereich, const Aufgabe& a, std::string frage) {
     k.hilfe = a.hilfe;
     k.andererWert = a.andererWert;
     k.modul = a.modul;
+    k.teilerGesucht = a.teilerGesucht;
     k.auchRichtig = a.auchRichtig;
     return k;
 }

@@ -20,6 +20,7 @@ struct Fall {
     std::int64_t modul;
     const char* getippt;
     std::string erwartet; // Kennung und Satz; leer: kein Hinweis
+    bool teilerGesucht = false;
 };
 
 TEST(Hinweis, PasstZumFehler) {
@@ -99,6 +100,17 @@ TEST(Hinweis, PasstZumFehler) {
         {thema::wTag, "2", {}, 7, "1", tag}, // Montag
         {thema::wTag, "0", {}, 7, "6", tag}, // Samstag
         {thema::wTag, "0", {}, 7, "7", rest},
+        {thema::bruRe,
+         "12",
+         {},
+         0,
+         "4",
+         "teiler: Mit 4 lässt sich kürzen, danach aber noch weiter: Gesucht ist der größte "
+         "gemeinsame Teiler.",
+         true},
+        {thema::bruRe, "12", {}, 0, "8", "", true}, // kein Teiler
+        {thema::bruRe, "12", {}, 0, "1", "", true}, // kürzt nicht
+        {thema::bruRe, "12", {}, 0, "4", ""},       // nicht nach dem Teiler gefragt
     };
     for (const Fall& f : faelle) {
         numora::Karte k;
@@ -106,6 +118,7 @@ TEST(Hinweis, PasstZumFehler) {
         k.antwort = f.antwort;
         k.andererWert = f.andererWert;
         k.modul = f.modul;
+        k.teilerGesucht = f.teilerGesucht;
         const auto h = numora::hinweis(k, f.getippt);
         EXPECT_EQ(h ? std::string(numora::hinweisKennung(h->art)) + ": " + h->satz : "", f.erwartet)
             << f.getippt << " statt " << f.antwort;

@@ -77,10 +77,11 @@ TEST(BruchOrakel, AntwortKuerztAufGrundformOderIstDerWertDesTerms) {
         if (level == 1) {
             ASSERT_TRUE(std::regex_match(k.frage, m, kuerzen));
             const std::int64_t z = std::stoll(m[1]), n = std::stoll(m[2]), g = std::gcd(z, n);
-            ASSERT_TRUE(k.antwort == std::to_string(g) && g >= 2 && z / g <= 9 && n / g <= 9);
+            ASSERT_TRUE(k.antwort == std::to_string(g) && g >= 2 && z / g <= 9 && n / g <= 9 &&
+                        k.teilerGesucht);
             return;
         }
-        ASSERT_TRUE(k.frage.starts_with(vorn) && k.frage.ends_with(" ?"));
+        ASSERT_TRUE(!k.teilerGesucht && k.frage.starts_with(vorn) && k.frage.ends_with(" ?"));
         const std::string term = k.frage.substr(vorn.size(), k.frage.size() - vorn.size() - 2);
         const Rational w = Ausdruck::wert(std::regex_replace(term, bruch, "($1/$2)"));
         ASSERT_TRUE(k.antwort == w.text() && (level == 3 || 0 < w));
