@@ -43,8 +43,10 @@ UhrErsetzen::~UhrErsetzen() {
 
 const Uhr& uhr() {
     static const SystemUhr system;
-    const Uhr* u = aktuelleUhr();
-    return u != nullptr ? *u : system;
+    if (const Uhr* u = aktuelleUhr()) {
+        return *u;
+    }
+    return system;
 }
 
 std::string datumText(const Kalenderzeit& z) {
