@@ -2,6 +2,7 @@
 #include "anleitung.h"
 
 #include "anzeige.h"
+#include "druckauftrag.h"
 #include "farben.h"
 #include "zugaenglichkeit.h"
 
@@ -11,6 +12,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -245,6 +247,9 @@ void Anleitungsfenster::drucken() {
     dialog.setWindowTitle(QStringLiteral("Anleitung drucken"));
     if (dialog.exec() == QDialog::Accepted) {
         text_->print(&drucker);
+        if (const auto meldung = druckAbgewiesen(drucker)) {
+            QMessageBox::warning(this, QStringLiteral("Anleitung drucken"), *meldung);
+        }
     }
 }
 

@@ -6,6 +6,7 @@
 #include "blatt/blattsatz.h"
 #include "core/themen.h"
 #include "core/utf8.h"
+#include "druckauftrag.h"
 #include "farben.h"
 #include "zugaenglichkeit.h"
 
@@ -233,9 +234,10 @@ void ArbeitsblattDialog::drucken() {
     drucker.setDocName(dateiTitel(*blatt) + QStringLiteral(" – ") + themaName(blatt->thema));
     QPrintDialog dialog(&drucker, this);
     dialog.setWindowTitle(QStringLiteral("Arbeitsblatt drucken"));
-    // Seitenbereiche und Auswahl setzt der Satz nicht um, also werden sie nicht angeboten.
+    // Seitenbereiche setzt der Satz um, eine Auswahl gibt es auf dem Blatt nicht.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
-                      QAbstractPrintDialog::PrintCollateCopies);
+                      QAbstractPrintDialog::PrintCollateCopies |
+                      QAbstractPrintDialog::PrintPageRange);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
@@ -246,6 +248,11 @@ void ArbeitsblattDialog::drucken() {
     }
     if (!gedruckt) {
         fehler(QStringLiteral("Der Drucker ließ sich nicht ansprechen."));
+        return;
+    }
+    if (const auto meldung = druckAbgewiesen(drucker)) {
+        zustand_->hide();
+        fehler(*meldung);
         return;
     }
     // "In Datei drucken" schreibt ein PDF; dann steht da, wo es liegt.

@@ -3,6 +3,7 @@
 
 #include "anzeige.h"
 #include "blatt/blattdatei.h"
+#include "druckauftrag.h"
 #include "zugaenglichkeit.h"
 
 #include <QDialogButtonBox>
@@ -131,9 +132,22 @@ void Fehlerdurchsicht::drucken() {
     drucker.setDocName(dokumentTitel);
     QPrintDialog dialog(&drucker, this);
     dialog.setWindowTitle(QStringLiteral("Fehler der Runde drucken"));
-    if (dialog.exec() == QDialog::Accepted) {
-        durchsichtSetzen(text_->toPlainText(), drucker);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
     }
+    durchsichtSetzen(text_->toPlainText(), drucker);
+    if (const auto meldung = druckAbgewiesen(drucker)) {
+        zustand_->hide();
+        QMessageBox::warning(this, titel, *meldung);
+        return;
+    }
+    // Wie beim Speichern steht da, was geschah; "In Datei drucken" nennt die Datei.
+    zustand_->setText(drucker.outputFormat() == QPrinter::PdfFormat
+                          ? QStringLiteral("Gespeichert: ") +
+                                QDir::toNativeSeparators(drucker.outputFileName())
+                          : QStringLiteral("An den Drucker geschickt."));
+    zustand_->show();
+    ansagen(zustand_, zustand_->text());
 }
 
 void durchsichtSetzen(const QString& text, QPagedPaintDevice& geraet) {

@@ -9,6 +9,7 @@
 
 #include <QFontMetricsF>
 #include <QPageLayout>
+#include <QPageRanges>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
@@ -519,16 +520,25 @@ void Setzer::fussZeichnen(QPainter& p, const Seite& s) const {
 }
 
 bool Setzer::zeichnen() {
+    // Den Seitenbereich aus dem Druckdialog bietet Qt auch für "In PDF-Datei drucken" an und
+    // überlässt ihn dann dem Programm; einem CUPS-Drucker gibt Qt ihn als Auftragsoption mit,
+    // und das Gerät hat keinen.
+    const QPageRanges bereich = geraet_.pageRanges();
     QPainter p;
     if (!p.begin(&geraet_)) {
         return false;
     }
     p.setRenderHint(QPainter::Antialiasing);
+    bool ersteSeite = true;
     for (std::size_t i = 0; i < seiten_.size(); ++i) {
-        if (i > 0 && !geraet_.newPage()) {
+        if (!bereich.isEmpty() && !bereich.contains(static_cast<int>(i) + 1)) {
+            continue;
+        }
+        if (!ersteSeite && !geraet_.newPage()) {
             p.end();
             return false;
         }
+        ersteSeite = false;
         kopfZeichnen(p, seiten_[i]);
         for (const Platz& platz : seiten_[i].inhalt) {
             platz.zeichne(p, platz.ort);

@@ -4,6 +4,7 @@
 
 #include "arbeitsblattdialog.h"
 #include "blatt/blattsatz.h"
+#include "druckauftrag.h"
 #include "farben.h"
 #include "gast.h"
 #include "hauptfenster.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPageRanges>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -56,6 +58,24 @@ class ArbeitsblattTest : public QObject {
     }
 
   private slots:
+    // Qt meldet jeden Druck als gelungen; es zählt, was CUPS sagte. "ok, Attribute ersetzt"
+    // (etwa A4 statt Letter) ist ein Erfolg.
+    void meldetNurVonCupsAbgewieseneAuftraege_data() {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("enthaelt"); // leer: keine Meldung
+        QTest::newRow("ok") << 0x0000 << QString();
+        QTest::newRow("ok, ersetzt") << 0x0001 << QString();
+        QTest::newRow("nimmt nichts an") << 0x0506 << QStringLiteral("„L2“ nimmt zurzeit keine");
+        QTest::newRow("CUPS läuft nicht") << 0x0500 << QStringLiteral("nicht erreichbar");
+    }
+    void meldetNurVonCupsAbgewieseneAuftraege() {
+        QFETCH(int, status);
+        QFETCH(QString, enthaelt);
+        const auto meldung = druckMeldung(status, QStringLiteral("L2"));
+        QCOMPARE(meldung.has_value(), !enthaelt.isEmpty());
+        QVERIFY(!meldung || meldung->contains(enthaelt));
+    }
+
     // Der Dialog entsteht erst mit dem Menübefehl, gibt jedes Feld weiter und behält die Wahl,
     // wenn er wieder geöffnet wird.
     void entstehtMitDemMenuebefehlUndGibtJedesFeldWeiter() {
@@ -185,6 +205,25 @@ class ArbeitsblattTest : public QObject {
                  QStringList{QStringLiteral("alt.pdf")});
         QVERIFY(alt.open(QIODevice::ReadOnly));
         QCOMPARE(alt.readAll(), QByteArray("alt"));
+    }
+
+    // "Seiten von 2 bis 3" aus dem Druckdialog: In eine Datei kommen nur diese Seiten.
+    void haeltDenSeitenbereichEin() {
+        QTemporaryDir tmp;
+        const QString pdf = tmp.filePath(QStringLiteral("bereich.pdf"));
+        {
+            QPdfWriter schreiber(pdf);
+            aufA4Einrichten(schreiber);
+            schreiber.setPageRanges(QPageRanges::fromString(QStringLiteral("2-3")));
+            QVERIFY(arbeitsblattSetzen({.fragen = 16, .startwert = 7, .titel = {}}, schreiber));
+        }
+        QProcess p;
+        p.start(QStringLiteral(PDFTOTEXT), {pdf, QStringLiteral("-")});
+        QVERIFY(p.waitForFinished());
+        const QString text = QString::fromUtf8(p.readAllStandardOutput());
+        QCOMPARE(text.count(QStringLiteral("Seite ")), 2);
+        QVERIFY(text.contains(QStringLiteral("Seite 2 von 3")) &&
+                text.contains(QStringLiteral("Seite 3 von 3")));
     }
 
     // Auf jedem Papier, das der Druckdialog anbietet, überdeckt kein Wort ein anderes: weder
