@@ -167,6 +167,8 @@ ArbeitsblattDialog* ArbeitsblattDialog::zeigen(QWidget* eltern) {
     if (d == nullptr) {
         d = new ArbeitsblattDialog(eltern);
     }
+    // Die Wahl bleibt, die Zeile zum letzten Speichern oder Drucken nicht.
+    d->zustand_->hide();
     d->open();
     return d;
 }
@@ -218,7 +220,7 @@ void ArbeitsblattDialog::speichern() {
         fehler(*meldung);
         return;
     }
-    zustandZeigen(QStringLiteral("Gespeichert: ") + QDir::toNativeSeparators(pfad));
+    zustandZeigen(gespeichertZeile(pfad));
 }
 
 void ArbeitsblattDialog::drucken() {
@@ -255,11 +257,7 @@ void ArbeitsblattDialog::drucken() {
         fehler(*meldung);
         return;
     }
-    // "In Datei drucken" schreibt ein PDF; dann steht da, wo es liegt.
-    zustandZeigen(drucker.outputFormat() == QPrinter::PdfFormat
-                      ? QStringLiteral("Gespeichert: ") +
-                            QDir::toNativeSeparators(drucker.outputFileName())
-                      : QStringLiteral("An den Drucker geschickt."));
+    zustandZeigen(gedrucktZeile(drucker));
 }
 
 void ArbeitsblattDialog::zustandZeigen(const QString& text) {

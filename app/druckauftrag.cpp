@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "druckauftrag.h"
 
+#include <QDir>
 #include <QPrinter>
 #include <dlfcn.h>
 
@@ -28,6 +29,16 @@ std::optional<QString> druckMeldung(int ippStatus, const QString& drucker) {
                .arg(drucker)
                .arg(ippStatus, 4, 16, QLatin1Char('0')) +
            nichts;
+}
+
+QString gespeichertZeile(const QString& pfad) {
+    return QStringLiteral("Gespeichert: ") + QDir::toNativeSeparators(pfad);
+}
+
+QString gedrucktZeile(const QPrinter& drucker) {
+    return drucker.outputFormat() == QPrinter::PdfFormat
+               ? gespeichertZeile(drucker.outputFileName())
+               : QStringLiteral("An den Drucker geschickt.");
 }
 
 std::optional<QString> druckAbgewiesen(const QPrinter& drucker) {

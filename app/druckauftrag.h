@@ -17,3 +17,8 @@ std::optional<QString> druckMeldung(int ippStatus, const QString& drucker);
 // Nach dem Drucken auf drucker aufzurufen: der Satz, wenn CUPS den Auftrag abwies. Ein Druck in
 // eine Datei und ein Programm ohne CUPS melden nichts.
 std::optional<QString> druckAbgewiesen(const QPrinter& drucker);
+
+// Die Zustandszeile nach einem gelungenen Speichern als PDF ...
+QString gespeichertZeile(const QString& pfad);
+// ... und nach einem angenommenen Druck; "In Datei drucken" nennt die Datei.
+QString gedrucktZeile(const QPrinter& drucker);

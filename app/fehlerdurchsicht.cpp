@@ -122,9 +122,7 @@ void Fehlerdurchsicht::speichern() {
         QMessageBox::warning(this, titel, *meldung);
         return;
     }
-    zustand_->setText(QStringLiteral("Gespeichert: ") + QDir::toNativeSeparators(pfad));
-    zustand_->show();
-    ansagen(zustand_, zustand_->text());
+    zustandZeigen(gespeichertZeile(pfad));
 }
 
 void Fehlerdurchsicht::drucken() {
@@ -141,13 +139,13 @@ void Fehlerdurchsicht::drucken() {
         QMessageBox::warning(this, titel, *meldung);
         return;
     }
-    // Wie beim Speichern steht da, was geschah; "In Datei drucken" nennt die Datei.
-    zustand_->setText(drucker.outputFormat() == QPrinter::PdfFormat
-                          ? QStringLiteral("Gespeichert: ") +
-                                QDir::toNativeSeparators(drucker.outputFileName())
-                          : QStringLiteral("An den Drucker geschickt."));
+    zustandZeigen(gedrucktZeile(drucker));
+}
+
+void Fehlerdurchsicht::zustandZeigen(const QString& text) {
+    zustand_->setText(text);
     zustand_->show();
-    ansagen(zustand_, zustand_->text());
+    ansagen(zustand_, text);
 }
 
 void durchsichtSetzen(const QString& text, QPagedPaintDevice& geraet) {

@@ -26,6 +26,7 @@ class Fehlerdurchsicht final : public QDialog {
   private:
     void speichern();
     void drucken();
+    void zustandZeigen(const QString& text);
 
     QPlainTextEdit* text_;
     QLabel* zustand_;
