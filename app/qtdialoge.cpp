@@ -7,6 +7,7 @@
 #include "zusatz/zusatz.h"
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
@@ -52,8 +53,21 @@ class Meldung final : public QMessageBox {
         const bool umbruch = feld->wordWrap();
         feld->setWordWrap(false);
         layout()->activate();
-        const QSize noetig = layout()->totalMinimumSize();
-        if (const QSize frei = freieFlaeche(this); noetig.width() <= frei.width()) {
+        QSize noetig = layout()->totalMinimumSize();
+        const QSize frei = freieFlaeche(this);
+        // Mit großer Desktopschrift oder auf schmalem Bildschirm ist eine Zeile Knöpfe breiter
+        // als der Bildschirm; Qt stauchte sie dann und schnitte die Titel ab. Untereinander
+        // bleibt jeder ganz lesbar; Qts Breite für die eine Zeile gilt dann nicht mehr.
+        auto* leiste = findChild<QDialogButtonBox*>();
+        int breite = width();
+        if (leiste != nullptr && leiste->orientation() == Qt::Horizontal &&
+            leiste->sizeHint().width() > frei.width()) {
+            leiste->setOrientation(Qt::Vertical);
+            layout()->activate();
+            noetig = layout()->totalMinimumSize();
+            breite = 0;
+        }
+        if (noetig.width() <= frei.width()) {
             // Über der Mitte des Hauptfensters, wie Qt einen Dialog stellt, und nicht nach
             // rechts aus dem Bildschirm hinaus; Qt selbst stellt die Meldung für ihre erste,
             // schmalere Größe und behält danach die linke Kante.
@@ -62,7 +76,8 @@ class Meldung final : public QMessageBox {
                     parentWidget() != nullptr ? parentWidget()->window() : nullptr;
                 mitte_ = fenster != nullptr ? fenster->geometry().center() : geometry().center();
             }
-            QRect neu(geometry().topLeft(), noetig.expandedTo(QSize(width(), 0)));
+            QRect neu(geometry().topLeft(),
+                      noetig.expandedTo(QSize(std::min(breite, frei.width()), 0)));
             neu.moveCenter(*mitte_);
             if (const QScreen* s = screen()) {
                 const QRect bild = s->availableGeometry();

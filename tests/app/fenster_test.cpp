@@ -26,6 +26,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -209,6 +210,21 @@ class FensterTest : public QObject {
         QCOMPARE(knoepfe, (QStringList{"1", "2", "3", "Abbrechen"}));
         QVERIFY(fenster->findChild<QPlainTextEdit*>("Antw0")->toPlainText().isEmpty());
         QTRY_COMPARE(QApplication::focusWidget(), eingabe());
+    }
+
+    // Mit großer Desktopschrift (etwa 16 pt in GNOME oder KDE) ist die Zeile der vier Knöpfe
+    // von "Ade" breiter als der Bildschirm; gestaucht wird trotzdem keiner, und die Meldung
+    // bleibt auf dem Bildschirm (beides prüft naechsterDialog).
+    void grosseSchriftStauchtKeinenKnopf() {
+        const QFont vorher = QApplication::font();
+        const auto zurueck = qScopeGuard([&vorher] { QApplication::setFont(vorher); });
+        QFont gross = vorher;
+        gross.setPointSize(16);
+        QApplication::setFont(gross);
+        neuesFenster();
+        escape();
+        aktion("undTschuess");
+        QVERIFY(!blieb && knoepfe.size() == 4);
     }
 
     // Ein Tondienst, der nicht antwortet, hält das Fenster nicht auf: Bis der Klang bereit ist,
