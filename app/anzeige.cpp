@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -34,7 +35,9 @@ QFont spielSchrift() {
     if (const QString familie = qApp->property(spielFamilie).toString(); !familie.isEmpty()) {
         schrift.setFamily(familie);
     }
-    schrift.setPointSize(11);
+    // Mindestens 11 Punkt; wer am Desktop größere Schrift eingestellt hat, bekommt sie auch hier
+    // (GNOME gibt der festen Schrift die Größe der allgemeinen).
+    schrift.setPointSize(std::max(11, schrift.pointSize()));
     // Feste Zeichenbreite kennt kein Unterschneiden und keine Ligaturen; ohne Formung
     // (HarfBuzz) entsteht derselbe Text, nur schneller.
     schrift.setStyleStrategy(QFont::PreferNoShaping);
@@ -131,23 +134,46 @@ QString gekuerzt(const QString& text, qsizetype hoechstens) {
 
 void lesefeld(QPlainTextEdit& feld) {
     feld.setReadOnly(true);
-    feld.setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Die Dialoge sind so breit wie die längste Zeile: Umgebrochen wird nur, was auf dem
+    // Bildschirm keinen Platz hat (etwa am Beamer mit 1024 Punkten), statt seitlich zu rollen.
+    feld.setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    feld.setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     feld.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
-QSize ganzerText(const QPlainTextEdit& feld, const QString& text) {
-    const QFontMetrics m(feld.font());
-    int breite = 0;
-    const QStringList zeilen = text.split(QLatin1Char('\n'));
-    for (const QString& zeile : zeilen) {
-        breite = std::max(breite, m.horizontalAdvance(zeile));
+namespace {
+// Wie viele Zeilen text auf breite Punkten umgebrochen braucht, wie lesefeld umbricht.
+int umbrocheneZeilen(const QString& text, const QFont& schrift, int breite) {
+    QTextLayout satz(text, schrift);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    satz.setTextOption(option);
+    satz.beginLayout();
+    int zeilen = 0;
+    for (QTextLine z = satz.createLine(); z.isValid(); z = satz.createLine()) {
+        z.setLineWidth(breite);
+        ++zeilen;
     }
+    satz.endLayout();
+    return std::max(zeilen, 1);
+}
+} // namespace
+
+QSize ganzerText(const QPlainTextEdit& feld, const QString& text, int hoechstens) {
+    const QFontMetrics m(feld.font());
     const int rand = 2 * (feld.frameWidth() + static_cast<int>(feld.document()->documentMargin()));
+    const int platz = std::max(1, hoechstens - rand - m.averageCharWidth());
+    int breite = 0;
+    int zeilen = 0;
+    for (const QString& zeile : text.split(QLatin1Char('\n'))) {
+        const int w = m.horizontalAdvance(zeile);
+        breite = std::max(breite, std::min(w, platz));
+        zeilen += w <= platz ? 1 : umbrocheneZeilen(zeile, feld.font(), platz);
+    }
     // Das Feld rundet jede Zeilenhöhe auf und rollt schon, wenn die Zeilen samt Rand seine Höhe
     // genau füllen: darum aufgerundet und ein Punkt mehr.
-    const int zeile = static_cast<int>(std::ceil(QFontMetricsF(feld.font()).lineSpacing()));
-    return {breite + rand + m.averageCharWidth(),
-            static_cast<int>(zeilen.size()) * zeile + rand + 1};
+    const int hoehe = static_cast<int>(std::ceil(QFontMetricsF(feld.font()).lineSpacing()));
+    return {breite + rand + m.averageCharWidth(), zeilen * hoehe + rand + 1};
 }
 
 namespace {

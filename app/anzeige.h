@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QStandardPaths>
 #include <QString>
+#include <limits>
 #include <string>
 
 // Die Spieltexte fürs Fenster: Das Lückenzeichen der Binomaufgaben (U+F8FF) hat in den
@@ -46,8 +47,10 @@ QString gekuerzt(const QString& text, qsizetype hoechstens);
 // Schreibmarke folgt den Pfeiltasten: So liest ein Screenreader Zeile für Zeile vor.
 void lesefeld(QPlainTextEdit& feld);
 
-// Die Größe, in der feld den ganzen text ohne Umbruch und ohne Rollen zeigt, samt Rahmen und Rand.
-QSize ganzerText(const QPlainTextEdit& feld, const QString& text);
+// Die Größe, in der feld den ganzen text ohne Rollen zeigt, samt Rahmen und Rand: so breit wie
+// die längste Zeile, höchstens hoechstens Punkte; breitere Zeilen brechen um wie in lesefeld.
+QSize ganzerText(const QPlainTextEdit& feld, const QString& text,
+                 int hoechstens = std::numeric_limits<int>::max());
 
 // Die freie Fläche des Bildschirms, auf dem bezug liegt (ohne bezug: des ersten Bildschirms),
 // weniger Rahmen und Titelleiste, die der Fenstermanager um ein Fenster legt.

@@ -22,6 +22,11 @@ class Textfeld final : public QPlainTextEdit {
         wunsch_ = ganzerText(*this, text);
     }
     QSize sizeHint() const override { return wunsch_; }
+    // Höchstens breite Punkte breit; längere Zeilen brechen um.
+    void schmaler(int breite) {
+        wunsch_ = ganzerText(*this, text_, breite);
+        updateGeometry();
+    }
 
   protected:
     // Der Text kommt erst in der endgültigen Größe ins Feld: In der Anfangsgröße ausgerechnet,
@@ -69,17 +74,18 @@ Textdialog::Textdialog(QWidget* eltern, const QString& text, const QStringList& 
     aussen->addLayout(oben, 1);
     aussen->addLayout(knopfzeile);
 
-    // So groß wie der Text, höchstens so groß wie der freie Bildschirm; wird er dort zu hoch,
-    // braucht der senkrechte Rollbalken Platz in der Breite, wird er zu breit, der waagrechte in
-    // der Höhe.
+    // So groß wie der Text, höchstens so groß wie der freie Bildschirm: Breitere Zeilen brechen
+    // um; wird er zu hoch, braucht der senkrechte Rollbalken Platz in der Breite.
     const QSize frei = freieFlaeche(eltern);
     QSize groesse = sizeHint();
-    const int balken = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, feld);
-    if (groesse.height() > frei.height()) {
-        groesse.rwidth() += balken;
-    }
     if (groesse.width() > frei.width()) {
-        groesse.rheight() += balken;
+        feld->schmaler(feld->sizeHint().width() - (groesse.width() - frei.width()));
+        oben->invalidate(); // die Größen sind zwischengespeichert, auch in der inneren Zeile
+        aussen->invalidate();
+        groesse = sizeHint();
+    }
+    if (groesse.height() > frei.height()) {
+        groesse.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, feld);
     }
     resize(groesse.boundedTo(frei));
     feld->setFocus();

@@ -251,13 +251,14 @@ class FensterTest : public QObject {
     }
 
     // Eine lange, von Hand umbrochene Erklärung behält ihre Zeilen in einem Dialog so breit
-    // wie die längste Zeile, höher als der Bildschirm nur mit Rollbalken; Escape wählt ihren
-    // einzigen Knopf.
+    // wie die längste Zeile, höher als der Bildschirm nur mit Rollbalken; nur eine Zeile, die
+    // breiter ist als der Bildschirm, bricht um. Escape wählt ihren einzigen Knopf.
     void langeErklaerungBehaeltIhreZeilen() {
         QString text = "Die Diskriminante D ist (p/2)² - q = 6,25, die gesuchte Lösung also";
         for (int i = 0; i < 60; ++i) {
             text += QString("\n -p/2 - √D = -6,5 - 2,5 = -9 (%1)").arg(i);
         }
+        text += "\n" + QString("Ein Satz, breiter als jeder Bildschirm. ").repeated(20);
         Piepton ton;
         QtDialoge dialoge(fenster.get(), ton, {});
         imDialog([&text](QDialog& d, auto&) {
@@ -266,7 +267,10 @@ class FensterTest : public QObject {
                 QFontMetrics(feld->font()).horizontalAdvance(text.section('\n', 0, 0));
             QVERIFY(feld->viewport()->width() >= breit);
             QTRY_COMPARE(feld->document()->firstBlock().layout()->lineCount(), 1);
+            QVERIFY(feld->document()->lastBlock().layout()->lineCount() > 1);
+            QCOMPARE(feld->horizontalScrollBar()->maximum(), 0);
             QVERIFY(d.frameGeometry().height() <= d.screen()->availableGeometry().height());
+            QVERIFY(d.frameGeometry().width() <= d.screen()->availableGeometry().width());
             QVERIFY(feld->verticalScrollBar()->maximum() > 0);
             // Die Schreibmarke folgt den Pfeiltasten, damit Screenreader Zeile für Zeile lesen.
             QTest::keyClick(feld, Qt::Key_Down);
