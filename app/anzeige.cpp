@@ -24,6 +24,8 @@ namespace {
 // Eine Eigenschaft der Anwendung, damit auch die nachgeladenen Module sie sehen: Sie haben
 // eine eigene Kopie dieser Bibliothek.
 constexpr char spielFamilie[] = "numoraSpielschrift";
+// Merkt die Dialoge des Spiels, für einmalJeDruck.
+constexpr char spielDialog[] = "numoraSpieldialog";
 } // namespace
 
 void spielSchriftFamilieSetzen(const QString& familie) {
@@ -48,29 +50,49 @@ namespace {
 // Die Wiederholungen eines gehaltenen Returns gingen sonst über das eben erschienene Urteil
 // hinweg weiter und wählten die Vorgabe des nächsten Dialogs. Nach einem Klick auf "Prüfen!"
 // steht "Weiter" an derselben Stelle, und der zweite Klick träfe es ebenso.
+// Nur im Spielfenster und in den Spieldialogen: In der Anleitung und in Qts Datei- und
+// Druckdialogen zählt jeder Klick und jede Wiederholung (weitersuchen, Ordner zurück).
 class EinmalJeDruck final : public QObject {
   public:
     using QObject::QObject;
 
   protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override {
-        if (ereignis->type() == QEvent::KeyPress) {
+        const auto* w = qobject_cast<QWidget*>(objekt);
+        if (w == nullptr ||
+            (w->window() != parent() && !w->window()->property(spielDialog).toBool())) {
+            return false;
+        }
+        if (ereignis->type() == QEvent::KeyPress || ereignis->type() == QEvent::KeyRelease) {
             const auto* taste = static_cast<QKeyEvent*>(ereignis);
-            return taste->isAutoRepeat() &&
-                   (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter);
+            if (taste->key() != Qt::Key_Return && taste->key() != Qt::Key_Enter) {
+                return false;
+            }
+            if (ereignis->type() == QEvent::KeyRelease) {
+                freigabe_ = taste->timestamp();
+                return false;
+            }
+            // Unter X11 kommt jede Wiederholung als Loslassen und Drücken zur selben Zeit; Qt
+            // erkennt das nicht immer, etwa wenn eben ein Dialog aufging.
+            return taste->isAutoRepeat() ||
+                   (taste->timestamp() != 0 && taste->timestamp() == freigabe_);
         }
         return ereignis->type() == QEvent::MouseButtonDblClick &&
                qobject_cast<QAbstractButton*>(objekt) != nullptr;
     }
+
+  private:
+    quint64 freigabe_ = 0;
 };
 } // namespace
 
-void einmalJeDruck(QObject& besitzer) {
+void einmalJeDruck(QWidget& besitzer) {
     QCoreApplication::instance()->installEventFilter(new EinmalJeDruck(&besitzer));
 }
 
 void spielDialogEinrichten(QDialog& dialog, bool harmlosWaehlbar) {
     dialog.setWindowTitle(QStringLiteral("Numora"));
+    dialog.setProperty(spielDialog, true);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           (harmlosWaehlbar ? Qt::WindowCloseButtonHint : Qt::WindowFlags()));

@@ -21,7 +21,6 @@ void spielSchriftFamilieSetzen(const QString& familie);
 
 class QAbstractButton;
 class QDialog;
-class QObject;
 class QPlainTextEdit;
 class QWidget;
 
@@ -60,9 +59,9 @@ QSize freieFlaeche(const QWidget* bezug);
 // freien Fläche des Bildschirms, auf dem bezug liegt (ohne bezug: des ersten Bildschirms).
 QSize aufDenBildschirm(QSize wunsch, const QWidget* bezug);
 
-// Für die ganze Anwendung, solange besitzer lebt: Ein gehaltenes Return zählt einmal, und der
-// zweite Klick eines Doppelklicks auf einen Knopf zählt nicht.
-void einmalJeDruck(QObject& besitzer);
+// Im Fenster besitzer und in den Spieldialogen, solange besitzer lebt: Ein gehaltenes Return
+// zählt einmal, und der zweite Klick eines Doppelklicks auf einen Knopf zählt nicht.
+void einmalJeDruck(QWidget& besitzer);
 
 // Titel und Titelleiste eines Spieldialogs; er sperrt das ganze Programm. Den Schließknopf gibt es
 // nur, wo er etwas Harmloses wählt.

@@ -249,7 +249,11 @@ void ArbeitsblattDialog::drucken() {
         gedruckt = arbeitsblattSetzen(*blatt, drucker);
     }
     if (!gedruckt) {
-        fehler(QStringLiteral("Der Drucker ließ sich nicht ansprechen."));
+        fehler(drucker.pageRanges().isEmpty()
+                   ? QStringLiteral("Der Drucker ließ sich nicht ansprechen.")
+                   : QStringLiteral("Im gewählten Seitenbereich liegt keine Seite des Blatts, "
+                                    "oder der Drucker ließ sich nicht ansprechen. Es wurde "
+                                    "nichts gedruckt."));
         return;
     }
     if (const auto meldung = druckAbgewiesen(drucker)) {

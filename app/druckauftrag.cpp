@@ -6,8 +6,8 @@
 #include <dlfcn.h>
 
 namespace {
-// Aus IPP (RFC 8011): Codes darunter sind Erfolg, auch "ok, aber Attribute ersetzt".
-constexpr int ersterFehler = 0x0400;
+// Wie libcups: Codes darunter sind Erfolg, auch "ok, aber Attribute ersetzt".
+constexpr int ersterFehler = 0x0280;
 constexpr int nimmtNichtsAn = 0x0506;
 constexpr int nichtErreichbar = 0x0503;
 constexpr int intern = 0x0500; // so meldet libcups einen CUPS-Dienst, der nicht läuft

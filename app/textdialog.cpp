@@ -78,14 +78,16 @@ Textdialog::Textdialog(QWidget* eltern, const QString& text, const QStringList& 
     // um; wird er zu hoch, braucht der senkrechte Rollbalken Platz in der Breite.
     const QSize frei = freieFlaeche(eltern);
     QSize groesse = sizeHint();
-    if (groesse.width() > frei.width()) {
-        feld->schmaler(feld->sizeHint().width() - (groesse.width() - frei.width()));
+    const int balken = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, feld);
+    if (groesse.width() + (groesse.height() > frei.height() ? balken : 0) > frei.width()) {
+        // Umgebrochen kann der Text zu hoch werden: Platz für den Rollbalken bleibt.
+        feld->schmaler(feld->sizeHint().width() - (groesse.width() - frei.width()) - balken);
         oben->invalidate(); // die Größen sind zwischengespeichert, auch in der inneren Zeile
         aussen->invalidate();
         groesse = sizeHint();
     }
     if (groesse.height() > frei.height()) {
-        groesse.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, feld);
+        groesse.rwidth() += balken;
     }
     resize(groesse.boundedTo(frei));
     feld->setFocus();

@@ -524,6 +524,9 @@ bool Setzer::zeichnen() {
     // überlässt ihn dann dem Programm; einem CUPS-Drucker gibt Qt ihn als Auftragsoption mit,
     // und das Gerät hat keinen.
     const QPageRanges bereich = geraet_.pageRanges();
+    if (!bereich.isEmpty() && bereich.firstPage() > static_cast<int>(seiten_.size())) {
+        return false; // sonst entstünde eine leere Seite
+    }
     QPainter p;
     if (!p.begin(&geraet_)) {
         return false;

@@ -13,6 +13,7 @@ class QPagedPaintDevice;
 void aufA4Einrichten(QPagedPaintDevice& geraet);
 
 // Zieht die Karten jeder Variante zu ihrem Startwert und zeichnet alle Seiten; das Datum
-// kommt von numora::uhr(). false, wenn sich das Gerät nicht bemalen lässt. Die Wahl muss
+// kommt von numora::uhr(). false, wenn sich das Gerät nicht bemalen lässt oder sein
+// Seitenbereich (aus dem Druckdialog) hinter der letzten Seite beginnt. Die Wahl muss
 // arbeitsblattFehler bestehen.
 bool arbeitsblattSetzen(const Arbeitsblatt& blatt, QPagedPaintDevice& geraet);

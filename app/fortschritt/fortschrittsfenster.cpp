@@ -104,6 +104,7 @@ class Fortschrittsfenster final : public QWidget, public Fortschrittsanzeige {
         kurve_->setMinimumHeight(220);
         // Feste Zeichenbreite und keine Umbrüche, damit Rechenwege so fluchten wie gespeichert.
         lesefeld(*fehler_);
+        fehler_->setLineWrapMode(QPlainTextEdit::NoWrap); // die Spalte ist schmaler als der Text
         fehler_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
         auto* fehlerSpalte = new QWidget(this);
         auto* fehlerLayout = new QVBoxLayout(fehlerSpalte);

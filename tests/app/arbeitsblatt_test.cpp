@@ -224,6 +224,9 @@ class ArbeitsblattTest : public QObject {
         QCOMPARE(text.count(QStringLiteral("Seite ")), 2);
         QVERIFY(text.contains(QStringLiteral("Seite 2 von 3")) &&
                 text.contains(QStringLiteral("Seite 3 von 3")));
+        QPdfWriter leer(tmp.filePath(QStringLiteral("leer.pdf"))); // keine leere Seite
+        leer.setPageRanges(QPageRanges::fromString(QStringLiteral("5-6")));
+        QVERIFY(!arbeitsblattSetzen({.fragen = 16, .startwert = 7, .titel = {}}, leer));
     }
 
     // Auf jedem Papier, das der Druckdialog anbietet, überdeckt kein Wort ein anderes: weder

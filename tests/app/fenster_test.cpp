@@ -369,6 +369,12 @@ class FensterTest : public QObject {
                             Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(fenster->findChild<QPushButton*>("weiterF"), &zweiter);
         QVERIFY(fenster->findChild<QLabel*>("MittelZ")->text().startsWith(" 1) "));
+        // Außerhalb des Spiels (Anleitung, Qts Dialoge) zählt auch der zweite Klick.
+        QPushButton fremd;
+        QSignalSpy geklickt(&fremd, &QPushButton::clicked);
+        QApplication::sendEvent(&fremd, &zweiter);
+        QTest::mouseRelease(&fremd, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(geklickt.size(), 1);
         eingabe()->clearFocus();
         QTest::keyPress(fenster.get(), Qt::Key_Shift);
         QCOMPARE(fenster->findChild<QLabel*>("MittelZ")->text().left(3), QString("2) "));
