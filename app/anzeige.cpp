@@ -48,10 +48,10 @@ QFont spielSchrift() {
 
 namespace {
 // Die Wiederholungen eines gehaltenen Returns gingen sonst über das eben erschienene Urteil
-// hinweg weiter und wählten die Vorgabe des nächsten Dialogs. Nach einem Klick auf "Prüfen!"
-// steht "Weiter" an derselben Stelle, und der zweite Klick träfe es ebenso.
-// Nur im Spielfenster und in den Spieldialogen: In der Anleitung und in Qts Datei- und
-// Druckdialogen zählt jeder Klick und jede Wiederholung (weitersuchen, Ordner zurück).
+// hinweg weiter und wählten die Vorgabe des nächsten Dialogs; nach einem Klick auf "Prüfen!"
+// steht "Weiter" an derselben Stelle, und der zweite Klick träfe es ebenso. Das gilt nur im
+// Spielfenster und in den Spieldialogen: In der Anleitung und in Qts Datei- und Druckdialogen
+// zählt jeder Klick und jede Wiederholung (weitersuchen, Ordner zurück).
 class EinmalJeDruck final : public QObject {
   public:
     using QObject::QObject;
