@@ -13,13 +13,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextImageFormat>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <memory>
 
 // Die Ressourcen liegen in einer statischen Bibliothek; Q_INIT_RESOURCE geht nur außerhalb
 // jedes Namensraums.
@@ -240,13 +245,41 @@ void Anleitungsfenster::suchleisteSchliessen() {
     text_->setFocus();
 }
 
+void emojiAlsBild(QTextDocument& dokument) {
+    const QString emoji = QStringLiteral("\U0001F914");
+    const QString name = QStringLiteral("numora:emoji");
+    // 109 Pixel: die Größe, in der die Farb-Emoji-Schrift ihre Bilder mitbringt.
+    QImage bild(128, 128, QImage::Format_ARGB32_Premultiplied);
+    bild.fill(Qt::transparent);
+    {
+        QPainter maler(&bild);
+        QFont schrift = dokument.defaultFont();
+        schrift.setPixelSize(109);
+        maler.setFont(schrift);
+        maler.drawText(bild.rect(), Qt::AlignCenter, emoji);
+    }
+    dokument.addResource(QTextDocument::ImageResource, QUrl(name), bild);
+    for (QTextCursor c = dokument.find(emoji); !c.isNull(); c = dokument.find(emoji, c)) {
+        const qreal hoehe = QFontMetricsF(c.charFormat().font()).ascent();
+        QTextImageFormat format;
+        format.setName(name);
+        format.setWidth(hoehe);
+        format.setHeight(hoehe);
+        c.insertImage(format);
+    }
+}
+
 void Anleitungsfenster::drucken() {
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setDocName(QStringLiteral("Numora – Anleitung"));
     QPrintDialog dialog(&drucker, this);
     dialog.setWindowTitle(QStringLiteral("Anleitung drucken"));
     if (dialog.exec() == QDialog::Accepted) {
-        text_->print(&drucker);
+        // Die Farb-Emoji-Schrift zeichnen die Drucksysteme (Ghostscript, poppler) nicht: Auf
+        // Papier fehlte das 🤔. Gedruckt wird eine Kopie, in der es ein Bild ist.
+        const std::unique_ptr<QTextDocument> papier(text_->document()->clone());
+        emojiAlsBild(*papier);
+        papier->print(&drucker);
         if (const auto meldung = druckAbgewiesen(drucker)) {
             QMessageBox::warning(this, QStringLiteral("Anleitung drucken"), *meldung);
         }

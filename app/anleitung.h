@@ -6,6 +6,10 @@
 class QLabel;
 class QLineEdit;
 class QTextBrowser;
+class QTextDocument;
+
+// Ersetzt jedes 🤔 im Dokument durch ein Bild davon, damit es auch gedruckt erscheint.
+void emojiAlsBild(QTextDocument& dokument);
 
 // Die eingebaute Anleitung in einem eigenen, nicht modalen Fenster: Inhaltsverzeichnis mit
 // Sprungmarken, Suche (Strg+F, F3) und Druck (Strg+P).

@@ -17,6 +17,7 @@
 #include <QTextCursor>
 #include <QTextTable>
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -158,6 +159,22 @@ class AnleitungTest : public QObject {
             }
         }
         QApplication::setPalette(vorher);
+    }
+
+    // Ghostscript und poppler zeichnen die Farb-Emoji-Schrift nicht; gedruckt wird ein Bild.
+    void druckKopieZeigtDasEmojiAlsBild() {
+        Anleitungsfenster fenster;
+        const std::unique_ptr<QTextDocument> papier(fenster.text()->document()->clone());
+        const QString emoji = QStringLiteral("\U0001F914");
+        const auto vorher = papier->toPlainText().count(emoji);
+        QVERIFY(vorher > 0);
+        emojiAlsBild(*papier);
+        QCOMPARE(papier->toPlainText().count(emoji), 0);
+        QCOMPARE(papier->toPlainText().count(QChar::ObjectReplacementCharacter), vorher);
+        QVERIFY(
+            !papier->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("numora:emoji")))
+                 .value<QImage>()
+                 .isNull());
     }
 
     void foto() {
