@@ -9,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPdfWriter>
@@ -16,8 +17,11 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStyle>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -41,6 +45,21 @@ QTextOption::WrapMode umbruch(const QString& text) {
         laengstes = std::max(laengstes, jetzt);
     }
     return laengstes > 1000 ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+}
+
+// Eine umbrochene Zeile setzt auf Papier dort fort, wo ihr Text beginnt: nach den Blanks am
+// Anfang und nach einer Marke wie "  Richtig:        ", sonst stünde sie am linken Rand.
+void haengendEinziehen(QTextDocument& dokument, qreal blank) {
+    static const QRegularExpression einzug(QStringLiteral("^ *(?:[^ :][^:]*:  +(?=\\S))?"));
+    for (QTextBlock b = dokument.begin(); b.isValid(); b = b.next()) {
+        const qsizetype n = einzug.match(b.text()).capturedLength();
+        if (n > 0) {
+            QTextBlockFormat format = b.blockFormat();
+            format.setLeftMargin(static_cast<qreal>(n) * blank);
+            format.setTextIndent(-static_cast<qreal>(n) * blank);
+            QTextCursor(b).setBlockFormat(format);
+        }
+    }
 }
 
 } // namespace
@@ -155,6 +174,8 @@ void durchsichtSetzen(const QString& text, QPagedPaintDevice& geraet) {
     option.setWrapMode(umbruch(text));
     dokument.setDefaultTextOption(option);
     dokument.setPlainText(text);
+    haengendEinziehen(dokument,
+                      QFontMetricsF(dokument.defaultFont(), &geraet).horizontalAdvance(u' '));
     dokument.print(&geraet);
 }
 

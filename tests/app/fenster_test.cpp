@@ -26,6 +26,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
@@ -450,6 +451,20 @@ class FensterTest : public QObject {
         const QString gelesen = QString::fromUtf8(pdf.readAllStandardOutput());
         QVERIFY2(gelesen.contains("Fehler der Runde von ANNA am") && gelesen.contains("Frage 8"),
                  qPrintable(gelesen));
+    }
+
+    // Auf Papier setzt eine umbrochene Zeile unter ihrem Text fort, nicht am linken Rand.
+    void umbrocheneZeilenBehaltenIhrenEinzug() {
+        QTemporaryDir tmp;
+        const QString lang = QStringLiteral("wort ").repeated(40);
+        QVERIFY(!durchsichtSpeichern("Frage 1\n    " + lang + "\n  Richtig:        " + lang,
+                                     tmp.filePath("e.pdf")));
+        QProcess pdf;
+        pdf.start(PDFTOTEXT, {"-layout", tmp.filePath("e.pdf"), "-"});
+        QVERIFY(pdf.waitForFinished());
+        const QStringList zeilen = QString::fromUtf8(pdf.readAllStandardOutput()).split('\n');
+        QVERIFY(zeilen.filter("wort").size() > 2);
+        QVERIFY(zeilen.filter(QRegularExpression("^wort")).isEmpty());
     }
 
     void jederMenuebefehlErreichtSeinenBefehl() {
