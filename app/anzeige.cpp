@@ -198,6 +198,19 @@ QSize ganzerText(const QPlainTextEdit& feld, const QString& text, int hoechstens
     return {breite + rand + m.averageCharWidth(), zeilen * hoehe + rand + 1};
 }
 
+QRect nutzbarerBereich(const QRect& bildschirm, const QRect& verfuegbar, const QString& plattform) {
+    // So hoch wie die Leiste von KDE Plasma, großzügig; GNOMEs obere Leiste ist niedriger.
+    constexpr int leiste = 48;
+    if (verfuegbar != bildschirm || !plattform.startsWith(QLatin1String("wayland"))) {
+        return verfuegbar;
+    }
+    return verfuegbar.adjusted(0, 0, 0, -leiste);
+}
+
+QRect nutzbarerBereich(const QScreen& s) {
+    return nutzbarerBereich(s.geometry(), s.availableGeometry(), QGuiApplication::platformName());
+}
+
 namespace {
 const QScreen* bildschirmVon(const QWidget* bezug) {
     return bezug != nullptr ? bezug->screen() : QGuiApplication::primaryScreen();
@@ -208,11 +221,11 @@ QSize freieFlaeche(const QWidget* bezug) {
     // Großzügig geschätzt: Rahmen und Titelleiste zeichnet der Fenstermanager außerhalb.
     constexpr int fensterRahmen = 60;
     const QScreen* s = bildschirmVon(bezug);
-    return s != nullptr ? s->availableGeometry().size() - QSize(fensterRahmen, fensterRahmen)
+    return s != nullptr ? nutzbarerBereich(*s).size() - QSize(fensterRahmen, fensterRahmen)
                         : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 QSize aufDenBildschirm(QSize wunsch, const QWidget* bezug) {
     const QScreen* s = bildschirmVon(bezug);
-    return s != nullptr ? wunsch.boundedTo(s->availableGeometry().size() * 9 / 10) : wunsch;
+    return s != nullptr ? wunsch.boundedTo(nutzbarerBereich(*s).size() * 9 / 10) : wunsch;
 }

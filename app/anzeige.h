@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <QPixmap>
+#include <QRect>
 #include <QSize>
 #include <QStandardPaths>
 #include <QString>
@@ -22,6 +23,7 @@ void spielSchriftFamilieSetzen(const QString& familie);
 class QAbstractButton;
 class QDialog;
 class QPlainTextEdit;
+class QScreen;
 class QWidget;
 
 // Ein Knopf, dessen Titel eine Ziffer ist (die Levels), wird auch mit ihrer Taste gedrückt: Wer
@@ -50,6 +52,12 @@ void lesefeld(QPlainTextEdit& feld);
 // die längste Zeile, höchstens hoechstens Punkte; breitere Zeilen brechen um wie in lesefeld.
 QSize ganzerText(const QPlainTextEdit& feld, const QString& text,
                  int hoechstens = std::numeric_limits<int>::max());
+
+// Der Teil des Bildschirms, den Fenster nutzen können. Unter Wayland erfährt das Programm nicht,
+// wo die Leisten des Desktops liegen (verfügbar ist dort der ganze Bildschirm); dann geht eine
+// geschätzte Leiste ab, sonst ragte ein Fenster, das gerade noch zu passen scheint, unter sie.
+QRect nutzbarerBereich(const QRect& bildschirm, const QRect& verfuegbar, const QString& plattform);
+QRect nutzbarerBereich(const QScreen& s);
 
 // Die freie Fläche des Bildschirms, auf dem bezug liegt (ohne bezug: des ersten Bildschirms),
 // weniger Rahmen und Titelleiste, die der Fenstermanager um ein Fenster legt.

@@ -52,7 +52,7 @@ Hauptfenster::Hauptfenster(numora::Dateiablage& ablage, QWidget* eltern)
     // ihn. Der Schließknopf wirkt wie Beenden (closeEvent), damit nichts ungefragt verloren geht.
     // Auf einem noch kleineren Bildschirm (etwa 1366 × 768 bei 175 %) rückt das Fenster enger
     // zusammen, statt über den Rand zu ragen.
-    const QSize frei = screen()->availableGeometry().size() - rahmen;
+    const QSize frei = nutzbarerBereich(*screen()).size() - rahmen;
     setMinimumSize(kleinste.boundedTo(frei));
     // Die Kopfzeile soll das Fenster nicht verbreitern; ihre Texte passen in die kleinste Breite.
     ui_->KopfZ->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);

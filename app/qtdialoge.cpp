@@ -80,7 +80,7 @@ class Meldung final : public QMessageBox {
                       noetig.expandedTo(QSize(std::min(breite, frei.width()), 0)));
             neu.moveCenter(*mitte_);
             if (const QScreen* s = screen()) {
-                const QRect bild = s->availableGeometry();
+                const QRect bild = nutzbarerBereich(*s);
                 neu.moveTo(std::clamp(neu.x(), bild.x(), bild.x() + frei.width() - neu.width()),
                            std::clamp(neu.y(), bild.y(),
                                       std::max(bild.y(), bild.y() + frei.height() - neu.height())));

@@ -4,6 +4,7 @@
 // selbst prüfen die Tests in tests/game.
 
 #include "anleitung.h"
+#include "anzeige.h"
 #include "arbeitsblattdialog.h"
 #include "core/themen.h"
 #include "farben.h"
@@ -188,6 +189,15 @@ class FensterTest : public QObject {
         QSignalSpy ende(fenster.get(), &Hauptfenster::beendet);
         QVERIFY(!fenster->close());
         QCOMPARE(ende.count(), 1);
+    }
+
+    // Unter Wayland ist der ganze Bildschirm verfügbar: Das Fenster ragte sonst auf 1366 × 768
+    // samt Ade-Knopf unter die Leiste von GNOME (32) oder KDE (44).
+    void leisteUnterWayland() {
+        const QRect ganz(0, 0, 1366, 768), ohneLeiste(0, 32, 1366, 736);
+        QVERIFY(nutzbarerBereich(ganz, ganz, QStringLiteral("wayland")).height() <= 768 - 44);
+        QCOMPARE(nutzbarerBereich(ganz, ganz, QStringLiteral("xcb")), ganz);
+        QCOMPARE(nutzbarerBereich(ganz, ohneLeiste, QStringLiteral("wayland")), ohneLeiste);
     }
 
     // Escape und Schließen wählen die harmlose Wahl, wo es eine gibt, sonst tun sie nichts;
