@@ -69,6 +69,7 @@ int main(int argc, char** argv) {
         Hauptfenster fenster(ablage);
         fenster.verlaufSetzen(verlauf ? &*verlauf : nullptr);
         QObject::connect(&fenster, &Hauptfenster::beendet, &app, [] { QApplication::exit(0); });
+        beiSignalSichern(fenster, [&fenster] { fenster.steuerung().sofortSichern(); });
         fenster.show();
         // Für die Startzeitmessung: beenden, sobald das erste Bild gezeichnet ist, und dann die
         // Uhrzeit melden.

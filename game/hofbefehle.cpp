@@ -109,6 +109,20 @@ bool ViewController::speichern() {
     if (r != ja) {
         return true;
     }
+    const HofDatei::Schreiben w = hofSchreiben();
+    if (!w.ok) {
+        auswahl(w.meldung + "\n Numora bleibt offen, damit die Ergebnisse dieses Spiels nicht "
+                            "verloren gehen.",
+                {"hab ich verstanden", ""});
+        return false;
+    }
+    if (!w.meldung.empty()) {
+        meldung(w.meldung);
+    }
+    return true;
+}
+
+HofDatei::Schreiben ViewController::hofSchreiben() {
     // Ein zweites Numora-Fenster kann die Datei seit dem Start ersetzt haben: Ihr jetziger
     // Inhalt bleibt, die Änderungen dieses Spiels kommen dazu. Eine fehlende, leere oder
     // beschädigte Datei stammt von keinem Fenster; dann gilt der Stand dieses Fensters (und
@@ -121,12 +135,9 @@ bool ViewController::speichern() {
     } else {
         stand = hof_;
     }
-    const HofDatei::Schreiben w = datei_.schreiben(stringCode(alleHallen2String(stand)));
+    HofDatei::Schreiben w = datei_.schreiben(stringCode(alleHallen2String(stand)));
     if (!w.ok) {
-        auswahl(w.meldung + "\n Numora bleibt offen, damit die Ergebnisse dieses Spiels nicht "
-                            "verloren gehen.",
-                {"hab ich verstanden", ""});
-        return false;
+        return w;
     }
     // Gespeichert ist der Stand der Datei samt diesem Spiel. Bleibt Numora danach offen (der
     // Verlauf kann das Beenden noch aufhalten), trüge ein zweites Speichern sonst dieselben
@@ -134,10 +145,14 @@ bool ViewController::speichern() {
     hof_ = std::move(stand);
     hof_.aenderungen.clear();
     hof_.hfdatenChanged = false;
-    if (!w.meldung.empty()) {
-        meldung(w.meldung);
+    return w;
+}
+
+void ViewController::sofortSichern() {
+    if (hof_.hfdatenChanged) {
+        hofSchreiben();
     }
-    return true;
+    ungespeichertNachholen();
 }
 
 } // namespace numora

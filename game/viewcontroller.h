@@ -52,6 +52,10 @@ class ViewController {
     void undTschuess();
     // true, wenn das Programm nun endet; sonst bleibt der Spieler (wichtig fürs Abmelden).
     bool quit();
+    // Das Programm wird von außen beendet (Abmelden ohne Sitzungsverwaltung, Herunterfahren,
+    // kill): Fragen geht nicht mehr. Gesichert wird, was "Ja" auf die Frage beim Beenden
+    // sicherte, und der Verlauf bekommt die Runden, die ihm noch fehlen.
+    void sofortSichern();
     void testB();
     void prepareHofZeigen(std::int64_t thema);
     void prepareHofNeu(std::int64_t thema);
@@ -129,6 +133,8 @@ class ViewController {
     void laden();
     // Falsch nur, wenn das Schreiben misslang.
     bool speichern();
+    // Schreibt die Datei samt den Änderungen dieses Spiels, ohne zu fragen oder zu melden.
+    HofDatei::Schreiben hofSchreiben();
 
     Bildschirm& bildschirm_;
     Dialoge& dialoge_;

@@ -115,6 +115,22 @@ TEST(Datei, ErgebnisseEinesAnderenFenstersBleiben) {
     }
 }
 
+// Von außen beendet (Abmelden, kill): Die Runde kommt ohne Frage in die Datei, und nur einmal.
+TEST(Datei, SofortSichernSpeichertOhneFrage) {
+    Spiel s;
+    s.vc.viewDidLoad();
+    s.vc.sofortSichern();
+    EXPECT_EQ(s.ablage.dateien.count(hofPfad), 0u);
+    s.spieleRunde();
+    const std::size_t dialoge = s.fenster.gezeigt.size();
+    s.vc.sofortSichern();
+    s.vc.sofortSichern();
+    EXPECT_EQ(s.fenster.gezeigt.size(), dialoge);
+    const std::string& jetzt = s.ablage.dateien.at(hofPfad);
+    EXPECT_NE(jetzt.find(anna), std::string::npos);
+    EXPECT_EQ(jetzt.find(anna), jetzt.rfind(anna));
+}
+
 // Was sich nicht lesen ließ, ginge beim Speichern verloren: Es bleibt als Sicherung.
 TEST(Datei, UnvollstaendigeDateiWirdVorDemErstenSpeichernGesichert) {
     const std::string zweite = ordner + "Hfdaten-Sicherung-2.nmr";
