@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "abbruch.h"
 #include "core/zufall.h"
 #include "hauptfenster.h"
 #include "piepton.h"
@@ -69,7 +70,7 @@ int main(int argc, char** argv) {
         Hauptfenster fenster(ablage);
         fenster.verlaufSetzen(verlauf ? &*verlauf : nullptr);
         QObject::connect(&fenster, &Hauptfenster::beendet, &app, [] { QApplication::exit(0); });
-        beiSignalSichern(fenster, [&fenster] { fenster.steuerung().sofortSichern(); });
+        beimAbbruchSichern(fenster, [&fenster] { fenster.steuerung().sofortSichern(); });
         fenster.show();
         // Für die Startzeitmessung: beenden, sobald das erste Bild gezeichnet ist, und dann die
         // Uhrzeit melden.

@@ -10,25 +10,11 @@
 #include <QLocale>
 #include <QPainter>
 #include <QProxyStyle>
-#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QTranslator>
 #include <QWidget>
-#include <csignal>
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
-#include <vector>
 
 namespace {
-
-// Ein Signal darf fast nichts tun: Es schreibt seine Nummer hierhin, die Ereignisschleife liest.
-int signalRohr[2] = {-1, -1};
-
-extern "C" void signalAufschreiben(int nummer) {
-    const auto byte = static_cast<unsigned char>(nummer);
-    [[maybe_unused]] const ssize_t geschrieben = ::write(signalRohr[1], &byte, 1);
-}
 
 // Das Bild für den Überlauf der Menüleiste (»), erst gezeichnet, wenn die Leiste überläuft.
 class Ueberlaufbild final : public QIconEngine {
@@ -110,42 +96,4 @@ std::filesystem::path verlaufsDatei() {
         return {};
     }
     return std::filesystem::path(ordner.toStdString()) / "verlauf.sqlite";
-}
-
-void beiSignalSichern(QObject& eltern, std::function<void()> sichern) {
-    if (::pipe2(signalRohr, O_CLOEXEC | O_NONBLOCK) != 0) {
-        return;
-    }
-    auto* melder = new QSocketNotifier(signalRohr[0], QSocketNotifier::Read, &eltern);
-    QObject::connect(melder, &QSocketNotifier::activated, &eltern, [sichern = std::move(sichern)] {
-        unsigned char nummer = 0;
-        if (::read(signalRohr[0], &nummer, 1) != 1) {
-            return;
-        }
-        sichern();
-        // Und nun das Ende, das das Signal ohne Sicherung gebracht hätte.
-        std::fflush(nullptr);
-        std::signal(nummer, SIG_DFL);
-        std::raise(nummer);
-    });
-    std::vector<int> abgefangen;
-    struct sigaction handlung = {};
-    handlung.sa_handler = signalAufschreiben;
-    sigemptyset(&handlung.sa_mask);
-    handlung.sa_flags = SA_RESTART;
-    for (const int nummer : {SIGTERM, SIGHUP, SIGINT}) {
-        // Ein übergangenes Signal (nohup) bleibt übergangen.
-        struct sigaction bisher = {};
-        if (::sigaction(nummer, nullptr, &bisher) == 0 && bisher.sa_handler != SIG_IGN &&
-            ::sigaction(nummer, &handlung, nullptr) == 0) {
-            abgefangen.push_back(nummer);
-        }
-    }
-    // Ohne Fenster wirkt ein Signal wieder wie immer; sonst wartete es auf eine Schleife, die
-    // nicht mehr läuft.
-    QObject::connect(melder, &QObject::destroyed, [abgefangen] {
-        for (const int nummer : abgefangen) {
-            std::signal(nummer, SIG_DFL);
-        }
-    });
 }

@@ -3,6 +3,7 @@
 // Spiellogik ankommen, und ob Screenreader und jede Palette es zugänglich machen. Den Ablauf
 // selbst prüfen die Tests in tests/game.
 
+#include "abbruch.h"
 #include "anleitung.h"
 #include "anzeige.h"
 #include "arbeitsblattdialog.h"
@@ -37,6 +38,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QThread>
 #include <QTimer>
 #include <algorithm>
 #include <atomic>
@@ -44,6 +46,8 @@
 #include <deque>
 #include <functional>
 #include <future>
+#include <memory>
+#include <thread>
 #include <tuple>
 #include <utility>
 
@@ -461,6 +465,20 @@ class FensterTest : public QObject {
         const QString gelesen = QString::fromUtf8(pdf.readAllStandardOutput());
         QVERIFY2(gelesen.contains("Fehler der Runde von ANNA am") && gelesen.contains("Frage 8"),
                  qPrintable(gelesen));
+    }
+
+    // Endet der Wayland-Compositor (Abmelden), sagt Qt es aus seinem Thread und beendet Numora
+    // gleich danach: Vorher wird einmal gesichert, im Hauptthread, wo das Spiel läuft.
+    void abbruchSichertEinmalImHauptthread() {
+        std::vector<QThread*> gesichert;
+        auto eltern = std::make_unique<QObject>();
+        beimAbbruchSichern(*eltern, [&] { gesichert.push_back(QThread::currentThread()); });
+        const char* abbruch = "The Wayland connection broke. Did the Wayland compositor die?";
+        std::thread wayland([abbruch] { qWarning("%s", abbruch); });
+        QTRY_COMPARE(gesichert.size(), 1u);
+        wayland.join();
+        qWarning("%s", abbruch);
+        QCOMPARE(gesichert, std::vector<QThread*>{QThread::currentThread()});
     }
 
     // Auf Papier setzt eine umbrochene Zeile unter ihrem Text fort, nicht am linken Rand.
