@@ -14,11 +14,14 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSessionManager>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTextBlock>
 #include <QTimer>
 #include <algorithm>
@@ -35,6 +38,24 @@ const QSize kleinste(800, 480);
 const QSize rahmen(16, 48);
 constexpr int rechteSpalte = 230;
 constexpr int knopfHoehe = 34;
+
+// Die Breite, in der das Eingabefeld seinen Hinweis ungekürzt zeigt: Text, Rahmen und die
+// 2 Punkte Innenrand je Seite, die QLineEdit dem Text lässt. Gekürzt wird wie dort mit
+// elidedText; dessen Maß weicht bei manchen Größen um einen Punkt von horizontalAdvance ab.
+int hinweisBreite(const QLineEdit& feld) {
+    QStyleOptionFrame option;
+    option.initFrom(&feld);
+    option.lineWidth = feld.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &feld);
+    const QMargins rand = feld.textMargins();
+    const QFontMetrics fm(feld.font());
+    const QString hinweis = feld.placeholderText();
+    int breit = fm.horizontalAdvance(hinweis);
+    while (fm.elidedText(hinweis, Qt::ElideRight, breit) != hinweis) {
+        ++breit;
+    }
+    const QSize text(breit + 4 + rand.left() + rand.right(), fm.height());
+    return feld.style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, &feld).width();
+}
 
 } // namespace
 
@@ -72,12 +93,7 @@ Hauptfenster::Hauptfenster(numora::Dateiablage& ablage, QWidget* eltern)
                                                          ui_->EingabeF, ui_->spielerName}) {
         feld->setFont(schrift);
     }
-    for (QWidget* spalte :
-         std::initializer_list<QWidget*>{ui_->EingabeF, ui_->fertigF, ui_->weiterF, ui_->fehlerF,
-                                         ui_->warumF, ui_->adeF, ui_->spielerName}) {
-        spalte->setFixedWidth(rechteSpalte);
-        spalte->setMinimumHeight(knopfHoehe);
-    }
+    spalteBemessen();
 
     // Ausgangslage vor der ersten Eingabe
     ui_->fertigF->setText(QStringLiteral("Wer spielt?"));
@@ -233,6 +249,23 @@ void Hauptfenster::fortschrittZeigen() {
     fortschritt_->zeigen(fortschrittFuer_);
 }
 
+// Gewohnt ist die rechte Spalte 230 Punkte breit; mit großer Desktopschrift so breit wie der
+// längste Knopftitel oder der Hinweis im Eingabefeld, statt sie abzuschneiden. Sie wächst nur,
+// damit die Knöpfe während einer Runde nicht hin und her springen.
+void Hauptfenster::spalteBemessen() {
+    int breite =
+        std::max({rechteSpalte, ui_->fertigF->minimumWidth(), hinweisBreite(*ui_->EingabeF)});
+    for (QPushButton* k : {ui_->fertigF, ui_->weiterF, ui_->fehlerF, ui_->warumF, ui_->adeF}) {
+        breite = std::max(breite, k->sizeHint().width());
+    }
+    for (QWidget* spalte :
+         std::initializer_list<QWidget*>{ui_->EingabeF, ui_->fertigF, ui_->weiterF, ui_->fehlerF,
+                                         ui_->warumF, ui_->adeF, ui_->spielerName}) {
+        spalte->setFixedWidth(breite);
+        spalte->setMinimumHeight(knopfHoehe);
+    }
+}
+
 QPushButton* Hauptfenster::knopf(numora::Knopf k) const {
     switch (k) {
     case numora::Knopf::fertigF:
@@ -289,6 +322,7 @@ void Hauptfenster::knopfTitel(numora::Knopf k, const std::string& titel) {
     // Der Warum-Knopf behält sein Tastenkürzel Alt+W.
     if (k != numora::Knopf::warumF) {
         knopf(k)->setText(QString::fromStdString(titel));
+        spalteBemessen();
     }
 }
 void Hauptfenster::knopfSichtbar(numora::Knopf k, bool ja) {

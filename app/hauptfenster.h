@@ -79,6 +79,7 @@ class Hauptfenster final : public QMainWindow,
         };
     }
     QPushButton* knopf(numora::Knopf k) const;
+    void spalteBemessen();
 
     std::unique_ptr<Ui::Hauptfenster> ui_;
     Piepton ton_;

@@ -16,6 +16,7 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -42,6 +43,17 @@ constexpr int hoechsteRichtige = 8;
 
 QString text(const std::string& s) {
     return QString::fromStdString(s);
+}
+
+// Der Abstand der Striche einer Achse über `spanne` (vom ersten zum letzten Strich): ab
+// `kleinster` verdoppelt, bis jede Beschriftung (`groesse` in Achsenrichtung) Platz hat. Sonst
+// kürzt Qt Charts sie zu "…" (große Schrift, kleiner Bildschirm); es lässt 4 Punkte um jede.
+qreal strichAbstand(qreal kleinster, qreal spanne, qreal groesse, qreal laenge) {
+    qreal abstand = kleinster;
+    while (abstand < spanne && (std::floor(spanne / abstand) + 1) * (groesse + 8) > laenge) {
+        abstand *= 2;
+    }
+    return abstand;
 }
 
 // Qt 6.4 meldet Hilfsmitteln jede neue aktuelle Zelle als Fokus, auch wenn die Tabelle ihn nicht
@@ -106,6 +118,8 @@ class Fortschrittsfenster final : public QWidget, public Fortschrittsanzeige {
         lesefeld(*fehler_);
         fehler_->setLineWrapMode(QPlainTextEdit::NoWrap); // die Spalte ist schmaler als der Text
         fehler_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        // Umbrechen lässt der Kurve Platz, auch bei großer Schrift.
+        fehlerTitel_->setWordWrap(true);
         auto* fehlerSpalte = new QWidget(this);
         auto* fehlerLayout = new QVBoxLayout(fehlerSpalte);
         fehlerLayout->setContentsMargins(0, 0, 0, 0);
@@ -280,7 +294,9 @@ class Fortschrittsfenster final : public QWidget, public Fortschrittsanzeige {
         x->setRange(1 - rand, n + rand);
         x->setTickType(QValueAxis::TicksDynamic);
         x->setTickAnchor(1);
-        x->setTickInterval(std::max<qreal>(1, std::ceil((n - 1) / 10)));
+        // Höchstens zehn Striche auf der Rundenachse, und nur so viele, wie Beschriftungen passen.
+        const qreal rundenAbstand = std::max<qreal>(1, std::ceil((n - 1) / 10));
+        x->setTickInterval(rundenAbstand);
         x->setLabelFormat(QStringLiteral("%d"));
         x->setTitleText(text(k.achse));
         auto* y = new QValueAxis(chart);
@@ -294,6 +310,16 @@ class Fortschrittsfenster final : public QWidget, public Fortschrittsanzeige {
         chart->addAxis(y, Qt::AlignLeft);
         linie->attachAxis(x);
         linie->attachAxis(y);
+        connect(chart, &QChart::plotAreaChanged, chart,
+                [x, y, n, rundenAbstand](const QRectF& flaeche) {
+                    x->setTickInterval(strichAbstand(
+                        rundenAbstand, n - 1,
+                        QFontMetricsF(x->labelsFont()).horizontalAdvance(QString::number(n)),
+                        flaeche.width()));
+                    y->setTickInterval(strichAbstand(1, hoechsteRichtige,
+                                                     QFontMetricsF(y->labelsFont()).height(),
+                                                     flaeche.height()));
+                });
         // Die Kurve hat für Screenreader keine Punkte; sie lesen die Werte aus der Beschreibung.
         kurve_->setAccessibleDescription(k.inWorten.empty() ? QStringLiteral("Keine Runde gewählt.")
                                                             : text(k.titel) + QStringLiteral(". ") +

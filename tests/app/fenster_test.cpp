@@ -240,6 +240,15 @@ class FensterTest : public QObject {
         escape();
         aktion("undTschuess");
         QVERIFY(!blieb && knoepfe.size() == 4);
+        // Bei noch größerer Schrift wird die rechte Spalte breiter, statt Knopftitel
+        // abzuschneiden, und das Fenster passt weiter auf 1024 × 600.
+        gross.setPointSize(24);
+        QApplication::setFont(gross);
+        neuesFenster();
+        for (const auto* k : fenster->centralWidget()->findChildren<QPushButton*>()) {
+            QVERIFY2(k->width() >= k->sizeHint().width(), qPrintable(k->text()));
+        }
+        QVERIFY(fenster->minimumWidth() <= 1024 - 16);
     }
 
     // Ein Tondienst, der nicht antwortet, hält das Fenster nicht auf: Bis der Klang bereit ist,

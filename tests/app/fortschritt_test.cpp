@@ -8,12 +8,15 @@
 #include "verlaufsdatei.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QChartView>
 #include <QComboBox>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLibrary>
 #include <QLineSeries>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTableWidget>
 #include <QTest>
@@ -39,6 +42,17 @@ class FortschrittTest : public QObject {
         const auto serien = teil<QChartView>(a, "kurve")->chart()->series();
         return serien.size() == 1 ? qobject_cast<QLineSeries*>(serien[0])->points()
                                   : QList<QPointF>{};
+    }
+
+    // Titel und Zahlen der Kurve, wie sie dastehen (zu lang: mit "…" gekürzt).
+    QStringList kurvenTexte(Fortschrittsanzeige& a) {
+        QStringList texte;
+        for (const auto* i : teil<QChartView>(a, "kurve")->scene()->items()) {
+            if (const auto* t = dynamic_cast<const QGraphicsTextItem*>(i); t && t->isVisible()) {
+                texte << t->toPlainText();
+            }
+        }
+        return texte;
     }
 
   private slots:
@@ -111,6 +125,16 @@ class FortschrittTest : public QObject {
         QCOMPARE(teil<QLabel>(a, "fortschrittZustand")->text(),
                  QStringLiteral("Von CARLA ist noch keine Runde gespeichert."));
         QVERIFY(kurve(a).isEmpty());
+
+        // Mit großer Schrift auf kleinem Bildschirm stehen an den Achsen weniger Zahlen, aber
+        // keine ist gekürzt.
+        QApplication::setFont(QFont(QApplication::font().family(), 22));
+        a.fenster()->resize(800, 560);
+        a.zeigen("ANNA");
+        QApplication::processEvents(); // legt die neue Kurve an
+        QTRY_VERIFY2(kurvenTexte(a).filter(QRegularExpression("^\\d+$")).size() > 3 &&
+                         kurvenTexte(a).filter(QRegularExpression("^\\d*(\\.\\.\\.|…)$")).isEmpty(),
+                     qPrintable(kurvenTexte(a).join(" | ")));
     }
 
     // Ohne das Datenbankmodul (neben diesem Test liegt keines) spielt das Spiel ohne Verlauf
