@@ -227,8 +227,9 @@ class Fortschrittsfenster final : public QWidget, public Fortschrittsanzeige {
                 juengste = r;
             }
         }
-        // Die letzte Spalte füllt den Rest; nach ihrem Inhalt bemessen, ließe sie rechts Leere.
-        for (int s = 0; s + 1 < tabelle_->columnCount(); ++s) {
+        // Die letzte Spalte füllt den Rest, wird aber nie schmaler als ihr Inhalt (große Schrift
+        // auf kleinem Bildschirm: dann rollt die Tabelle seitlich).
+        for (int s = 0; s < tabelle_->columnCount(); ++s) {
             tabelle_->resizeColumnToContents(s);
         }
         if (!zeilen_.empty()) {
