@@ -229,3 +229,33 @@ QSize aufDenBildschirm(QSize wunsch, const QWidget* bezug) {
     const QScreen* s = bildschirmVon(bezug);
     return s != nullptr ? wunsch.boundedTo(nutzbarerBereich(*s).size() * 9 / 10) : wunsch;
 }
+
+QPoint mittigIn(QSize groesse, const QRect& ueber, const QRect& bereich, const QMargins& rahmen) {
+    QRect r(QPoint(), groesse);
+    r.moveCenter(ueber.center());
+    const QRect innen = bereich.marginsRemoved(rahmen);
+    // Erst an die rechte und untere Kante, dann an die linke und obere: die gewinnt.
+    return {std::max(innen.left(), std::min(r.left(), innen.right() + 1 - r.width())),
+            std::max(innen.top(), std::min(r.top(), innen.bottom() + 1 - r.height()))};
+}
+
+void zumHauptfenster(QWidget& fenster) {
+    const QWidget* haupt =
+        fenster.parentWidget() != nullptr ? fenster.parentWidget()->window() : nullptr;
+    QScreen* s = haupt != nullptr ? haupt->screen() : nullptr;
+    if (s == nullptr || fenster.isVisible() ||
+        (fenster.testAttribute(Qt::WA_Moved) && fenster.screen() == s)) {
+        return;
+    }
+    // Den Rahmen kennt das gezeigte Hauptfenster; das Nebenfenster bekommt denselben.
+    const QRect aussen = haupt->frameGeometry();
+    const QRect innen = haupt->geometry();
+    const QMargins rahmen(innen.left() - aussen.left(), innen.top() - aussen.top(),
+                          aussen.right() - innen.right(), aussen.bottom() - innen.bottom());
+    const QRect bereich = nutzbarerBereich(*s);
+    fenster.resize(fenster.size().boundedTo(bereich.size() * 9 / 10));
+    fenster.setScreen(s);
+    // move() meint bei einem Fenster die Ecke samt Rahmen.
+    fenster.move(mittigIn(fenster.size(), innen, bereich, rahmen) -
+                 QPoint(rahmen.left(), rahmen.top()));
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QMargins>
 #include <QPixmap>
 #include <QRect>
 #include <QSize>
@@ -66,6 +67,17 @@ QSize freieFlaeche(const QWidget* bezug);
 // Die Wunschgröße eines Nebenfensters, auf kleinen Bildschirmen höchstens neun Zehntel der
 // freien Fläche des Bildschirms, auf dem bezug liegt (ohne bezug: des ersten Bildschirms).
 QSize aufDenBildschirm(QSize wunsch, const QWidget* bezug);
+
+// Die linke obere Ecke des Inhalts eines Fensters der Größe groesse: mittig über ueber und samt
+// rahmen (Titelleiste des Fenstermanagers) ganz in bereich; ist es zu groß, bleibt die Titelleiste
+// sichtbar.
+QPoint mittigIn(QSize groesse, const QRect& ueber, const QRect& bereich, const QMargins& rahmen);
+
+// Vor dem Zeigen eines Nebenfensters, das kein Dialog ist: beim ersten Mal und wenn das
+// Hauptfenster inzwischen auf einem anderen Bildschirm liegt, mittig über das Hauptfenster auf
+// dessen Bildschirm, in einer Größe für diesen. Sonst setzt es der Fenstermanager, wohin er will
+// (openbox etwa auf den ersten Bildschirm), und es ragt dort womöglich über den Rand.
+void zumHauptfenster(QWidget& fenster);
 
 // Im Fenster besitzer und in den Spieldialogen, solange besitzer lebt: Ein gehaltenes Return
 // zählt einmal, und der zweite Klick eines Doppelklicks auf einen Knopf zählt nicht.

@@ -158,6 +158,7 @@ class Fortschrittsfenster final : public QWidget, public Fortschrittsanzeige {
     void zeigen(const std::string& spieler) override {
         exportHinweis_.clear();
         namenLaden(spieler);
+        zumHauptfenster(*this);
         show();
         raise();
         activateWindow();

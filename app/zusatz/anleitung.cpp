@@ -3,6 +3,8 @@
 
 #include "anleitung.h"
 
+#include "anzeige.h"
+
 #include <QPointer>
 
 // Das Fenster entsteht beim ersten Aufruf, gehört dann eltern und wird bei jedem weiteren
@@ -12,6 +14,7 @@ extern "C" Q_DECL_EXPORT void numoraAnleitungZeigen(QWidget* eltern) {
     if (fenster.isNull()) {
         fenster = new Anleitungsfenster(eltern);
     }
+    zumHauptfenster(*fenster);
     fenster->show();
     fenster->raise();
     fenster->activateWindow();

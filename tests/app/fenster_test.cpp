@@ -204,6 +204,16 @@ class FensterTest : public QObject {
         QCOMPARE(nutzbarerBereich(ganz, ohneLeiste, QStringLiteral("wayland")), ohneLeiste);
     }
 
+    // Beamer rechts neben dem Laptop: Das Nebenfenster liegt ganz auf dem Bildschirm des
+    // Hauptfensters, auch wenn dieses über den Rand ragt; zu groß bleibt die Titelleiste sichtbar.
+    void mittigAufDemBildschirm() {
+        const QRect beamer(1366, 0, 1920, 1080);
+        const QMargins rahmen(1, 20, 1, 5);
+        QCOMPARE(mittigIn({860, 720}, {1600, 120, 1346, 708}, beamer, rahmen), QPoint(1843, 114));
+        QCOMPARE(mittigIn({860, 720}, {700, 120, 1346, 708}, beamer, rahmen), QPoint(1367, 114));
+        QCOMPARE(mittigIn({2000, 1200}, {1600, 0, 900, 500}, beamer, rahmen), QPoint(1367, 20));
+    }
+
     // Escape und Schließen wählen die harmlose Wahl, wo es eine gibt, sonst tun sie nichts;
     // Return drückt den ersten Knopf. Knöpfe ohne Titel fehlen. Danach ist der Fokus wieder
     // im Eingabefeld.
