@@ -2,14 +2,15 @@
 #include "abbruch.h"
 
 #include <QCoreApplication>
-#include <QSemaphore>
 #include <QSocketNotifier>
 #include <QThread>
 #include <atomic>
+#include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
-#include <memory>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -20,37 +21,42 @@ namespace {
 int signalRohr[2] = {-1, -1};
 
 extern "C" void signalAufschreiben(int nummer) {
+    const int fehler = errno;
     const auto byte = static_cast<unsigned char>(nummer);
     [[maybe_unused]] const ssize_t geschrieben = ::write(signalRohr[1], &byte, 1);
+    errno = fehler;
 }
 
-// Nur im Hauptthread benutzt; andere Threads sehen nur, ob es etwas zu sichern gibt.
+// Nur im Hauptthread benutzt; andere Threads sehen nur den Zustand.
 std::function<void()> abbruchSichern;
-std::atomic<bool> sichernMoeglich = false;
+enum Zustand : int { nichts, bereit, sichert };
+std::atomic<int> zustand = nichts;
 QtMessageHandler bisherigeAusgabe = nullptr;
 
 void sofortSichern() {
-    if (sichernMoeglich.exchange(false)) {
+    int erwartet = bereit;
+    if (zustand.compare_exchange_strong(erwartet, sichert)) {
         std::exchange(abbruchSichern, nullptr)();
+        zustand = nichts;
     }
 }
 
 // Bricht die Verbindung zum Wayland-Compositor ab (so endet unter GNOME das Abmelden), sagt Qt
-// das mit einer Warnung aus seinem Wayland-Thread und beendet Numora gleich danach (_exit).
-// Der Thread wartet darum, bis der Hauptthread, in dem das Spiel läuft, gesichert hat; hängt
-// der, nicht länger als drei Sekunden.
+// das mit einer Warnung und beendet Numora gleich danach (_exit). Die Warnung kommt je nach
+// Qt-Version aus dem Hauptthread oder aus Qts Wayland-Thread; der wartet dann, bis der
+// Hauptthread, in dem das Spiel läuft, gesichert hat (auch eine schon laufende Sicherung nach
+// einem Signal), hängt der, nicht länger als drei Sekunden.
 void meldungLesen(QtMsgType art, const QMessageLogContext& ort, const QString& text) {
-    if (art == QtWarningMsg && sichernMoeglich &&
+    if (art == QtWarningMsg && zustand != nichts &&
         text.startsWith(QLatin1String("The Wayland connection"))) {
         if (QThread::currentThread() == QCoreApplication::instance()->thread()) {
             sofortSichern();
         } else {
-            auto fertig = std::make_shared<QSemaphore>();
-            QMetaObject::invokeMethod(QCoreApplication::instance(), [fertig] {
-                sofortSichern();
-                fertig->release();
-            });
-            fertig->tryAcquire(1, 3000);
+            QMetaObject::invokeMethod(QCoreApplication::instance(), [] { sofortSichern(); });
+            const auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+            while (zustand != nichts && std::chrono::steady_clock::now() < ende) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            }
         }
     }
     bisherigeAusgabe(art, ort, text);
@@ -60,7 +66,7 @@ void meldungLesen(QtMsgType art, const QMessageLogContext& ort, const QString& t
 
 void beimAbbruchSichern(QObject& eltern, std::function<void()> sichern) {
     abbruchSichern = std::move(sichern);
-    sichernMoeglich = true;
+    zustand = bereit;
     if (bisherigeAusgabe == nullptr) {
         bisherigeAusgabe = qInstallMessageHandler(meldungLesen);
     }
@@ -95,10 +101,13 @@ void beimAbbruchSichern(QObject& eltern, std::function<void()> sichern) {
     // Ohne Fenster wirkt ein Signal wieder wie immer; sonst wartete es auf eine Schleife, die
     // nicht mehr läuft. Und es gibt nichts mehr zu sichern.
     QObject::connect(melder, &QObject::destroyed, [abgefangen] {
-        sichernMoeglich = false;
+        zustand = nichts;
         abbruchSichern = nullptr;
         for (const int nummer : abgefangen) {
             std::signal(nummer, SIG_DFL);
+        }
+        for (int& ende : signalRohr) {
+            ::close(std::exchange(ende, -1));
         }
     });
 }

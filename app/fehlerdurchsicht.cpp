@@ -49,14 +49,17 @@ QTextOption::WrapMode umbruch(const QString& text) {
 
 // Eine umbrochene Zeile setzt auf Papier dort fort, wo ihr Text beginnt: nach den Blanks am
 // Anfang und nach einer Marke wie "  Richtig:        ", sonst stünde sie am linken Rand.
-void haengendEinziehen(QTextDocument& dokument, qreal blank) {
+// Höchstens um hoechstens: Eine Eingabe mit vielen Blanks vorn rückte ihren Text sonst über
+// den Rand der Seite, und er fehlte auf Papier.
+void haengendEinziehen(QTextDocument& dokument, qreal blank, qreal hoechstens) {
     static const QRegularExpression einzug(QStringLiteral("^ *(?:[^ :][^:]*:  +(?=\\S))?"));
     for (QTextBlock b = dokument.begin(); b.isValid(); b = b.next()) {
         const qsizetype n = einzug.match(b.text()).capturedLength();
         if (n > 0) {
+            const qreal breite = std::min(static_cast<qreal>(n) * blank, hoechstens);
             QTextBlockFormat format = b.blockFormat();
-            format.setLeftMargin(static_cast<qreal>(n) * blank);
-            format.setTextIndent(-static_cast<qreal>(n) * blank);
+            format.setLeftMargin(breite);
+            format.setTextIndent(-breite);
             QTextCursor(b).setBlockFormat(format);
         }
     }
@@ -174,8 +177,10 @@ void durchsichtSetzen(const QString& text, QPagedPaintDevice& geraet) {
     option.setWrapMode(umbruch(text));
     dokument.setDefaultTextOption(option);
     dokument.setPlainText(text);
+    // Die Einheiten des Dokuments sind beim Druck Punkte des Geräts.
     haengendEinziehen(dokument,
-                      QFontMetricsF(dokument.defaultFont(), &geraet).horizontalAdvance(u' '));
+                      QFontMetricsF(dokument.defaultFont(), &geraet).horizontalAdvance(u' '),
+                      geraet.width() / 2.0);
     dokument.print(&geraet);
 }
 

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <string>
 
 int main(int argc, char** argv) {
     // Vor QApplication, damit --version auch ohne grafische Anzeige antwortet.
@@ -70,7 +71,11 @@ int main(int argc, char** argv) {
         Hauptfenster fenster(ablage);
         fenster.verlaufSetzen(verlauf ? &*verlauf : nullptr);
         QObject::connect(&fenster, &Hauptfenster::beendet, &app, [] { QApplication::exit(0); });
-        beimAbbruchSichern(fenster, [&fenster] { fenster.steuerung().sofortSichern(); });
+        beimAbbruchSichern(fenster, [&fenster] {
+            if (const std::string grund = fenster.steuerung().sofortSichern(); !grund.empty()) {
+                std::fprintf(stderr, "numora: %s\n", grund.c_str());
+            }
+        });
         fenster.show();
         // Für die Startzeitmessung: beenden, sobald das erste Bild gezeichnet ist, und dann die
         // Uhrzeit melden.

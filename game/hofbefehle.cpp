@@ -148,11 +148,17 @@ HofDatei::Schreiben ViewController::hofSchreiben() {
     return w;
 }
 
-void ViewController::sofortSichern() {
+std::string ViewController::sofortSichern() {
+    std::string grund;
     if (hof_.hfdatenChanged) {
-        hofSchreiben();
+        if (HofDatei::Schreiben w = hofSchreiben(); !w.ok) {
+            grund = std::move(w.meldung);
+        }
     }
-    ungespeichertNachholen();
+    if (const std::string verlauf = ungespeichertNachholen(); !verlauf.empty()) {
+        grund += (grund.empty() ? "" : "\n") + verlauf;
+    }
+    return grund;
 }
 
 } // namespace numora

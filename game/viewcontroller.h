@@ -54,8 +54,9 @@ class ViewController {
     bool quit();
     // Das Programm wird von außen beendet (Abmelden ohne Sitzungsverwaltung, Herunterfahren,
     // kill): Fragen geht nicht mehr. Gesichert wird, was "Ja" auf die Frage beim Beenden
-    // sicherte, und der Verlauf bekommt die Runden, die ihm noch fehlen.
-    void sofortSichern();
+    // sicherte, und der Verlauf bekommt die Runden, die ihm noch fehlen. Gibt zurück, was
+    // misslang (für die Ausgabe auf stderr), sonst nichts.
+    std::string sofortSichern();
     void testB();
     void prepareHofZeigen(std::int64_t thema);
     void prepareHofNeu(std::int64_t thema);

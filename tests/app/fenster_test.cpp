@@ -500,11 +500,13 @@ class FensterTest : public QObject {
         QCOMPARE(gesichert, std::vector<QThread*>{QThread::currentThread()});
     }
 
-    // Auf Papier setzt eine umbrochene Zeile unter ihrem Text fort, nicht am linken Rand.
+    // Auf Papier setzt eine umbrochene Zeile unter ihrem Text fort, nicht am linken Rand; eine
+    // Eingabe mit 150 Blanks vorn (das Feld nimmt 200 Zeichen) bleibt dabei auf der Seite.
     void umbrocheneZeilenBehaltenIhrenEinzug() {
         QTemporaryDir tmp;
         const QString lang = QStringLiteral("wort ").repeated(40);
-        QVERIFY(!durchsichtSpeichern("Frage 1\n    " + lang + "\n  Richtig:        " + lang,
+        QVERIFY(!durchsichtSpeichern("Frage 1\n    " + lang + "\n  Richtig:        " + lang +
+                                         "\n  Deine Antwort:  " + QString(150, u' ') + "25 " + lang,
                                      tmp.filePath("e.pdf")));
         QProcess pdf;
         pdf.start(PDFTOTEXT, {"-layout", tmp.filePath("e.pdf"), "-"});
@@ -512,6 +514,7 @@ class FensterTest : public QObject {
         const QStringList zeilen = QString::fromUtf8(pdf.readAllStandardOutput()).split('\n');
         QVERIFY(zeilen.filter("wort").size() > 2);
         QVERIFY(zeilen.filter(QRegularExpression("^wort")).isEmpty());
+        QVERIFY(!zeilen.filter(QRegularExpression("\\b25 wort")).isEmpty());
     }
 
     void jederMenuebefehlErreichtSeinenBefehl() {

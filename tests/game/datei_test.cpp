@@ -123,12 +123,18 @@ TEST(Datei, SofortSichernSpeichertOhneFrage) {
     EXPECT_EQ(s.ablage.dateien.count(hofPfad), 0u);
     s.spieleRunde();
     const std::size_t dialoge = s.fenster.gezeigt.size();
-    s.vc.sofortSichern();
-    s.vc.sofortSichern();
+    EXPECT_EQ(s.vc.sofortSichern(), "");
+    EXPECT_EQ(s.vc.sofortSichern(), "");
     EXPECT_EQ(s.fenster.gezeigt.size(), dialoge);
     const std::string& jetzt = s.ablage.dateien.at(hofPfad);
     EXPECT_NE(jetzt.find(anna), std::string::npos);
     EXPECT_EQ(jetzt.find(anna), jetzt.rfind(anna));
+    // Misslingt es, sagt der Rückgabewert warum (auf stderr, denn fragen geht nicht mehr).
+    Spiel voll;
+    voll.ablage.scheitert = {"schreiben"};
+    voll.vc.viewDidLoad();
+    voll.spieleRunde();
+    EXPECT_THAT(voll.vc.sofortSichern(), StartsWith("Schreiben der Datei"));
 }
 
 // Was sich nicht lesen ließ, ginge beim Speichern verloren: Es bleibt als Sicherung.
