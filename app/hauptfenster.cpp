@@ -322,7 +322,9 @@ void Hauptfenster::knopfTitel(numora::Knopf k, const std::string& titel) {
     // Der Warum-Knopf behält sein Tastenkürzel Alt+W.
     if (k != numora::Knopf::warumF) {
         knopf(k)->setText(QString::fromStdString(titel));
-        spalteBemessen();
+        if (knopf(k)->sizeHint().width() > knopf(k)->minimumWidth()) {
+            spalteBemessen();
+        }
     }
 }
 void Hauptfenster::knopfSichtbar(numora::Knopf k, bool ja) {
