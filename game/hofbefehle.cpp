@@ -62,7 +62,7 @@ void ViewController::hofBefehl(std::int64_t thema, bool loeschen) {
     }
     if (loeschen) {
         hof_.loescheHalle(thema, lv);
-        hof_.hfdatenChanged = true;
+        hofGeaendert();
     }
     zeigeHalle(thema, lv);
     if (loeschen) {
@@ -107,6 +107,7 @@ bool ViewController::speichern() {
         auswahl("Soll nach diesem Spiel die aktualisierte Datei mit HoF-Daten gespeichert werden. ",
                 {ja, "Lieber die Ergebnisse dieses Spiels nicht berücksichtigen."});
     if (r != ja) {
+        hofAbgelehnt_ = true;
         return true;
     }
     const HofDatei::Schreiben w = hofSchreiben();
@@ -150,7 +151,7 @@ HofDatei::Schreiben ViewController::hofSchreiben() {
 
 std::string ViewController::sofortSichern() {
     std::string grund;
-    if (hof_.hfdatenChanged) {
+    if (hof_.hfdatenChanged && !hofAbgelehnt_) {
         if (HofDatei::Schreiben w = hofSchreiben(); !w.ok) {
             grund = std::move(w.meldung);
         }

@@ -430,7 +430,7 @@ void ViewController::rundenBilanz() {
         const std::string name = stand_.aktName + " am " + datumZeitText(uhr().lokal()) + " Uhr ";
         neueZeile = Zeile{name, t, stand_.aktThema, stand_.aktLevel, n};
         hof_.einHallen2(*neueZeile);
-        hof_.hfdatenChanged = true;
+        hofGeaendert();
     }
     stand_.status = phase::abgeschlossen;
     if (stand_.uebung) {

@@ -136,6 +136,10 @@ class ViewController {
     bool speichern();
     // Schreibt die Datei samt den Änderungen dieses Spiels, ohne zu fragen oder zu melden.
     HofDatei::Schreiben hofSchreiben();
+    void hofGeaendert() {
+        hof_.hfdatenChanged = true;
+        hofAbgelehnt_ = false;
+    }
 
     Bildschirm& bildschirm_;
     Dialoge& dialoge_;
@@ -145,6 +149,9 @@ class ViewController {
     Spielstand stand_;
     HallOfFame hof_;
     std::string ladeHinweis_;
+    // "Lieber nicht" auf die Frage nach dem Speichern, und seither keine neue Änderung: Dann
+    // speichert auch ein Ende von außen die Hall of Fame nicht.
+    bool hofAbgelehnt_ = false;
     Verlauf* verlauf_ = nullptr;
     // Runden, die der Verlauf abwies (voller Datenträger, gesperrte Datei): Sie gehen erst
     // verloren, wenn auch der letzte Versuch beim Verlassen scheitert.

@@ -129,6 +129,16 @@ TEST(Datei, SofortSichernSpeichertOhneFrage) {
     const std::string& jetzt = s.ablage.dateien.at(hofPfad);
     EXPECT_NE(jetzt.find(anna), std::string::npos);
     EXPECT_EQ(jetzt.find(anna), jetzt.rfind(anna));
+    // "Lieber nicht" gilt, bis sich wieder etwas ändert.
+    Spiel nein;
+    nein.rundeUndEnde("Lieber die Ergebnisse dieses Spiels nicht berücksichtigen.");
+    nein.vc.sofortSichern();
+    EXPECT_EQ(nein.ablage.dateien.count(hofPfad), 0u);
+    nein.antworte({"Wieder die Themenauswahl anbieten"});
+    nein.tippe("");
+    nein.spieleRunde();
+    nein.vc.sofortSichern();
+    EXPECT_EQ(nein.ablage.dateien.count(hofPfad), 1u);
     // Misslingt es, sagt der Rückgabewert warum (auf stderr, denn fragen geht nicht mehr).
     Spiel voll;
     voll.ablage.scheitert = {"schreiben"};
