@@ -11,8 +11,10 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStandardPaths>
+#include <QStyleOptionMenuItem>
 #include <QTranslator>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 
@@ -61,6 +63,17 @@ class Startstil final : public QProxyStyle {
         const QPalette& farben = widget != nullptr ? widget->palette() : QApplication::palette();
         return QIcon(new Ueberlaufbild(farben.color(QPalette::Active, QPalette::ButtonText),
                                        farben.color(QPalette::Disabled, QPalette::ButtonText)));
+    }
+    // Zwischen Befehl und Tastenkürzel lässt Fusion feste 12 Punkte; mit großer Desktopschrift
+    // stießen sie aneinander ("Hilfe zu NumoraF1"). Der Abstand wächst darum mit der Schrift.
+    QSize sizeFromContents(ContentsType art, const QStyleOption* option, const QSize& groesse,
+                           const QWidget* widget) const override {
+        QSize s = QProxyStyle::sizeFromContents(art, option, groesse, widget);
+        const auto* eintrag = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (art == CT_MenuItem && eintrag != nullptr && eintrag->text.contains(u'\t')) {
+            s.rwidth() += std::max(0, 2 * (eintrag->fontMetrics.horizontalAdvance(u'M') - 12));
+        }
+        return s;
     }
 };
 
