@@ -252,10 +252,9 @@ void zumHauptfenster(QWidget& fenster) {
     const QRect innen = haupt->geometry();
     const QMargins rahmen(innen.left() - aussen.left(), innen.top() - aussen.top(),
                           aussen.right() - innen.right(), aussen.bottom() - innen.bottom());
-    const QRect bereich = nutzbarerBereich(*s);
-    fenster.resize(fenster.size().boundedTo(bereich.size() * 9 / 10));
+    fenster.resize(aufDenBildschirm(fenster.size(), haupt));
     fenster.setScreen(s);
     // move() meint bei einem Fenster die Ecke samt Rahmen.
-    fenster.move(mittigIn(fenster.size(), innen, bereich, rahmen) -
+    fenster.move(mittigIn(fenster.size(), innen, nutzbarerBereich(*s), rahmen) -
                  QPoint(rahmen.left(), rahmen.top()));
 }

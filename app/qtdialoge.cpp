@@ -80,10 +80,11 @@ class Meldung final : public QMessageBox {
                       noetig.expandedTo(QSize(std::min(breite, frei.width()), 0)));
             neu.moveCenter(*mitte_);
             if (const QScreen* s = screen()) {
+                // Was freieFlaeche für Rahmen und Titelleiste abzieht, bleibt rechts und unten.
                 const QRect bild = nutzbarerBereich(*s);
-                neu.moveTo(std::clamp(neu.x(), bild.x(), bild.x() + frei.width() - neu.width()),
-                           std::clamp(neu.y(), bild.y(),
-                                      std::max(bild.y(), bild.y() + frei.height() - neu.height())));
+                neu.moveTopLeft(mittigIn(
+                    neu.size(), neu, bild,
+                    QMargins(0, 0, bild.width() - frei.width(), bild.height() - frei.height())));
             }
             setFixedSize(neu.size());
             move(neu.topLeft());
