@@ -240,8 +240,9 @@ void Hauptfenster::fortschrittZeigen() {
         }
     }
     if (fortschritt_ == nullptr) {
-        dialoge_.waehle("Das Fenster „Mein Fortschritt“ fehlt in dieser Installation "
-                        "(libnumora_fortschritt).",
+        dialoge_.waehle(programmErsetzt() ? neustartNoetig().toStdString()
+                                          : "Das Fenster „Mein Fortschritt“ fehlt in dieser "
+                                            "Installation (libnumora_fortschritt).",
                         {"Hab ich gelesen"}, {.harmlos = "Hab ich gelesen"});
         return;
     }

@@ -5,8 +5,13 @@
 
 namespace {
 
-const std::string modulFehlt = "Dein Fortschritt wird nicht gespeichert. Das Modul "
+std::string modulFehlt() {
+    return programmErsetzt() ? "Dein Fortschritt wird nicht gespeichert: Numora wurde "
+                               "aktualisiert, während es lief. Beende Numora und starte es neu, "
+                               "dann wird er wieder gespeichert."
+                             : "Dein Fortschritt wird nicht gespeichert. Das Modul "
                                "libnumora_verlaufsdb fehlt in dieser Installation.";
+}
 
 } // namespace
 
@@ -18,8 +23,7 @@ numora::Verlauf* Verlaufsdatei::echt() {
     if (!versucht_) {
         versucht_ = true;
         using Fabrik = numora::Verlauf* (*)(const char*);
-        if (auto fabrik = reinterpret_cast<Fabrik>(
-                zusatzEinstieg("verlaufsdb", verlaufFabrik))) {
+        if (auto fabrik = reinterpret_cast<Fabrik>(zusatzEinstieg("verlaufsdb", verlaufFabrik))) {
             echt_.reset(fabrik(datei_.c_str()));
         }
     }
@@ -27,7 +31,7 @@ numora::Verlauf* Verlaufsdatei::echt() {
 }
 
 numora::Ergebnis Verlaufsdatei::rundeSpeichern(const numora::RundenEintrag& runde) {
-    return echt() ? echt_->rundeSpeichern(runde) : numora::Ergebnis{false, modulFehlt};
+    return echt() ? echt_->rundeSpeichern(runde) : numora::Ergebnis{false, modulFehlt()};
 }
 
 std::optional<std::int64_t> Verlaufsdatei::levelEmpfehlung(const std::string& spieler,
@@ -60,7 +64,7 @@ numora::Ergebnis
 Verlaufsdatei::rundenDurchgehen(const std::optional<std::string>& spieler, bool mitAntworten,
                                 const std::function<void(const numora::RundenEintrag&)>& je) {
     return echt() ? echt_->rundenDurchgehen(spieler, mitAntworten, je)
-                  : numora::Ergebnis{false, modulFehlt};
+                  : numora::Ergebnis{false, modulFehlt()};
 }
 
 std::optional<std::string> Verlaufsdatei::meldungFuerSpieler() {
@@ -71,5 +75,5 @@ std::optional<std::string> Verlaufsdatei::meldungFuerSpieler() {
         return std::nullopt;
     }
     gemeldet_ = true;
-    return modulFehlt;
+    return modulFehlt();
 }

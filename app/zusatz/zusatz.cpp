@@ -5,12 +5,38 @@
 #include <QDir>
 #include <QLibrary>
 #include <QMessageBox>
+#include <QString>
+#include <climits>
 #include <dlfcn.h>
+#include <map>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <unistd.h>
 
-QFunctionPointer zusatzEinstieg(const char* name, const char* einstieg) {
-    if (void* hier = dlsym(RTLD_DEFAULT, einstieg)) {
-        return reinterpret_cast<QFunctionPointer>(hier);
-    }
+bool verweisZielErsetzt(const char* verweis) {
+    char ziel[PATH_MAX];
+    const ssize_t n = readlink(verweis, ziel, sizeof ziel);
+    return n > 0 && std::string_view(ziel, static_cast<std::size_t>(n)).ends_with(" (deleted)");
+}
+
+bool programmErsetzt() {
+    return verweisZielErsetzt("/proc/self/exe");
+}
+
+QString neustartNoetig() {
+    return QStringLiteral("Numora wurde aktualisiert, während es lief. Dieser Teil geht erst "
+                          "wieder, wenn du Numora beendest und neu startest.");
+}
+
+namespace {
+
+// Was schon geladen ist, bleibt es bis zum Ende; darum gelten diese Einstiege auch nach einem
+// Update. Der Ton sucht seinen Einstieg in einem eigenen Thread.
+std::mutex gefundenSperre;
+std::map<std::string, QFunctionPointer> gefunden;
+
+QFunctionPointer ausDemModul(const char* name, const char* einstieg) {
     // Im Bauordner liegen die Module neben dem Programm; installiert dort, wohin CMake sie legt
     // (der Weg vom Programmordner aus kommt beim Bau mit, etwa ../lib/x86_64-linux-gnu/numora).
     const QString datei = QStringLiteral("libnumora_") + QLatin1String(name);
@@ -25,16 +51,29 @@ QFunctionPointer zusatzEinstieg(const char* name, const char* einstieg) {
     return nullptr;
 }
 
-namespace {
-
 void fehltMelden(const char* name, QWidget* eltern) {
-    QMessageBox::warning(eltern, QStringLiteral("Numora"),
-                         QStringLiteral("Dieser Teil von Numora fehlt: Das Modul libnumora_%1.so "
-                                        "ist nicht installiert oder lässt sich nicht laden.")
-                             .arg(QLatin1String(name)));
+    QMessageBox::warning(
+        eltern, QStringLiteral("Numora"),
+        programmErsetzt() ? neustartNoetig()
+                          : QStringLiteral("Dieser Teil von Numora fehlt: Das Modul "
+                                           "libnumora_%1.so ist nicht installiert oder lässt sich "
+                                           "nicht laden.")
+                                .arg(QLatin1String(name)));
 }
 
 } // namespace
+
+QFunctionPointer zusatzEinstieg(const char* name, const char* einstieg) {
+    if (void* hier = dlsym(RTLD_DEFAULT, einstieg)) {
+        return reinterpret_cast<QFunctionPointer>(hier);
+    }
+    const std::lock_guard sperre(gefundenSperre);
+    QFunctionPointer& f = gefunden[einstieg];
+    if (f == nullptr && !programmErsetzt()) {
+        f = ausDemModul(name, einstieg);
+    }
+    return f;
+}
 
 void zusatzfensterZeigen(const char* name, const char* einstieg, QWidget* eltern) {
     using Zeigen = void (*)(QWidget*);

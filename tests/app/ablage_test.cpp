@@ -6,12 +6,14 @@
 #include "game/attrappen.h"
 #include "gast.h"
 #include "qtdateiablage.h"
+#include "zusatz/zusatz.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <sys/resource.h>
 #include <sys/socket.h>
@@ -182,6 +184,30 @@ class AblageTest : public QObject {
         qputenv("XDG_CONFIG_HOME", vorher[2]);
         QCOMPARE(datenOrdner, heim + "/.local/share/" + QCoreApplication::applicationName());
         QCOMPARE(QString::fromStdString(dokumenteOrdner.value_or("")), heim + "/Documents");
+    }
+
+    // Ein Update legt die neue Programmdatei über die alte (dpkg) oder löscht sie; das laufende
+    // Programm lädt dann keine Module mehr. Geprüft an einer offenen Datei statt am Programm.
+    void ersetzteDateiWirdErkannt_data() {
+        QTest::addColumn<QString>("update");
+        for (const char* fall : {"keines", "darübergelegt", "gelöscht"}) {
+            QTest::newRow(fall) << fall;
+        }
+    }
+    void ersetzteDateiWirdErkannt() {
+        QFETCH(QString, update);
+        schreibe(datei, anna);
+        QFile offen(datei);
+        QVERIFY(offen.open(QIODevice::ReadOnly));
+        if (update == "darübergelegt") {
+            schreibe(datei + ".neu", anna);
+            QVERIFY(std::rename(QFile::encodeName(datei + ".neu"), QFile::encodeName(datei)) == 0);
+        } else if (update == "gelöscht") {
+            QVERIFY(QFile::remove(datei));
+        }
+        const QByteArray verweis = "/proc/self/fd/" + QByteArray::number(offen.handle());
+        QCOMPARE(verweisZielErsetzt(verweis.constData()), update != "keines");
+        QVERIFY(!programmErsetzt());
     }
 };
 
