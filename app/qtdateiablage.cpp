@@ -106,6 +106,22 @@ std::string ziel(const std::string& pfad) {
                                                            : std::string();
 }
 
+// Manche Dateisysteme kennen keine Rechte je Datei (FAT oder exFAT über FUSE): Dort scheitert
+// fchmod, und jede Datei zeigt dieselben Rechte. Das genügt, solange die neue Datei niemandem
+// mehr erlaubt als die alte.
+bool rechteUebernehmen(int fd, mode_t rechte) {
+    if (rechte == 0 || ::fchmod(fd, rechte) == 0) {
+        return true;
+    }
+    const int nummer = errno;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && (info.st_mode & 07777 & ~rechte) == 0) {
+        return true;
+    }
+    errno = nummer;
+    return false;
+}
+
 // Legt pfad neu an (nie über eine vorhandene Datei), lässt fuellen(fd, fehler) hineinschreiben
 // und wartet mit fsync, bis alles auf dem Datenträger steht. Misslingt etwas, verschwindet die
 // Datei wieder. rechte 0 lässt die Vorgabe des Benutzers (umask).
@@ -115,8 +131,8 @@ template <typename F> Ergebnis neueDatei(const std::string& pfad, mode_t rechte,
         return {false, systemFehler(errno)};
     }
     std::string fehler;
-    if ((rechte == 0 || ::fchmod(d.fd(), rechte) == 0) && fuellen(d.fd(), fehler) &&
-        ::fsync(d.fd()) == 0 && d.schliessen()) {
+    if (rechteUebernehmen(d.fd(), rechte) && fuellen(d.fd(), fehler) && ::fsync(d.fd()) == 0 &&
+        d.schliessen()) {
         return {true, {}};
     }
     if (fehler.empty()) {

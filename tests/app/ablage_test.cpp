@@ -18,7 +18,19 @@
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/un.h>
+
+// Ersetzt fchmod im ganzen Test: so verhält sich ein Dateisystem ohne Rechte je Datei (FAT
+// über FUSE).
+bool ohneChmod = false;
+extern "C" int fchmod(int fd, mode_t rechte) {
+    if (ohneChmod) {
+        errno = ENOSYS;
+        return -1;
+    }
+    return static_cast<int>(::syscall(SYS_fchmod, fd, rechte));
+}
 
 namespace {
 
@@ -91,6 +103,30 @@ class AblageTest : public QObject {
                                                     datei.toStdString() +
                                                     " ist gescheitert, Error: Keine Berechtigung"));
         QCOMPARE(inhalt(datei), anna);
+    }
+
+    // Ohne fchmod wird trotzdem gespeichert, solange die neue Datei (umask 022: 0644) niemandem
+    // mehr erlaubt als die alte.
+    void ohneChmodNurOhneMehrRechte_data() {
+        QTest::addColumn<int>("rechte");
+        QTest::addColumn<bool>("gespeichert");
+        QTest::newRow("wie die neue") << 0644 << true;
+        QTest::newRow("weiter") << 0666 << true;
+        QTest::newRow("enger") << 0600 << false;
+    }
+    void ohneChmodNurOhneMehrRechte() {
+        QFETCH(int, rechte);
+        QFETCH(bool, gespeichert);
+        schreibe(datei, anna);
+        QVERIFY(::chmod(QFile::encodeName(datei), static_cast<mode_t>(rechte)) == 0);
+        const mode_t maske = ::umask(022);
+        Spiel s(ordner);
+        ohneChmod = true;
+        s.rundeUndEnde();
+        ohneChmod = false;
+        ::umask(maske);
+        QCOMPARE(inhalt(datei) != anna, gespeichert);
+        QCOMPARE(dateien(), QStringList{"Hfdaten.nmr"});
     }
 
     void unvollstaendigeDateiBleibtAlsHarterLink() {
