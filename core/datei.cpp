@@ -38,4 +38,13 @@ int ordnerSichern(const std::filesystem::path& datei) {
     return fehler;
 }
 
+std::optional<std::string> fatFremdesZeichen(std::string_view name) {
+    const std::size_t i = name.find_first_of("\"*:<>?\\|");
+    if (i == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return "Der Name enthält das Zeichen \"" + std::string(1, name[i]) +
+           "\", das USB-Sticks (FAT, exFAT) und Windows nicht erlauben.";
+}
+
 } // namespace numora

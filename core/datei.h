@@ -6,6 +6,9 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace numora {
 
@@ -17,5 +20,10 @@ bool allesSchreiben(int fd, const char* daten, std::size_t laenge, std::size_t& 
 // Der Fehler, sonst 0; ein Ordner, der sich nicht öffnen oder (EINVAL) gar nicht sichern lässt,
 // gilt nicht als Fehler.
 int ordnerSichern(const std::filesystem::path& datei);
+
+// Linux erlaubt im Dateinamen Zeichen wie ":" oder "?", FAT und exFAT (USB-Sticks) nicht; ihre
+// Treiber melden das als EINVAL, ENOENT oder EPERM. Enthält name ein solches Zeichen, der Satz,
+// der es nennt.
+std::optional<std::string> fatFremdesZeichen(std::string_view name);
 
 } // namespace numora

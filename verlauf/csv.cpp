@@ -129,7 +129,18 @@ class DateiPuffer final : public std::streambuf {
     int fehler_ = 0;
 };
 
-std::string systemGrund(int fehler, const std::filesystem::path& datei) {
+} // namespace
+
+std::string schreibGrund(int fehler, const std::filesystem::path& datei) {
+    const std::filesystem::path ordner = datei.has_parent_path() ? datei.parent_path() : ".";
+    std::error_code f;
+    const bool ordnerDa = std::filesystem::is_directory(ordner, f);
+    // Im vorhandenen, beschreibbaren Ordner scheitert so nur ein Name, den der Stick ablehnt.
+    if (const auto name = fatFremdesZeichen(datei.filename().string());
+        name && ordnerDa && ::access(ordner.c_str(), W_OK) == 0 &&
+        (fehler == EINVAL || fehler == ENOENT || fehler == EPERM || fehler == EACCES)) {
+        return *name;
+    }
     switch (fehler) {
     case ENOSPC:
     case EFBIG:
@@ -141,7 +152,14 @@ std::string systemGrund(int fehler, const std::filesystem::path& datei) {
         return "Numora darf dort nicht schreiben.";
     case ENOENT:
     case ENOTDIR:
-        return "Den Ordner " + datei.parent_path().string() + " gibt es nicht.";
+        if (!ordnerDa) {
+            return "Den Ordner " + ordner.string() + " gibt es nicht.";
+        }
+        [[fallthrough]];
+    case ENOTCONN:
+    case ENODEV:
+    case ENXIO:
+        return "Der Datenträger ist nicht mehr erreichbar; wurde er abgezogen?";
     case EISDIR:
         return "Unter diesem Namen liegt ein Ordner.";
     case EIO:
@@ -150,8 +168,6 @@ std::string systemGrund(int fehler, const std::filesystem::path& datei) {
         return "Das System meldet den Fehler " + std::to_string(fehler) + ".";
     }
 }
-
-} // namespace
 
 Ergebnis csvSchreiben(Verlauf& verlauf, std::ostream& aus,
                       const std::optional<std::string>& spieler, CsvArt art) {
@@ -232,11 +248,11 @@ Ergebnis csvDateiSchreiben(Verlauf& verlauf, const std::filesystem::path& datei,
             ziel.string() + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(zaehler++);
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) {
-            return {false, scheitern + systemGrund(errno, datei)};
+            return {false, scheitern + schreibGrund(errno, datei)};
         }
     }
     if (fd < 0) {
-        return {false, scheitern + systemGrund(EEXIST, datei)};
+        return {false, scheitern + schreibGrund(EEXIST, datei)};
     }
     if (ersetzt) {
         ::fchmod(fd, alt.st_mode & 07777);
@@ -257,14 +273,14 @@ Ergebnis csvDateiSchreiben(Verlauf& verlauf, const std::filesystem::path& datei,
     if (!e.ok || fehler != 0) {
         ::unlink(temp.c_str()); // nur die eigene halbe Datei
         // Ein Schreibfehler lässt auch csvSchreiben scheitern; sein Grund ist der genauere.
-        return {false, scheitern + (fehler != 0 ? systemGrund(fehler, datei) : e.meldung)};
+        return {false, scheitern + (fehler != 0 ? schreibGrund(fehler, datei) : e.meldung)};
     }
     // Damit auch der neue Name einen Stromausfall übersteht; scheitert das, ist der Export nicht
     // sicher, und ein zweiter Aufruf schadet nicht.
     if (const int ordnerFehler = ordnerSichern(ziel); ordnerFehler != 0) {
         return {false, "Die Datei " + datei.string() +
                            " ist ersetzt, aber nicht sicher auf dem Datenträger: " +
-                           systemGrund(ordnerFehler, datei)};
+                           schreibGrund(ordnerFehler, datei)};
     }
     return e;
 }

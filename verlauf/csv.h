@@ -29,4 +29,7 @@ Ergebnis csvSchreiben(Verlauf& verlauf, std::ostream& aus,
 Ergebnis csvDateiSchreiben(Verlauf& verlauf, const std::filesystem::path& datei,
                            const std::optional<std::string>& spieler, CsvArt art = CsvArt::runden);
 
+// Warum datei nicht geschrieben wurde, zur Fehlernummer fehler, in einem deutschen Satz.
+std::string schreibGrund(int fehler, const std::filesystem::path& datei);
+
 } // namespace numora

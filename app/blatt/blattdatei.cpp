@@ -2,6 +2,7 @@
 #include "blatt/blattdatei.h"
 
 #include "blatt/blattsatz.h"
+#include "core/datei.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,8 +12,9 @@
 
 namespace {
 
-// Der Grund in Worten, soweit er sich am Dateisystem ablesen lässt.
-QString schreibFehler(const QString& pfad) {
+// Der Grund in Worten, soweit er sich am Dateisystem ablesen lässt. anlegen: Schon das Anlegen
+// der Datei scheiterte, nicht erst das Schreiben.
+QString schreibFehler(const QString& pfad, bool anlegen = false) {
     const QFileInfo ziel(pfad);
     const QString ordner = QDir::toNativeSeparators(ziel.absolutePath());
     if (ziel.fileName().toUtf8().size() > 255) {
@@ -35,6 +37,11 @@ QString schreibFehler(const QString& pfad) {
     if (ziel.exists() && !ziel.isWritable()) {
         return QStringLiteral("Die Datei \"%1\" ist schreibgeschützt.").arg(pfad);
     }
+    if (anlegen) {
+        if (const auto name = numora::fatFremdesZeichen(ziel.fileName().toStdString())) {
+            return QString::fromStdString(*name);
+        }
+    }
     // Qts eigener Grund wäre englisch; übrig bleibt vor allem ein voller Datenträger.
     return QStringLiteral("Die Datei \"%1\" ließ sich nicht schreiben; ist der Datenträger voll?")
         .arg(pfad);
@@ -53,7 +60,7 @@ pdfSpeichern(const QString& pfad, const QString& titel,
     // oder eine Pipe (etwa /dev/null) wird nie durch eine Datei ersetzt.
     const QFileInfo ziel(pfad);
     if ((ziel.exists() && !ziel.isFile()) || !datei.open(QIODevice::WriteOnly)) {
-        return schreibFehler(pfad);
+        return schreibFehler(pfad, true);
     }
     std::optional<QString> fehler;
     {

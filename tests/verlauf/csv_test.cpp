@@ -4,6 +4,7 @@
 #include "verlauf/verlaufsdatenbank.h"
 #include "verlauftest.h"
 
+#include <cerrno>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -117,6 +118,23 @@ void mittenBeschaedigen(const fs::path& datei) {
     std::fstream f(datei, std::ios::in | std::ios::out | std::ios::binary);
     f.seekp((seite - 1) * groesse);
     f << std::string(static_cast<std::size_t>(groesse), '\xFF');
+}
+
+// Ein USB-Stick lehnt ":" oder "?" im Namen ab (EINVAL, ENOENT, EPERM je nach Treiber); ein
+// abgezogener meldet ENOTCONN oder verliert die halbe Datei (ENOENT).
+TEST(Csv, GrundNenntNamenOderAbgezogenenStick) {
+    TempOrdner t;
+    for (const auto& [fehler, datei, erwartet] :
+         std::vector<std::tuple<int, fs::path, std::string>>{
+             {EINVAL, t / "5a: Brüche.csv", "Zeichen \":\""},
+             {ENOENT, t / "Wer?.csv", "Zeichen \"?\""},
+             {EPERM, t / "a|b.csv", "Zeichen \"|\""},
+             {ENOENT, t / "fehlt" / "a:b.csv", "gibt es nicht"},
+             {ENOSPC, t / "a:b.csv", "kein Platz"},
+             {ENOENT, t / "ab.csv", "abgezogen"},
+             {ENOTCONN, t / "ab.csv", "abgezogen"}}) {
+        EXPECT_THAT(schreibGrund(fehler, datei), HasSubstr(erwartet)) << datei;
+    }
 }
 
 // Zeigt sich die Beschädigung erst mitten im Lesen, ist der Export gescheitert: nicht ein Teil
