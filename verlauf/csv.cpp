@@ -131,14 +131,15 @@ class DateiPuffer final : public std::streambuf {
 
 } // namespace
 
-std::string schreibGrund(int fehler, const std::filesystem::path& datei) {
+std::string schreibGrund(int fehler, const std::filesystem::path& datei, bool anlegen) {
     const std::filesystem::path ordner = datei.has_parent_path() ? datei.parent_path() : ".";
     std::error_code f;
     const bool ordnerDa = std::filesystem::is_directory(ordner, f);
     // Im vorhandenen, beschreibbaren Ordner scheitert so nur ein Name, den der Stick ablehnt.
+    // Später (Umbenennen im Ordner mit Sticky-Bit, Schreiben) liegt es nie am Namen.
     if (const auto name = fatFremdesZeichen(datei.filename().string());
-        name && ordnerDa && ::access(ordner.c_str(), W_OK) == 0 &&
-        (fehler == EINVAL || fehler == ENOENT || fehler == EPERM || fehler == EACCES)) {
+        anlegen && name && ordnerDa && ::access(ordner.c_str(), W_OK) == 0 &&
+        (fehler == EINVAL || fehler == ENOENT || fehler == EPERM)) {
         return *name;
     }
     switch (fehler) {
@@ -248,11 +249,12 @@ Ergebnis csvDateiSchreiben(Verlauf& verlauf, const std::filesystem::path& datei,
             ziel.string() + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(zaehler++);
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) {
-            return {false, scheitern + schreibGrund(errno, datei)};
+            // Angelegt wird im Ordner des Ziels, bei einem Verweis also nicht in dem von datei.
+            return {false, scheitern + schreibGrund(errno, ziel, true)};
         }
     }
     if (fd < 0) {
-        return {false, scheitern + schreibGrund(EEXIST, datei)};
+        return {false, scheitern + schreibGrund(EEXIST, ziel)};
     }
     if (ersetzt) {
         ::fchmod(fd, alt.st_mode & 07777);
@@ -273,14 +275,14 @@ Ergebnis csvDateiSchreiben(Verlauf& verlauf, const std::filesystem::path& datei,
     if (!e.ok || fehler != 0) {
         ::unlink(temp.c_str()); // nur die eigene halbe Datei
         // Ein Schreibfehler lässt auch csvSchreiben scheitern; sein Grund ist der genauere.
-        return {false, scheitern + (fehler != 0 ? schreibGrund(fehler, datei) : e.meldung)};
+        return {false, scheitern + (fehler != 0 ? schreibGrund(fehler, ziel) : e.meldung)};
     }
     // Damit auch der neue Name einen Stromausfall übersteht; scheitert das, ist der Export nicht
     // sicher, und ein zweiter Aufruf schadet nicht.
     if (const int ordnerFehler = ordnerSichern(ziel); ordnerFehler != 0) {
         return {false, "Die Datei " + datei.string() +
                            " ist ersetzt, aber nicht sicher auf dem Datenträger: " +
-                           schreibGrund(ordnerFehler, datei)};
+                           schreibGrund(ordnerFehler, ziel)};
     }
     return e;
 }

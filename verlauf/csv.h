@@ -29,7 +29,8 @@ Ergebnis csvSchreiben(Verlauf& verlauf, std::ostream& aus,
 Ergebnis csvDateiSchreiben(Verlauf& verlauf, const std::filesystem::path& datei,
                            const std::optional<std::string>& spieler, CsvArt art = CsvArt::runden);
 
-// Warum datei nicht geschrieben wurde, zur Fehlernummer fehler, in einem deutschen Satz.
-std::string schreibGrund(int fehler, const std::filesystem::path& datei);
+// Warum datei nicht geschrieben wurde, zur Fehlernummer fehler, in einem deutschen Satz. anlegen:
+// Schon das Anlegen der Datei scheiterte; nur dann kann es am Namen liegen.
+std::string schreibGrund(int fehler, const std::filesystem::path& datei, bool anlegen = false);
 
 } // namespace numora

@@ -32,9 +32,10 @@ QString neustartNoetig() {
 namespace {
 
 // Was schon geladen ist, bleibt es bis zum Ende; darum gelten diese Einstiege auch nach einem
-// Update. Der Ton sucht seinen Einstieg in einem eigenen Thread.
+// Update. Der Ton sucht seinen Einstieg in einem eigenen Thread; hängt der beim Beenden noch,
+// darf die Liste nicht unter ihm zerstört werden, darum wird sie nie freigegeben.
 std::mutex gefundenSperre;
-std::map<std::string, QFunctionPointer> gefunden;
+auto& gefunden = *new std::map<std::string, QFunctionPointer>;
 
 QFunctionPointer ausDemModul(const char* name, const char* einstieg) {
     // Im Bauordner liegen die Module neben dem Programm; installiert dort, wohin CMake sie legt

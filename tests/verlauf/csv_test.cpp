@@ -120,17 +120,19 @@ void mittenBeschaedigen(const fs::path& datei) {
     f << std::string(static_cast<std::size_t>(groesse), '\xFF');
 }
 
-// Ein USB-Stick lehnt ":" oder "?" im Namen ab (EINVAL, ENOENT, EPERM je nach Treiber); ein
-// abgezogener meldet ENOTCONN.
+// Ein USB-Stick lehnt ":" oder "?" im Namen schon beim Anlegen ab (EINVAL, ENOENT, EPERM je
+// nach Treiber); ein abgezogener meldet ENOTCONN. EPERM beim Umbenennen über die Datei eines
+// anderen in einem Ordner mit Sticky-Bit liegt nicht am Namen.
 TEST(Csv, GrundNenntNamenOderAbgezogenenStick) {
     TempOrdner t;
-    for (const auto& [fehler, datei, erwartet] :
-         std::vector<std::tuple<int, fs::path, std::string>>{
-             {EINVAL, t / "5a: Brüche.csv", "Zeichen \":\""},
-             {ENOENT, t / "fehlt" / "a:b.csv", "gibt es nicht"},
-             {ENOSPC, t / "a:b.csv", "kein Platz"},
-             {ENOTCONN, t / "ab.csv", "abgezogen"}}) {
-        EXPECT_THAT(schreibGrund(fehler, datei), HasSubstr(erwartet)) << datei;
+    for (const auto& [fehler, datei, anlegen, erwartet] :
+         std::vector<std::tuple<int, fs::path, bool, std::string>>{
+             {EINVAL, t / "5a: Brüche.csv", true, "Zeichen \":\""},
+             {ENOENT, t / "fehlt" / "a:b.csv", true, "gibt es nicht"},
+             {ENOSPC, t / "a:b.csv", true, "kein Platz"},
+             {EPERM, t / "a:b.csv", false, "darf dort nicht"},
+             {ENOTCONN, t / "ab.csv", false, "abgezogen"}}) {
+        EXPECT_THAT(schreibGrund(fehler, datei, anlegen), HasSubstr(erwartet)) << datei;
     }
 }
 
