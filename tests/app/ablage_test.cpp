@@ -58,8 +58,7 @@ class AblageTest : public QObject {
 
   private slots:
     void init() {
-        // Ohne root ließe ein schreibgeschützter Ordner des vorigen Tests sich nicht leeren.
-        ::chmod(QFile::encodeName(ordner), 0755);
+        ::chmod(QFile::encodeName(ordner), 0755); // ohne root sonst nicht zu leeren
         QVERIFY(QDir(tmp.path()).removeRecursively() && QDir().mkpath(tmp.path()));
         QFile::setPermissions(tmp.path(), QFileDevice::Permissions(0x7777)); // auch für nobody
     }

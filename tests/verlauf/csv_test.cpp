@@ -120,9 +120,8 @@ void mittenBeschaedigen(const fs::path& datei) {
     f << std::string(static_cast<std::size_t>(groesse), '\xFF');
 }
 
-// Ein USB-Stick lehnt ":" oder "?" im Namen schon beim Anlegen ab (EINVAL, ENOENT, EPERM je
-// nach Treiber); ein abgezogener meldet ENOTCONN. EPERM beim Umbenennen über die Datei eines
-// anderen in einem Ordner mit Sticky-Bit liegt nicht am Namen.
+// Ein USB-Stick lehnt ":" schon beim Anlegen ab, ein abgezogener meldet ENOTCONN; EPERM danach
+// (Umbenennen im Ordner mit Sticky-Bit) liegt nicht am Namen.
 TEST(Csv, GrundNenntNamenOderAbgezogenenStick) {
     TempOrdner t;
     for (const auto& [fehler, datei, anlegen, erwartet] :
