@@ -240,9 +240,10 @@ void Hauptfenster::fortschrittZeigen() {
         }
     }
     if (fortschritt_ == nullptr) {
-        dialoge_.waehle(programmErsetzt() ? neustartNoetig().toStdString()
-                                          : "Das Fenster „Mein Fortschritt“ fehlt in dieser "
-                                            "Installation (libnumora_fortschritt).",
+        dialoge_.waehle(modulNichtGeladen(QStringLiteral("Das Fenster „Mein Fortschritt“ fehlt in "
+                                                         "dieser Installation "
+                                                         "(libnumora_fortschritt)."))
+                            .toStdString(),
                         {"Hab ich gelesen"}, {.harmlos = "Hab ich gelesen"});
         return;
     }

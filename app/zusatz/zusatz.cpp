@@ -14,19 +14,18 @@
 #include <string_view>
 #include <unistd.h>
 
-bool verweisZielErsetzt(const char* verweis) {
+bool programmErsetzt() {
+    // dpkg legt die neue Datei über die alte; der Kernel hängt dann " (deleted)" an das Ziel.
     char ziel[PATH_MAX];
-    const ssize_t n = readlink(verweis, ziel, sizeof ziel);
+    const ssize_t n = readlink("/proc/self/exe", ziel, sizeof ziel);
     return n > 0 && std::string_view(ziel, static_cast<std::size_t>(n)).ends_with(" (deleted)");
 }
 
-bool programmErsetzt() {
-    return verweisZielErsetzt("/proc/self/exe");
-}
-
-QString neustartNoetig() {
-    return QStringLiteral("Numora wurde aktualisiert, während es lief. Dieser Teil geht erst "
-                          "wieder, wenn du Numora beendest und neu startest.");
+QString modulNichtGeladen(const QString& fehlt) {
+    return programmErsetzt()
+               ? QStringLiteral("Numora wurde aktualisiert, während es lief. Dieser Teil geht "
+                                "erst wieder, wenn du Numora beendest und neu startest.")
+               : fehlt;
 }
 
 namespace {
@@ -53,13 +52,11 @@ QFunctionPointer ausDemModul(const char* name, const char* einstieg) {
 }
 
 void fehltMelden(const char* name, QWidget* eltern) {
-    QMessageBox::warning(
-        eltern, QStringLiteral("Numora"),
-        programmErsetzt() ? neustartNoetig()
-                          : QStringLiteral("Dieser Teil von Numora fehlt: Das Modul "
-                                           "libnumora_%1.so ist nicht installiert oder lässt sich "
-                                           "nicht laden.")
-                                .arg(QLatin1String(name)));
+    QMessageBox::warning(eltern, QStringLiteral("Numora"),
+                         modulNichtGeladen(QStringLiteral("Dieser Teil von Numora fehlt: Das Modul "
+                                                          "libnumora_%1.so ist nicht installiert "
+                                                          "oder lässt sich nicht laden.")
+                                               .arg(QLatin1String(name))));
 }
 
 } // namespace

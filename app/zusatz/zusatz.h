@@ -13,22 +13,19 @@ class QWidget;
 // extern "C" void numora<Name>Zeigen(QWidget* eltern).
 
 // Der Einstieg des Moduls name oder nullptr. Liegt der Einstieg schon im Programm (die Tests
-// binden die Fenster direkt ein), gilt dieser.
-// Ist das Programm seit dem Start ersetzt (ein Update), lädt sie kein Modul mehr neu und gibt
-// nur noch Einstiege zurück, die schon gebraucht wurden.
+// binden die Fenster direkt ein), gilt dieser. Ist das Programm seit dem Start ersetzt (ein
+// Update), wird kein Modul mehr geladen; es gibt dann nur noch Einstiege, die schon gebraucht
+// wurden.
 QFunctionPointer zusatzEinstieg(const char* name, const char* einstieg);
-
-// Ob die Datei hinter einem Verweis wie /proc/self/exe gelöscht oder durch eine neue ersetzt
-// ist: Der Kernel hängt dann " (deleted)" an ihr Ziel.
-bool verweisZielErsetzt(const char* verweis);
 
 // Ob das laufende Programm ersetzt ist. Dann passen neue Module womöglich nicht mehr zu ihm: Ihre
 // Schnittstellen sind C++-Klassen, und eine geänderte brächte falsche Aufrufe, beim Verlauf
 // womöglich in die Datenbank.
 bool programmErsetzt();
 
-// Der Satz für einen Teil, der nach einem Update erst nach dem Neustart wieder geht.
-QString neustartNoetig();
+// Der Satz für einen Teil, dessen Modul nicht geladen wurde: nach einem Update die Bitte um einen
+// Neustart, sonst fehlt.
+QString modulNichtGeladen(const QString& fehlt);
 
 // Ruft den Einstieg void einstieg(QWidget* eltern) eines Fenstermoduls; fehlt das Modul, sagt
 // eine Meldung das.
