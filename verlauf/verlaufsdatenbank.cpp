@@ -131,6 +131,22 @@ bool istBeschaedigt(int code) {
     return (code & 0xff) == SQLITE_CORRUPT || (code & 0xff) == SQLITE_NOTADB;
 }
 
+// Ohne gemeinsamen Speicher (FAT über FUSE, manche Netzlaufwerke) kann SQLite die -shm nicht
+// anlegen, und mit WAL scheitert schon das erste Lesen.
+bool walMoeglich(SQLite::Database& db) {
+    try {
+        db.execAndGet("PRAGMA journal_mode = WAL");
+        db.execAndGet("PRAGMA user_version");
+        return true;
+    } catch (const SQLite::Exception& e) {
+        if (e.getExtendedErrorCode() == SQLITE_IOERR_SHMOPEN ||
+            e.getExtendedErrorCode() == SQLITE_IOERR_SHMMAP) {
+            return false;
+        }
+        throw;
+    }
+}
+
 bool ordnerBeschreibbar(const fs::path& datei) {
     const fs::path ordner = datei.has_parent_path() ? datei.parent_path() : fs::path(".");
     return ::faccessat(AT_FDCWD, ordner.c_str(), W_OK, AT_EACCESS) == 0;
@@ -238,12 +254,14 @@ Ergebnis Verlaufsdatenbank::verbinden() {
                         : unveraenderlich ? SQLite::OPEN_READONLY | SQLite::OPEN_URI
                                           : SQLite::OPEN_READONLY;
     const std::string name = unveraenderlich ? alsUri(datei_) + "?immutable=1" : datei_.string();
-    v_ = std::make_unique<Verbindung>(
-        Verbindung{SQLite::Database(name, flaggen, static_cast<int>(warten_.count()))});
-    SQLite::Database& db = v_->db;
-    db.exec("PRAGMA foreign_keys = ON");
+    const auto verbindungOeffnen = [&] {
+        v_ = std::make_unique<Verbindung>(
+            Verbindung{SQLite::Database(name, flaggen, static_cast<int>(warten_.count()))});
+        v_->db.exec("PRAGMA foreign_keys = ON");
+    };
+    verbindungOeffnen();
     if (!schreiben) {
-        if (db.execAndGet("PRAGMA user_version").getInt64() != schemaVersion) {
+        if (v_->db.execAndGet("PRAGMA user_version").getInt64() != schemaVersion) {
             return {false, "Die Datei " + datei_.string() +
                                " enthält keinen Verlauf, den dieses Numora lesen kann."};
         }
@@ -252,7 +270,19 @@ Ergebnis Verlaufsdatenbank::verbinden() {
     // WAL: Lesen wartet nicht auf Schreiben. FULL, weil NORMAL eine schon gemeldete Runde
     // erst beim nächsten Sicherungspunkt auf den Datenträger bringt: Ein Stromausfall bis dahin
     // kostete sie. Ein fsync je Runde fällt nicht ins Gewicht.
-    db.execAndGet("PRAGMA journal_mode = WAL");
+    if (!walMoeglich(v_->db)) {
+        // Dann gilt das Rücksprung-Journal. Eine schon auf WAL gestellte Datei lässt sich dafür
+        // nur exklusiv öffnen: So braucht SQLite keine -shm.
+        v_.reset();
+        {
+            SQLite::Database exklusiv(name, flaggen, static_cast<int>(warten_.count()));
+            exklusiv.exec("PRAGMA locking_mode = EXCLUSIVE");
+            exklusiv.execAndGet("PRAGMA journal_mode = DELETE");
+            exklusiv.execAndGet("PRAGMA user_version");
+        }
+        verbindungOeffnen();
+    }
+    SQLite::Database& db = v_->db;
     db.exec("PRAGMA synchronous = FULL");
     // Lesen andere Programme laufend mit, wächst das Protokoll über jeden Sicherungspunkt hinaus;
     // danach wird es wieder auf höchstens 4 MB gekürzt, statt groß liegen zu bleiben.
