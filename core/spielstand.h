@@ -37,9 +37,11 @@ struct Spielstand {
     std::string richtigeAntwort;
     std::int64_t aktuellesZeitkonto = 0;
     Uhr::Zeitpunkt startzeit = uhr().monoton();
-    // Die Antworten der laufenden Runde und wann sie begann.
+    // Die Antworten der laufenden Runde, wann sie begann und wann sie endete. Das Ende nennen
+    // Ruhmeshalle, Verlauf und "Fehler der Runde" gleich, damit ein Blatt zu seiner Zeile passt.
     std::vector<Antwortnotiz> antworten;
     Kalenderzeit rundenBeginn;
+    Kalenderzeit rundenEnde;
     // Die Runde übt nur die Fehler der vorigen: Sie kommt in keine Ruhmeshalle, ihre
     // Antworten werden aber genauso notiert.
     bool uebung = false;

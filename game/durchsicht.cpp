@@ -70,7 +70,7 @@ std::vector<std::size_t> fehlerStellen(const Spielstand& s) {
 
 std::string durchsichtText(const Spielstand& s) {
     std::string text = (s.uebung ? "Noch falsch nach der Übung von " : "Fehler der Runde von ") +
-                       s.aktName + " am " + datumZeitText(s.rundenBeginn) + " Uhr\n" +
+                       s.aktName + " am " + datumZeitText(s.rundenEnde) + " Uhr\n" +
                        themaUndLevel(s.aktThema, s.aktLevel) + ": " +
                        std::to_string(fehlerStellen(s).size()) + " von " +
                        std::to_string(s.aktuellesPaket.size()) + " Fragen " +

@@ -5,12 +5,12 @@
 
 namespace numora {
 
-RundenEintrag rundenEintrag(const Spielstand& stand, const Kalenderzeit& ende) {
+RundenEintrag rundenEintrag(const Spielstand& stand) {
     RundenEintrag r{stand.aktName,
                     stand.aktThema,
                     stand.aktLevel,
                     stand.rundenBeginn,
-                    ende,
+                    stand.rundenEnde,
                     stand.aktuellesZeitkonto,
                     stand.richtigBeantwortet,
                     stand.uebung,

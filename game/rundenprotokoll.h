@@ -11,6 +11,6 @@ namespace numora {
 // Jede Antwort aus stand.antworten mit Frage, richtiger Antwort und Erklärung der Karte
 // gleicher Nummer im laufenden Paket. Fragen kommen so in den Verlauf, wie der Spieler sie
 // sah: mit sichtbarem Kästchen statt des Lückenzeichens.
-RundenEintrag rundenEintrag(const Spielstand& stand, const Kalenderzeit& ende);
+RundenEintrag rundenEintrag(const Spielstand& stand);
 
 } // namespace numora

@@ -27,7 +27,7 @@ void ViewController::rundeAufzeichnen() {
     if (verlauf_ == nullptr) {
         return;
     }
-    ungespeichert_.push_back(rundenEintrag(stand_, uhr().lokal()));
+    ungespeichert_.push_back(rundenEintrag(stand_));
     ungespeichertNachholen();
     if (const auto satz = verlauf_->meldungFuerSpieler()) {
         meldung(*satz);

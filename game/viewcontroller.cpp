@@ -424,10 +424,12 @@ void ViewController::rundenBilanz() {
         "Von den 8 Fragen hat " + stand_.aktName + " " + anzahl + " richtig beantwortet.";
     const std::string satz2 = n < 1 ? "" : "Die benötigte Zeit betrug " + sekundenText(t) + ".";
     std::optional<Zeile> neueZeile;
+    stand_.rundenEnde = uhr().lokal();
     // Eine Übung kommt in keine Ruhmeshalle und ändert nichts an ihrer Datei.
     frageText(stand_.uebung ? uebungsBilanz(stand_) : "Auswertung\n\n" + satz1 + " " + satz2);
     if (n >= 1 && !stand_.uebung) {
-        const std::string name = stand_.aktName + " am " + datumZeitText(uhr().lokal()) + " Uhr ";
+        const std::string name =
+            stand_.aktName + " am " + datumZeitText(stand_.rundenEnde) + " Uhr ";
         neueZeile = Zeile{name, t, stand_.aktThema, stand_.aktLevel, n};
         hof_.einHallen2(*neueZeile);
         hofGeaendert();

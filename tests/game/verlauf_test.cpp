@@ -3,6 +3,7 @@
 // ein Scheitern hält das Spiel nicht auf, und der Level-Dialog nennt die Empfehlung.
 
 #include "attrappen.h"
+#include "game/durchsicht.h"
 #include "verlauf/verlaufsdatenbank.h"
 #include "verlauf/verlauftest.h"
 
@@ -59,6 +60,8 @@ TEST(SpielMitVerlauf, AusgewerteteRundeKommtMitAllenAntwortenInDieDatei) {
                      gelesen.push_back(r);
                  }).ok);
     EXPECT_EQ(gelesen, std::vector{erwartet});
+    // Das Blatt "Fehler der Runde" nennt dieselbe Zeit wie ihre Zeile in der Ruhmeshalle.
+    EXPECT_THAT(numora::durchsichtText(s.vc.stand()), testing::HasSubstr("3.7.2026  9:06 Uhr"));
     EXPECT_EQ(s.fenster.gezeigt.size(), 1u); // nur der Level-Dialog, keine Meldung
 }
 
