@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <fstream>
 #include <sqlite3.h>
 #include <system_error>
 #include <unistd.h>
@@ -147,6 +148,13 @@ bool walMoeglich(SQLite::Database& db) {
     }
 }
 
+// Im Kopf der Datei stehen an Stelle 18 und 19 die Versionen zum Schreiben und Lesen: 2 für WAL.
+bool walDatei(const fs::path& datei) {
+    std::array<char, 20> kopf{};
+    std::ifstream f(datei, std::ios::binary);
+    return f.read(kopf.data(), kopf.size()) && kopf[18] == 2 && kopf[19] == 2;
+}
+
 bool ordnerBeschreibbar(const fs::path& datei) {
     const fs::path ordner = datei.has_parent_path() ? datei.parent_path() : fs::path(".");
     return ::faccessat(AT_FDCWD, ordner.c_str(), W_OK, AT_EACCESS) == 0;
@@ -248,8 +256,10 @@ Ergebnis Verlaufsdatenbank::verbinden() {
     }
     // Nur lesen, ohne Spuren: Ohne -wal schreibt gerade kein Numora, und die Datei wird ohne
     // Sperren gelesen. So geht es auch in einem schreibgeschützten Ordner, und neben der Datei
-    // bleiben keine -wal und -shm, die ihrem Besitzer später das Schreiben verwehren.
-    const bool unveraenderlich = !schreiben && !fs::exists(datei_.string() + "-wal", ec);
+    // bleiben keine -wal und -shm, die ihrem Besitzer später das Schreiben verwehren. Eine
+    // Datei mit Rücksprung-Journal ändert ein Schreiber dagegen an Ort und Stelle.
+    const bool unveraenderlich =
+        !schreiben && walDatei(datei_) && !fs::exists(datei_.string() + "-wal", ec);
     const int flaggen = schreiben         ? SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE
                         : unveraenderlich ? SQLite::OPEN_READONLY | SQLite::OPEN_URI
                                           : SQLite::OPEN_READONLY;
