@@ -133,7 +133,7 @@ bool istBeschaedigt(int code) {
 }
 
 // Ohne gemeinsamen Speicher (FAT über FUSE, manche Netzlaufwerke) kann SQLite die -shm nicht
-// anlegen, und mit WAL scheitert schon das erste Lesen.
+// anlegen oder vergrößern, und mit WAL scheitert schon das erste Lesen.
 bool walMoeglich(SQLite::Database& db) {
     try {
         db.execAndGet("PRAGMA journal_mode = WAL");
@@ -264,9 +264,9 @@ Ergebnis Verlaufsdatenbank::verbinden() {
                         : unveraenderlich ? SQLite::OPEN_READONLY | SQLite::OPEN_URI
                                           : SQLite::OPEN_READONLY;
     const std::string name = unveraenderlich ? alsUri(datei_) + "?immutable=1" : datei_.string();
+    const int frist = static_cast<int>(warten_.count());
     const auto verbindungOeffnen = [&] {
-        v_ = std::make_unique<Verbindung>(
-            Verbindung{SQLite::Database(name, flaggen, static_cast<int>(warten_.count()))});
+        v_ = std::make_unique<Verbindung>(Verbindung{SQLite::Database(name, flaggen, frist)});
         v_->db.exec("PRAGMA foreign_keys = ON");
     };
     verbindungOeffnen();
@@ -277,15 +277,13 @@ Ergebnis Verlaufsdatenbank::verbinden() {
         }
         return {};
     }
-    // WAL: Lesen wartet nicht auf Schreiben. FULL, weil NORMAL eine schon gemeldete Runde
-    // erst beim nächsten Sicherungspunkt auf den Datenträger bringt: Ein Stromausfall bis dahin
-    // kostete sie. Ein fsync je Runde fällt nicht ins Gewicht.
+    // WAL: Lesen wartet nicht auf Schreiben.
     if (!walMoeglich(v_->db)) {
         // Dann gilt das Rücksprung-Journal. Eine schon auf WAL gestellte Datei lässt sich dafür
         // nur exklusiv öffnen: So braucht SQLite keine -shm.
         v_.reset();
         {
-            SQLite::Database exklusiv(name, flaggen, static_cast<int>(warten_.count()));
+            SQLite::Database exklusiv(name, flaggen, frist);
             exklusiv.exec("PRAGMA locking_mode = EXCLUSIVE");
             exklusiv.execAndGet("PRAGMA journal_mode = DELETE");
             exklusiv.execAndGet("PRAGMA user_version");
@@ -293,6 +291,9 @@ Ergebnis Verlaufsdatenbank::verbinden() {
         verbindungOeffnen();
     }
     SQLite::Database& db = v_->db;
+    // FULL, weil NORMAL eine schon gemeldete Runde erst beim nächsten Sicherungspunkt auf den
+    // Datenträger bringt: Ein Stromausfall bis dahin kostete sie. Ein fsync je Runde fällt nicht
+    // ins Gewicht.
     db.exec("PRAGMA synchronous = FULL");
     // Lesen andere Programme laufend mit, wächst das Protokoll über jeden Sicherungspunkt hinaus;
     // danach wird es wieder auf höchstens 4 MB gekürzt, statt groß liegen zu bleiben.
